@@ -1,0 +1,136 @@
+// The C entry points of the two steam property libraries.
+//
+//   libHydrix.so   IAPWS-IF97
+//   libCalorix.so  IFC-67 (1967 IFC Formulation for Industrial Use)
+//
+// Both libraries are declared here once: the libraries define these functions
+// and the program's loader looks them up by name. Several names exist in both
+// libraries (STM_nStp, STM_SetTempUnit, STM_GetMaxTemp, ...), so no binary may
+// link both; each library is bound through its own dlopen handle.
+//
+// Common conventions
+// - A property function takes doubles by value in the order of the letters
+//   after its prefix (STM_nHtp: t then p; STM_sWep: e then p) and returns a
+//   double. Prefixes: n single-phase state, s saturated state or saturation
+//   line, k saturation line (IFC-67). Letters: t temperature, p pressure,
+//   h/e enthalpy, s entropy, x/w vapour fraction, D/X specific volume,
+//   C heat capacity, W speed of sound.
+// - Outside the formulation's validity a property function returns NaN. It
+//   never crashes, never hangs and never raises a floating-point trap.
+// - A unit setter returns nonzero on success; an unknown code returns 0 and
+//   changes nothing. Each library starts with the codes the program sets, so a
+//   call made before any set-up already works in the units below.
+// - The range functions return the formulation's limits in the current units.
+//
+// Units the program works with (codes it sets)
+//   quantity                 IF-97 code        IFC-67 code
+//   temperature              3  deg F          3  deg F
+//   pressure                 17 atm            16 atm
+//   enthalpy                 31 J/kg           22 J/kg
+//   entropy                  51 J/(kg K)       32 J/(kg K)
+//   specific volume          71 m3/kg          41 m3/kg
+//   vapour fraction          92 0..1           52 0..1
+//   heat capacity            102 kJ/(kg K)     62 J/(kg K)
+// The other codes each library accepts are listed in its own header.
+#ifndef HYDRELIX_STM_API_H
+#define HYDRELIX_STM_API_H
+
+#include <stdint.h>
+
+#if defined(__GNUC__)
+#define STM_EXPORT __attribute__((visibility("default")))
+#else
+#define STM_EXPORT
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// ---- Entry points of both libraries ---------------------------------------
+
+STM_EXPORT int16_t STM_SetTempUnit(int32_t code);
+STM_EXPORT int16_t STM_SetPressUnit(int32_t code);
+STM_EXPORT int16_t STM_SetWetDryUnit(int32_t code);
+
+STM_EXPORT double STM_GetMaxTemp(void);
+STM_EXPORT double STM_GetMinTemp(void);
+STM_EXPORT double STM_GetMaxPress(void);
+STM_EXPORT double STM_GetMinPress(void);
+
+STM_EXPORT double STM_nStp(double t, double p);
+
+// ---- libHydrix.so (IAPWS-IF97) ----------------------------------------------
+//
+// Ends of the saturation line:
+// - STM_sTp above the critical pressure returns the critical temperature, so a
+//   supercritical state above it counts as vapour-like and below it as
+//   liquid-like. Below ps(273.15 K) = 611.213 Pa it returns 273.15 K, so
+//   in-range vapour at very low pressure counts as vapour.
+// - STM_sPt above the critical temperature returns NaN.
+// - STM_nTph and STM_nTps of a two-phase state return the saturation
+//   temperature.
+// - STM_sXph and STM_sXps are clamped to [0, 1] (never -0, never 1 + eps).
+
+STM_EXPORT int16_t STM_SetEnthalUnit(int32_t code);
+STM_EXPORT int16_t STM_SetEntroUnit(int32_t code);
+STM_EXPORT int16_t STM_SetDensityUnit(int32_t code);
+STM_EXPORT int16_t STM_SetHCUnit(int32_t code);
+
+STM_EXPORT double STM_sPt(double t);
+STM_EXPORT double STM_sTp(double p);
+STM_EXPORT double STM_sHtx(double t, double x);
+STM_EXPORT double STM_sStx(double t, double x);
+STM_EXPORT double STM_sDtx(double t, double x);
+STM_EXPORT double STM_sXph(double p, double h);
+STM_EXPORT double STM_sXps(double p, double s);
+STM_EXPORT double STM_nDtp(double t, double p);
+STM_EXPORT double STM_nHtp(double t, double p);
+STM_EXPORT double STM_nCPtp(double t, double p);
+STM_EXPORT double STM_nCVtp(double t, double p);
+STM_EXPORT double STM_nWtp(double t, double p);
+STM_EXPORT double STM_nTph(double p, double h);
+STM_EXPORT double STM_nTps(double p, double s);
+STM_EXPORT int16_t STM_IsSat_ph(double p, double h);
+STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
+
+// ---- libCalorix.so (IFC-67) -------------------------------------------------
+//
+// Ends of the saturation line:
+// - STM_kTp above the critical pressure returns the critical temperature;
+//   below the saturation pressure at 273.16 K it returns 273.16 K.
+// - STM_kPt above the critical temperature returns NaN.
+// - STM_sEpw and STM_sSpw above the critical pressure return the critical-point
+//   values; below the lowest saturation pressure they evaluate at 273.16 K.
+// - STM_2Tep and STM_nTsp also cover supercritical states.
+// - STM_sWep and STM_sWsp are clamped to [0, 1] below the critical pressure
+//   (never -0) and are NaN above it or outside the range.
+
+STM_EXPORT int16_t STM_SetEntlUnit(int32_t code);
+STM_EXPORT int16_t STM_SetEntrUnit(int32_t code);
+STM_EXPORT int16_t STM_SetVolUnit(int32_t code);
+STM_EXPORT int16_t STM_SetHeatCapUnit(int32_t code);
+STM_EXPORT int16_t STM_SetThermalConUnit(int32_t code);
+STM_EXPORT int16_t STM_SetDynamicVisUnit(int32_t code);
+STM_EXPORT int16_t STM_SetSurTensionUnit(int32_t code);
+
+STM_EXPORT double STM_kPt(double t);
+STM_EXPORT double STM_kTp(double p);
+STM_EXPORT double STM_sEtw(double t, double w);
+STM_EXPORT double STM_sStw(double t, double w);
+STM_EXPORT double STM_sXtw(double t, double w);
+STM_EXPORT double STM_sEpw(double p, double w);
+STM_EXPORT double STM_sSpw(double p, double w);
+STM_EXPORT double STM_sWep(double e, double p);
+STM_EXPORT double STM_sWsp(double s, double p);
+STM_EXPORT double STM_2Tep(double e, double p);
+STM_EXPORT double STM_nEtp(double t, double p);
+STM_EXPORT double STM_nXtp(double t, double p);
+STM_EXPORT double STM_nCtp(double t, double p);
+STM_EXPORT double STM_nTsp(double s, double p);
+
+#ifdef __cplusplus
+}  // extern "C"
+#endif
+
+#endif  // HYDRELIX_STM_API_H

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a build needs, only when some are missing.
+#   deps.sh test   compilers, CMake, Ninja, GoogleTest, Google Benchmark, sanitizers
+#   deps.sh run    what building and showing the calculator needs
+set -euo pipefail
+
+common=(cmake ninja-build g++ pkg-config)
+case "${1:-test}" in
+  test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev) ;;
+  run)  wanted=("${common[@]}" libgtest-dev libgmock-dev) ;;
+  *) echo "usage: deps.sh test|run" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
