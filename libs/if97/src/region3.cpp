@@ -1,0 +1,181 @@
+// Region 3 basic equation f(rho, T) (IAPWS-IF97 Eq. 28) and the properties
+// that follow from it.
+#include <cmath>
+#include <limits>
+
+#include "region3.h"
+#include "region3_boundary_lines.h"
+#include "region3_helmholtz.h"
+#include "region3_helmholtz_table.h"
+
+namespace if97::region3 {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr ExponentRange kRange = exponentRange(kRegion3Helmholtz);
+static_assert(kRange.minI == 0 && kRange.minJ == 0, "the basic equation has no negative exponents");
+constexpr int kMaxI = kRange.maxI;
+constexpr int kMaxJ = kRange.maxJ;
+static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per power of delta");
+
+// The state's limits are checked on the pressure the equation itself gives,
+// with a little room so that a density solved at a boundary pressure (100 MPa,
+// pB23) still counts as inside.
+constexpr double kBoundarySlack = 1e-9;
+
+bool temperatureInRange(double T) {
+  return T >= kLowestTemperature * (1.0 - kBoundarySlack) &&
+         T <= kHighestTemperature * (1.0 + kBoundarySlack);
+}
+
+bool arguments(double rho, double T) {
+  // Also rejects NaN; the density limits are far outside anything region 3
+  // reaches and only keep the powers of delta finite.
+  return rho > 1e-3 && rho < 1e4 && temperatureInRange(T);
+}
+
+bool pressureInRange(double p, double T) {
+  return p <= kHighestPressure * (1.0 + kBoundarySlack) &&
+         p >= b23Pressure(T) * (1.0 - kBoundarySlack);
+}
+
+struct Powers {
+  double delta[kMaxI + 1];
+  double tau[kMaxJ + 1];
+};
+
+void fillStatePowers(Powers& powers, double rho, double T) {
+  fillPowers(powers.delta, rho / kCriticalDensity, 0, kMaxI);
+  fillPowers(powers.tau, kCriticalTemperature / T, 0, kMaxJ);
+}
+
+}  // namespace
+
+HelmholtzDerivatives helmholtzDerivatives(double rho, double T) {
+  Powers powers;
+  fillStatePowers(powers, rho, T);
+  const double n1 = kRegion3HelmholtzLogCoefficient;
+  HelmholtzDerivatives d{n1 * std::log(rho / kCriticalDensity), n1, -n1, 0.0, 0.0, 0.0};
+  for (const PowerTerm& t : kRegion3Helmholtz) {
+    const double term = t.n * powers.delta[t.I] * powers.tau[t.J];
+    d.phi += term;
+    d.deltaPhiDelta += t.I * term;
+    d.delta2PhiDeltaDelta += t.I * (t.I - 1) * term;
+    d.tauPhiTau += t.J * term;
+    d.tau2PhiTauTau += t.J * (t.J - 1) * term;
+    d.deltaTauPhiDeltaTau += t.I * t.J * term;
+  }
+  return d;
+}
+
+PressureEnthalpyDerivatives pressureEnthalpyDerivatives(double rho, double T) {
+  Powers powers;
+  fillStatePowers(powers, rho, T);
+  PressureEnthalpyDerivatives d{kRegion3HelmholtzLogCoefficient, 0.0};
+  for (const PowerTerm& t : kRegion3Helmholtz) {
+    const double term = t.n * powers.delta[t.I] * powers.tau[t.J];
+    d.deltaPhiDelta += t.I * term;
+    d.tauPhiTau += t.J * term;
+  }
+  return d;
+}
+
+Isotherm::Isotherm(double T) : T_(T) {
+  double tauPowers[kMaxJ + 1];
+  fillPowers(tauPowers, kCriticalTemperature / T, 0, kMaxJ);
+  for (double& c : c_) c = 0.0;
+  for (const PowerTerm& t : kRegion3Helmholtz) c_[t.I] += t.n * tauPowers[t.J];
+}
+
+void Isotherm::pressureAndSlope(double rho, double& p, double& dpdrho) const {
+  // delta phi_delta = n1 + sum I c_I delta^I and
+  // 2 delta phi_delta + delta^2 phi_delta_delta = n1 + sum I (I + 1) c_I delta^I.
+  const double delta = rho / kCriticalDensity;
+  double first = 0.0;
+  double second = 0.0;
+  for (int I = kMaxI; I >= 1; --I) {
+    first = (first + I * c_[I]) * delta;
+    second = (second + I * (I + 1) * c_[I]) * delta;
+  }
+  const double n1 = kRegion3HelmholtzLogCoefficient;
+  const double RT = kGasConstant * T_ / 1000.0;
+  p = rho * RT * (n1 + first);
+  dpdrho = RT * (n1 + second);
+}
+
+double Isotherm::pressure(double rho) const {
+  double p;
+  double dpdrho;
+  pressureAndSlope(rho, p, dpdrho);
+  return p;
+}
+
+double Isotherm::gibbsEnergy(double rho) const {
+  // g / (RT) = phi + delta phi_delta
+  const double delta = rho / kCriticalDensity;
+  double sum = 0.0;
+  for (int I = kMaxI; I >= 1; --I) sum = (sum + (I + 1) * c_[I]) * delta;
+  const double n1 = kRegion3HelmholtzLogCoefficient;
+  return kGasConstant * T_ * (n1 * std::log(delta) + n1 + c_[0] + sum);
+}
+
+// Each property checks the state against region 3 on the pressure the
+// equation gives, which it computes anyway or nearly so.
+
+double pressure(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const double p = pressureFrom(rho, T, pressureEnthalpyDerivatives(rho, T).deltaPhiDelta);
+  return pressureInRange(p, T) ? p : kNaN;
+}
+
+double specificInternalEnergy(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const PressureEnthalpyDerivatives d = pressureEnthalpyDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  return kGasConstant * T * d.tauPhiTau;
+}
+
+double specificEnthalpy(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const PressureEnthalpyDerivatives d = pressureEnthalpyDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  return enthalpyFrom(T, d.deltaPhiDelta, d.tauPhiTau);
+}
+
+double specificEntropy(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  return entropyFrom(d.phi, d.tauPhiTau);
+}
+
+double isochoricHeatCapacity(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  return -kGasConstant * d.tau2PhiTauTau;
+}
+
+double isobaricHeatCapacity(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  const double mixed = d.deltaPhiDelta - d.deltaTauPhiDeltaTau;
+  const double compressibility = 2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta;
+  // At the critical point dp/drho = 0 and cp diverges; so do states inside
+  // the spinodal, where the equation has no physical meaning.
+  if (!(compressibility > 0.0)) return kNaN;
+  return kGasConstant * (-d.tau2PhiTauTau + mixed * mixed / compressibility);
+}
+
+double speedOfSound(double rho, double T) {
+  if (!arguments(rho, T)) return kNaN;
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  const double mixed = d.deltaPhiDelta - d.deltaTauPhiDeltaTau;
+  const double w2 = 1000.0 * kGasConstant * T *
+                    (2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta - mixed * mixed / d.tau2PhiTauTau);
+  return w2 >= 0.0 ? std::sqrt(w2) : kNaN;
+}
+
+}  // namespace if97::region3
