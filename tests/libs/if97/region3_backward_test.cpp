@@ -6,10 +6,60 @@
 #include "region3.h"
 #include "region3_backward_ph_ps.h"
 #include "region3_check_values.h"
+#include "region3_volume_tp.h"
 
 namespace {
 
 using namespace if97::region3;
+
+TEST(Region3BackwardTp, VolumeMatchesPublishedValuesInEverySubregion) {
+  const auto rows = region3_test::checkValues({"v_of_pT"}, "3");
+  ASSERT_EQ(rows.size(), 52u);
+  for (const auto& row : rows) {
+    // The published 3z value at (647.15 K, 22.064 MPa) lies within 0.03 of a
+    // last-digit unit of a rounding midpoint: either rounding is right.
+    const bool atRoundingMidpoint = row.region == "3z" && row.input.at("p_MPa") == 22.064;
+    const double tolerance = (atRoundingMidpoint ? 2.0 : 1.0) * row.halfLastDigit;
+    EXPECT_NEAR(backward::specificVolumeTp(row.input.at("T_K"), row.input.at("p_MPa")), row.value, tolerance)
+        << row.region << " at " << row.inputs;
+  }
+}
+
+TEST(Region3BackwardTp, EachPublishedStateFallsInTheSubregionItIsListedFor) {
+  for (const auto& row : region3_test::checkValues({"v_of_pT"}, "3")) {
+    const char listed = row.region.at(1);
+    const Subregion chosen = subregionTp(row.input.at("T_K"), row.input.at("p_MPa"));
+    EXPECT_EQ(static_cast<char>('a' + static_cast<int>(chosen)), listed) << row.inputs;
+  }
+}
+
+TEST(Region3BackwardTp, SubregionBoundariesMatchPublishedValues) {
+  const struct {
+    const char* property;
+    SubregionBoundary boundary;
+  } boundaries[] = {
+      {"T3ab_of_p", SubregionBoundary::ab}, {"T3cd_of_p", SubregionBoundary::cd},
+      {"T3ef_of_p", SubregionBoundary::ef}, {"T3gh_of_p", SubregionBoundary::gh},
+      {"T3ij_of_p", SubregionBoundary::ij}, {"T3jk_of_p", SubregionBoundary::jk},
+      {"T3mn_of_p", SubregionBoundary::mn}, {"T3op_of_p", SubregionBoundary::op},
+      {"T3qu_of_p", SubregionBoundary::qu}, {"T3rx_of_p", SubregionBoundary::rx},
+      {"T3uv_of_p", SubregionBoundary::uv}, {"T3wx_of_p", SubregionBoundary::wx},
+  };
+  for (const auto& entry : boundaries) {
+    const auto rows = region3_test::checkValues({entry.property}, "boundary 3");
+    ASSERT_EQ(rows.size(), 1u) << entry.property;
+    EXPECT_NEAR(boundaryTemperature(entry.boundary, rows[0].input.at("p_MPa")), rows[0].value,
+                rows[0].halfLastDigit)
+        << entry.property << " at " << rows[0].inputs;
+  }
+}
+
+TEST(Region3BackwardTp, OutsideRegion3IsNotANumber) {
+  EXPECT_TRUE(std::isnan(backward::specificVolumeTp(620.0, 50.0)));   // region 1
+  EXPECT_TRUE(std::isnan(backward::specificVolumeTp(700.0, 20.0)));   // below B23: region 2
+  EXPECT_TRUE(std::isnan(backward::specificVolumeTp(700.0, 100.5)));  // above 100 MPa
+  EXPECT_TRUE(std::isnan(backward::specificVolumeTp(870.0, 100.0)));  // region 2
+}
 
 TEST(Region3BackwardPh, TemperatureAndVolumeMatchPublishedValues) {
   const auto rows = region3_test::checkValues({"T_of_ph", "v_of_ph"}, "3");
