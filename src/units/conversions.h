@@ -1,8 +1,8 @@
 // Conversions between the working units of WorkingState and the units of each
 // value field's list, by unit index. Every routine evaluates in double, rounds
 // to a 32-bit float, and gives 0 for a unit index outside its list, a text
-// that is not a number, a division by zero, or a result beyond the 32-bit
-// range.
+// that is not a number or whose number lies beyond the 32-bit range, a
+// division by zero, or a result beyond the 32-bit range.
 #ifndef HYDRELIX_UNITS_CONVERSIONS_H
 #define HYDRELIX_UNITS_CONVERSIONS_H
 
