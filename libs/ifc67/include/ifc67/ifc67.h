@@ -1,0 +1,74 @@
+// The 1967 IFC Formulation for Industrial Use (IFC-67): thermodynamic
+// properties of water and steam.
+//
+// Units: T in K, p in MPa, h and u in kJ/kg, s and cp in kJ/(kg K),
+// v in m3/kg, x (quality) from 0 (saturated liquid) to 1 (saturated vapour).
+// Temperatures are on the scale the formulation was made for (IPTS-68).
+//
+// Validity: 273.16 K <= T <= 1073.15 K and 0 < p <= 100 MPa. Outside it, and
+// for any NaN or infinite argument, every function returns NaN. No function
+// throws, allocates or keeps state between calls.
+#ifndef IFC67_IFC67_H
+#define IFC67_IFC67_H
+
+namespace ifc67 {
+
+constexpr double kMinTemperature = 273.16;    // K, triple point
+constexpr double kMaxTemperature = 1073.15;   // K
+constexpr double kMaxPressure = 100.0;        // MPa
+constexpr double kCriticalTemperature = 647.30;  // K, Tc1 of the formulation
+constexpr double kCriticalPressure = 22.120;     // MPa, pc1 of the formulation
+
+// ---- Single-phase states (T, p) -------------------------------------------
+// The state lies in the subregion that (T, p) selects; a pressure at or above
+// the saturation pressure is liquid. Neighbouring subregions do not join
+// exactly: v, h, s and cp jump slightly at 623.15 K and on the boundary line
+// between subregions 2 and 3, as the formulation defines them.
+
+// The subregion of (T, p): 1 (liquid to 623.15 K), 2 (vapour), 3 (near-critical
+// vapour and supercritical fluid), 4 (near-critical liquid); 0 outside.
+int subregion(double T, double p);
+
+double specificVolume(double T, double p);
+double enthalpy(double T, double p);
+double entropy(double T, double p);
+double internalEnergy(double T, double p);
+double isobaricHeatCapacity(double T, double p);
+
+// ---- Saturation line --------------------------------------------------------
+
+// ps(T) for 273.16 K <= T <= Tc1 (647.30 K).
+double saturationPressure(double T);
+// Ts(p) for ps(273.16 K) <= p <= pc1 (22.12 MPa).
+double saturationTemperature(double p);
+// pL(T): the boundary between subregions 2 and 3, 623.15 K to 863.15 K.
+double boundaryPressure(double T);
+
+// Saturated mixture of quality x at T (273.16 K <= T <= Tc1, 0 <= x <= 1):
+// the saturated liquid and vapour from the fundamental equations at ps(T),
+// mixed by mass. At Tc1 both are the critical point.
+double saturatedVolume(double T, double x);
+double saturatedEnthalpy(double T, double x);
+double saturatedEntropy(double T, double x);
+
+// Quality at the pressure p (ps(273.16 K) <= p < pc1) by the lever rule
+// between the saturated states at Ts(p). Not clamped: below 0 means
+// compressed liquid, above 1 superheated vapour.
+double qualityFromEnthalpy(double p, double h);
+double qualityFromEntropy(double p, double s);
+
+// ---- Temperature from (p, h) and (p, s) -------------------------------------
+// Both converge to 1e-9 K. A value that falls into one of the formulation's
+// small jumps gives the temperature of the jump.
+
+// T of superheated vapour (p < pc1: h at least the saturated-vapour enthalpy)
+// or of supercritical fluid (p >= pc1: any T in range); NaN for other states.
+double temperatureFromEnthalpy(double p, double h);
+
+// T of a single-phase state; for a wet state (s between the saturated
+// entropies) the saturation temperature.
+double temperatureFromEntropy(double p, double s);
+
+}  // namespace ifc67
+
+#endif  // IFC67_IFC67_H

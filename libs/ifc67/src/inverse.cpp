@@ -1,0 +1,89 @@
+// Temperature from (p, h) and (p, s), and quality from (p, h) and (p, s).
+// Along an isobar h and s rise with T inside one phase, so every search is a
+// bracket: Newton-like steps alone would stumble on the formulation's jumps at
+// 623.15 K and on the L-line, and on the huge cp near the critical point.
+#include <cmath>
+#include <limits>
+
+#include "bracketed_root.h"
+#include "coefficients.h"
+#include "ifc67/ifc67.h"
+#include "saturated_states.h"
+#include "single_phase.h"
+
+namespace ifc67 {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kTemperatureTolerance = 1e-9;  // K
+
+bool validPressure(double p) { return p > 0.0 && p <= kMaxPressure; }
+
+double singlePhase(Property property, double T, double p) {
+  return propertyInSubregion(property, selectSubregion(T, p), T, p);
+}
+
+// T in [low, high] with property(T, p) = target, where the caller knows the
+// property's values at both ends (a saturated end uses the saturated state's
+// value, which the single-phase choice at exactly Ts may not reproduce).
+double solveOnIsobar(Property property, double p, double target, double low, double valueLow, double high,
+                     double valueHigh) {
+  if (!(target >= valueLow && target <= valueHigh)) return kNaN;
+  const auto residual = [&](double T) { return singlePhase(property, T, p) - target; };
+  const double T =
+      solveBracketed(residual, low, high, valueLow - target, valueHigh - target, kTemperatureTolerance);
+  return std::isfinite(T) ? T : kNaN;
+}
+
+// Over the whole temperature range, where the isobar has no saturated state:
+// below the lowest saturation pressure and at or above pc1.
+double solveWholeRange(Property property, double p, double target) {
+  return solveOnIsobar(property, p, target, kMinTemperature, singlePhase(property, kMinTemperature, p),
+                       kMaxTemperature, singlePhase(property, kMaxTemperature, p));
+}
+
+double saturatedValue(const SaturatedState& state, Property property) {
+  return property == Property::Enthalpy ? state.enthalpy : state.entropy;
+}
+
+double lowestSaturationPressure() {
+  static const double pressure = saturationPressure(kMinTemperature);
+  return pressure;
+}
+
+double quality(Property property, double p, double value) {
+  if (!(p >= lowestSaturationPressure() && p < kCriticalPressure) || !std::isfinite(value)) return kNaN;
+  const double Ts = saturationTemperature(p);
+  const double liquid = saturatedValue(saturatedState(Ts, Phase::Liquid), property);
+  const double vapour = saturatedValue(saturatedState(Ts, Phase::Vapour), property);
+  return (value - liquid) / (vapour - liquid);
+}
+
+}  // namespace
+
+double temperatureFromEnthalpy(double p, double h) {
+  if (!validPressure(p) || !std::isfinite(h)) return kNaN;
+  if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Enthalpy, p, h);
+  const double Ts = saturationTemperature(p);
+  return solveOnIsobar(Property::Enthalpy, p, h, Ts, saturatedState(Ts, Phase::Vapour).enthalpy, kMaxTemperature,
+                       singlePhase(Property::Enthalpy, kMaxTemperature, p));
+}
+
+double temperatureFromEntropy(double p, double s) {
+  if (!validPressure(p) || !std::isfinite(s)) return kNaN;
+  if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Entropy, p, s);
+  const double Ts = saturationTemperature(p);
+  const double liquid = saturatedState(Ts, Phase::Liquid).entropy;
+  if (s < liquid)
+    return solveOnIsobar(Property::Entropy, p, s, kMinTemperature, singlePhase(Property::Entropy, kMinTemperature, p),
+                         Ts, liquid);
+  const double vapour = saturatedState(Ts, Phase::Vapour).entropy;
+  if (s <= vapour) return Ts;
+  return solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
+                       singlePhase(Property::Entropy, kMaxTemperature, p));
+}
+
+double qualityFromEnthalpy(double p, double h) { return quality(Property::Enthalpy, p, h); }
+double qualityFromEntropy(double p, double s) { return quality(Property::Entropy, p, s); }
+
+}  // namespace ifc67

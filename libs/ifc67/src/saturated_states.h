@@ -1,0 +1,24 @@
+// The saturated liquid and vapour at one temperature, from the fundamental
+// equations at ps(T). The K-function and the fundamental equations are not
+// perfectly consistent (g_f - g_g up to about 150 J/kg); IFC-67 tables are
+// built exactly this way, so no phase-equilibrium solve "corrects" it.
+#ifndef IFC67_SATURATED_STATES_H
+#define IFC67_SATURATED_STATES_H
+
+namespace ifc67 {
+
+enum class Phase { Liquid, Vapour };
+
+// In API units.
+struct SaturatedState {
+  double volume;
+  double enthalpy;
+  double entropy;
+};
+
+// For kMinTemperature <= T <= kCriticalTemperature (not checked).
+SaturatedState saturatedState(double T, Phase phase);
+
+}  // namespace ifc67
+
+#endif  // IFC67_SATURATED_STATES_H

@@ -1,0 +1,75 @@
+#include "saturation_line.h"
+
+#include <cmath>
+#include <limits>
+
+#include "coefficients.h"
+
+namespace ifc67 {
+namespace {
+
+const double* const k = kSaturationK;  // k[1]..k[9], the formulation's k1..k9
+
+struct LogSaturationPressure {
+  double value;
+  double slope;  // d ln betaK / d theta
+};
+
+// With u = 1 - theta:
+//   ln betaK = [(k1 u + ... + k5 u^5) / (1 + k6 u + k7 u^2)] / theta - u / (k8 u^2 + k9)
+LogSaturationPressure evaluate(double theta) {
+  const double u = 1.0 - theta;
+  const double numerator = u * (k[1] + u * (k[2] + u * (k[3] + u * (k[4] + u * k[5]))));
+  const double numeratorSlope = k[1] + u * (2 * k[2] + u * (3 * k[3] + u * (4 * k[4] + u * 5 * k[5])));
+  const double denominator = 1.0 + u * (k[6] + u * k[7]);
+  const double denominatorSlope = k[6] + 2 * u * k[7];
+  const double fraction = numerator / denominator;
+  const double fractionSlope =  // d/du
+      (numeratorSlope * denominator - numerator * denominatorSlope) / (denominator * denominator);
+  const double tail = k[8] * u * u + k[9];
+  LogSaturationPressure result;
+  result.value = fraction / theta - u / tail;
+  // d/dtheta = -d/du for the u-parts.
+  result.slope = -fractionSlope / theta - fraction / (theta * theta) + (k[9] - k[8] * u * u) / (tail * tail);
+  return result;
+}
+
+constexpr double kThetaTriple = kTripleTemperature / kCriticalTemperature;
+
+}  // namespace
+
+double logReducedSaturationPressure(double theta) { return evaluate(theta).value; }
+
+double reducedSaturationPressure(double theta) { return std::exp(evaluate(theta).value); }
+
+double reducedSaturationTemperature(double beta) {
+  const double lowest = reducedSaturationPressure(kThetaTriple);
+  if (!(beta >= lowest && beta <= 1.0)) return std::numeric_limits<double>::quiet_NaN();
+  if (beta == 1.0) return 1.0;
+  const double target = std::log(beta);
+  // ln betaK rises monotonically; keep a bracket and take Newton steps inside
+  // it, starting from the Clausius-Clapeyron shape ln beta ~ 7.67 (1 - 1/theta).
+  double low = kThetaTriple;
+  double high = 1.0;
+  double theta = 1.0 / (1.0 - target / 7.67);
+  if (!(theta > low && theta < high)) theta = 0.5 * (low + high);
+  for (int iteration = 0; iteration < 100; ++iteration) {
+    const LogSaturationPressure f = evaluate(theta);
+    const double residual = f.value - target;
+    if (residual > 0) high = theta; else low = theta;
+    double next = theta - residual / f.slope;
+    if (!(next > low && next < high)) next = 0.5 * (low + high);
+    const double step = next - theta;
+    theta = next;
+    if (std::fabs(step) < 1e-13 || high - low < 1e-15) break;
+  }
+  return theta;
+}
+
+double reducedBoundaryPressure(double theta) {
+  return kBoundaryL[0] + theta * (kBoundaryL[1] + theta * kBoundaryL[2]);
+}
+
+double reducedBoundaryPressureSlope(double theta) { return kBoundaryL[1] + 2.0 * kBoundaryL[2] * theta; }
+
+}  // namespace ifc67

@@ -1,0 +1,25 @@
+// The saturation line of IFC-67 (the K-function) and the boundary line
+// between subregions 2 and 3 (the L-function), in reduced variables.
+#ifndef IFC67_SATURATION_LINE_H
+#define IFC67_SATURATION_LINE_H
+
+namespace ifc67 {
+
+// ln betaK(theta): the reduced saturation pressure's logarithm, for
+// theta from Ttrip/Tc1 to 1. Its logarithm is what the inverse solves for.
+double logReducedSaturationPressure(double theta);
+
+// betaK(theta) = ps(T) / pc1.
+double reducedSaturationPressure(double theta);
+
+// theta with betaK(theta) = beta, for beta from betaK(Ttrip/Tc1) to 1;
+// NaN otherwise.
+double reducedSaturationTemperature(double beta);
+
+// betaL(theta) = pL(T) / pc1 and its derivative d betaL / d theta.
+double reducedBoundaryPressure(double theta);
+double reducedBoundaryPressureSlope(double theta);
+
+}  // namespace ifc67
+
+#endif  // IFC67_SATURATION_LINE_H

@@ -1,0 +1,121 @@
+#include "single_phase.h"
+
+#include <cmath>
+#include <limits>
+
+#include "coefficients.h"
+#include "ifc67/ifc67.h"
+#include "saturation_line.h"
+#include "subregion1.h"
+#include "subregion2.h"
+#include "subregion3.h"
+
+namespace ifc67 {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// cp of subregions 1 and 2 is theta d sigma / d theta from differences of the
+// analytic entropy, both sides with the same subregion's function. The
+// subregion 1 entropy sums terms of order 1e5 that cancel to order 1, so its
+// rounding noise swamps a narrow difference: there a wider four-point
+// difference (error of order d^4) keeps cp within about 1e-9.
+double reducedHeatCapacity1(double beta, double theta) {
+  const double h = 1e-3 * theta;
+  const auto sigma = [beta](double t) { return subregion1::reducedEntropy(beta, t); };
+  return theta * (8.0 * (sigma(theta + h) - sigma(theta - h)) - (sigma(theta + 2 * h) - sigma(theta - 2 * h))) /
+         (12.0 * h);
+}
+
+double reducedHeatCapacity2(double beta, double theta) {
+  constexpr double d = 1e-6;
+  return (subregion2::reducedEntropy(beta, theta * (1.0 + d)) - subregion2::reducedEntropy(beta, theta * (1.0 - d))) /
+         (2.0 * d);
+}
+
+// A non-finite result is an arithmetic fault, never a value.
+double finiteOrNaN(double value) { return std::isfinite(value) ? value : kNaN; }
+
+}  // namespace
+
+bool insideRange(double T, double p) {
+  return T >= kMinTemperature && T <= kMaxTemperature && p > 0.0 && p <= kMaxPressure;
+}
+
+int selectSubregion(double T, double p) {
+  const double theta = T / kCriticalTemperature;
+  const double beta = p / kCriticalPressure;
+  if (T <= kSubregion1MaxTemperature) return beta >= reducedSaturationPressure(theta) ? 1 : 2;
+  if (T > kSubregion3MaxTemperature) return 2;
+  if (beta <= reducedBoundaryPressure(theta)) return 2;
+  if (T < kCriticalTemperature && beta >= reducedSaturationPressure(theta)) return 4;
+  return 3;
+}
+
+double propertyInSubregion(Property property, int subregion, double T, double p) {
+  const double theta = T / kCriticalTemperature;
+  const double beta = p / kCriticalPressure;
+  double reduced = kNaN;
+  if (subregion == 1 || subregion == 2) {
+    using Function = double (*)(double, double);
+    const bool liquid = subregion == 1;
+    const Function volume = liquid ? subregion1::reducedVolume : subregion2::reducedVolume;
+    const Function enthalpy = liquid ? subregion1::reducedEnthalpy : subregion2::reducedEnthalpy;
+    const Function entropy = liquid ? subregion1::reducedEntropy : subregion2::reducedEntropy;
+    switch (property) {
+      case Property::Volume: reduced = volume(beta, theta); break;
+      case Property::Enthalpy: reduced = enthalpy(beta, theta); break;
+      case Property::Entropy: reduced = entropy(beta, theta); break;
+      case Property::HeatCapacity:
+        reduced = liquid ? reducedHeatCapacity1(beta, theta) : reducedHeatCapacity2(beta, theta);
+        break;
+    }
+  } else if (subregion == 3 || subregion == 4) {
+    const bool liquid = subregion == 4;
+    const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
+        theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
+    const double chi =
+        subregion3::reducedVolume(factors, beta, liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
+    if (property == Property::Volume) {
+      reduced = chi;
+    } else if (std::isfinite(chi)) {
+      const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
+      switch (property) {
+        case Property::Volume: break;
+        case Property::Enthalpy: reduced = r.enthalpy; break;
+        case Property::Entropy: reduced = r.entropy; break;
+        case Property::HeatCapacity: reduced = r.heatCapacity; break;
+      }
+    }
+  }
+  switch (property) {
+    case Property::Volume: return finiteOrNaN(reduced * kCriticalVolume);
+    case Property::Enthalpy: return finiteOrNaN(reduced * kEnergyScale);
+    case Property::Entropy:
+    case Property::HeatCapacity: return finiteOrNaN(reduced * kEntropyScale);
+  }
+  return kNaN;
+}
+
+// ---- Public API --------------------------------------------------------------
+
+int subregion(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
+
+namespace {
+double singlePhase(Property property, double T, double p) {
+  if (!insideRange(T, p)) return kNaN;
+  return propertyInSubregion(property, selectSubregion(T, p), T, p);
+}
+}  // namespace
+
+double specificVolume(double T, double p) { return singlePhase(Property::Volume, T, p); }
+double enthalpy(double T, double p) { return singlePhase(Property::Enthalpy, T, p); }
+double entropy(double T, double p) { return singlePhase(Property::Entropy, T, p); }
+double isobaricHeatCapacity(double T, double p) { return singlePhase(Property::HeatCapacity, T, p); }
+
+double internalEnergy(double T, double p) {
+  // p v is in MPa m3/kg = MJ/kg
+  return enthalpy(T, p) - 1000.0 * p * specificVolume(T, p);
+}
+
+}  // namespace ifc67

@@ -1,0 +1,184 @@
+#include "subregion3.h"
+
+#include <cmath>
+
+#include "coefficients.h"
+
+namespace ifc67 {
+namespace subregion3 {
+namespace {
+
+// g(theta) of one term with its first and second theta-derivatives.
+struct ThetaTerm {
+  double value, slope, curvature;
+};
+
+// w^m with w = theta - 1
+ThetaTerm powerOfW(double w, int m) {
+  double wm2 = 1.0;  // w^(m-2)
+  for (int i = 0; i < m - 2; ++i) wm2 *= w;
+  if (m == 1) return {w, 1.0, 0.0};
+  return {wm2 * w * w, m * wm2 * w, m * (m - 1) * wm2};
+}
+
+// y^m with y = (1 - theta)/(1 - theta1), so dy/dtheta = -1/(1 - theta1)
+ThetaTerm powerOfY(double y, int m) {
+  const double dy = -1.0 / (1.0 - kTheta1);
+  double ym2 = 1.0;
+  for (int i = 0; i < m - 2; ++i) ym2 *= y;
+  return {ym2 * y * y, m * ym2 * y * dy, m * (m - 1) * ym2 * dy * dy};
+}
+
+class FactorBuilder {
+ public:
+  explicit FactorBuilder(TemperatureFactors& factors) : factors_(factors) {}
+  void addPower(int k, double coefficient, const ThetaTerm& g) {
+    double* slot[3] = {&factors_.power[0][k - kLowestPower], &factors_.power[1][k - kLowestPower],
+                       &factors_.power[2][k - kLowestPower]};
+    *slot[0] += coefficient * g.value;
+    *slot[1] += coefficient * g.slope;
+    *slot[2] += coefficient * g.curvature;
+  }
+  void addLogarithm(double coefficient, const ThetaTerm& g) {
+    factors_.logarithm[0] += coefficient * g.value;
+    factors_.logarithm[1] += coefficient * g.slope;
+    factors_.logarithm[2] += coefficient * g.curvature;
+  }
+
+ private:
+  TemperatureFactors& factors_;
+};
+
+}  // namespace
+
+TemperatureFactors temperatureFactors(double theta, Function function) {
+  TemperatureFactors factors{};
+  factors.theta = theta;
+  FactorBuilder add(factors);
+  const ThetaTerm one{1.0, 0.0, 0.0};
+  const double w = theta - 1.0;
+
+  // C00, C01, C0nu chi^(1-nu) (nu = 2..11), C012 ln chi
+  add.addPower(0, kSubregion3C0[0], one);
+  add.addPower(1, kSubregion3C0[1], one);
+  for (int nu = 2; nu <= 11; ++nu) add.addPower(1 - nu, kSubregion3C0[nu], one);
+  add.addLogarithm(kSubregion3C0[12], one);
+
+  // Groups 1 to 3: w^m times [Cm1 chi + sum Cmnu chi^(1-nu) + Cm,last ln chi]
+  const double* const groups[3] = {kSubregion3C1, kSubregion3C2, kSubregion3C3};
+  const int lastIndex[3] = {7, 8, 10};
+  for (int m = 1; m <= 3; ++m) {
+    const ThetaTerm g = powerOfW(w, m);
+    const double* C = groups[m - 1];
+    add.addPower(1, C[1], g);
+    for (int nu = 2; nu < lastIndex[m - 1]; ++nu) add.addPower(1 - nu, C[nu], g);
+    add.addLogarithm(C[lastIndex[m - 1]], g);
+  }
+
+  // C40 and C41 chi^-5, both times w theta^-23
+  const double thetaMinus1 = 1.0 / theta;
+  double thetaMinus23 = 1.0;
+  for (int i = 0; i < 23; ++i) thetaMinus23 *= thetaMinus1;
+  const ThetaTerm wTheta23{w * thetaMinus23, thetaMinus23 * thetaMinus1 * (theta - 23.0 * w),
+                           thetaMinus23 * thetaMinus1 * thetaMinus1 * (-46.0 * theta + 552.0 * w)};
+  add.addPower(0, kSubregion3C4[0], wTheta23);
+  add.addPower(-5, kSubregion3C4[1], wTheta23);
+
+  // C50 theta ln theta
+  const double logTheta = std::log(theta);
+  add.addPower(0, kSubregion3C50, ThetaTerm{theta * logTheta, logTheta + 1.0, thetaMinus1});
+
+  // C6nu chi^6 theta^-(nu+2)
+  double thetaPower = thetaMinus1 * thetaMinus1;  // theta^-(nu+2)
+  for (int nu = 0; nu <= 4; ++nu) {
+    const double n = nu + 2;
+    add.addPower(6, kSubregion3C6[nu],
+                 ThetaTerm{thetaPower, -n * thetaPower * thetaMinus1, n * (n + 1) * thetaPower * thetaMinus1 * thetaMinus1});
+    thetaPower *= thetaMinus1;
+  }
+
+  // C7nu w^(nu+1)
+  for (int nu = 0; nu <= 8; ++nu) add.addPower(0, kSubregion3C7[nu], powerOfW(w, nu + 1));
+
+  if (function == Function::Subregion4) {
+    const double y = (1.0 - theta) / (1.0 - kTheta1);
+    const ThetaTerm y3 = powerOfY(y, 3);
+    const ThetaTerm y4 = powerOfY(y, 4);
+    const ThetaTerm y32 = powerOfY(y, 32);
+    for (int nu = 0; nu <= 4; ++nu) {
+      add.addPower(-nu, kSubregion4D3[nu], y3);
+      add.addPower(-nu, kSubregion4D4[nu], y4);
+    }
+    for (int nu = 0; nu <= 2; ++nu) add.addPower(nu, kSubregion4D5[nu], y32);
+  }
+  return factors;
+}
+
+Derivatives derivatives(const TemperatureFactors& factors, double chi) {
+  // chi^k for k = -12..6, so that chi^(k-1) and chi^(k-2) are at hand.
+  double powers[kPowerCount + 2];
+  constexpr int offset = 2 - kLowestPower;  // powers[k + offset] = chi^k
+  powers[offset] = 1.0;
+  const double inverse = 1.0 / chi;
+  for (int k = 1; k <= kHighestPower; ++k) powers[offset + k] = powers[offset + k - 1] * chi;
+  for (int k = -1; k >= kLowestPower - 2; --k) powers[offset + k] = powers[offset + k + 1] * inverse;
+
+  const double logChi = std::log(chi);
+  Derivatives d{};
+  for (int k = kLowestPower; k <= kHighestPower; ++k) {
+    const int i = k - kLowestPower;
+    const double value = factors.power[0][i];
+    const double slope = factors.power[1][i];
+    d.psi += value * powers[offset + k];
+    d.chi += k * value * powers[offset + k - 1];
+    d.chiChi += k * (k - 1) * value * powers[offset + k - 2];
+    d.theta += slope * powers[offset + k];
+    d.thetaTheta += factors.power[2][i] * powers[offset + k];
+    d.chiTheta += k * slope * powers[offset + k - 1];
+  }
+  d.psi += factors.logarithm[0] * logChi;
+  d.chi += factors.logarithm[0] * inverse;
+  d.chiChi -= factors.logarithm[0] * inverse * inverse;
+  d.theta += factors.logarithm[1] * logChi;
+  d.thetaTheta += factors.logarithm[2] * logChi;
+  d.chiTheta += factors.logarithm[1] * inverse;
+  return d;
+}
+
+// The root search evaluates only these two, many times per state: Horner
+// sums in 1/chi for the negative powers.
+double reducedPressure(const TemperatureFactors& factors, double chi) {
+  const double* V = factors.power[0] - kLowestPower;  // V[k]
+  const double inverse = 1.0 / chi;
+  double negative = 0.0;  // sum_{j=1..10} -j V_{-j} chi^(-j-1)
+  for (int j = -kLowestPower; j >= 1; --j) negative = negative * inverse - j * V[-j];
+  negative *= inverse * inverse;
+  const double chi2 = chi * chi;
+  const double positive = V[1] + 2.0 * V[2] * chi + 6.0 * V[6] * chi2 * chi2 * chi;
+  return -(factors.logarithm[0] * inverse + negative + positive);
+}
+
+double reducedPressureSlope(const TemperatureFactors& factors, double chi) {
+  const double* V = factors.power[0] - kLowestPower;
+  const double inverse = 1.0 / chi;
+  double negative = 0.0;  // sum_{j=1..10} j (j+1) V_{-j} chi^(-j-2)
+  for (int j = -kLowestPower; j >= 1; --j) negative = negative * inverse + j * (j + 1) * V[-j];
+  negative *= inverse * inverse * inverse;
+  const double chi2 = chi * chi;
+  const double positive = 2.0 * V[2] + 30.0 * V[6] * chi2 * chi2;
+  return -(negative + positive - factors.logarithm[0] * inverse * inverse);
+}
+
+ReducedProperties reducedProperties(const TemperatureFactors& factors, double chi) {
+  const Derivatives d = derivatives(factors, chi);
+  const double theta = factors.theta;
+  ReducedProperties p;
+  p.beta = -d.chi;
+  p.entropy = -d.theta;
+  p.enthalpy = d.psi + theta * p.entropy + chi * p.beta;
+  p.heatCapacity = -theta * d.thetaTheta + theta * d.chiTheta * d.chiTheta / d.chiChi;
+  return p;
+}
+
+}  // namespace subregion3
+}  // namespace ifc67

@@ -1,0 +1,116 @@
+// The STM_ entry points of libCalorix.so: unit conversion around the ifc67
+// C++ API, and the conventions at the ends of the saturation line that the
+// calculator's compute driver relies on (see stm/stm_api.h).
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "calorix_units.h"
+#include "ifc67/ifc67.h"
+#include "stm/stm_api.h"
+
+namespace {
+
+using namespace calorix;
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+int16_t accept(int32_t code, int32_t expected) { return code == expected ? 1 : 0; }
+
+bool validPressure(double p) { return p > 0.0 && p <= ifc67::kMaxPressure; }
+
+// Ts(p) extended to the ends of the line: Tc1 above pc1, 273.16 K below
+// ps(273.16 K), so that a caller can always place a state against it.
+double saturationTemperatureExtended(double p) {
+  if (!validPressure(p)) return kNaN;
+  if (p >= ifc67::kCriticalPressure) return ifc67::kCriticalTemperature;
+  if (p < ifc67::saturationPressure(ifc67::kMinTemperature)) return ifc67::kMinTemperature;
+  return ifc67::saturationTemperature(p);
+}
+
+// Lever-rule quality at pressure p below pc1, clamped to [0, 1]. At exactly
+// pc1 both saturated states are the critical point: the fraction is 0 or 1.
+template <typename Saturated>
+double clampedQuality(double value, double p, Saturated saturated) {
+  if (!validPressure(p) || p > ifc67::kCriticalPressure || !std::isfinite(value)) return kNaN;
+  const double T = saturationTemperatureExtended(p);
+  const double liquid = saturated(T, 0.0);
+  const double vapour = saturated(T, 1.0);
+  if (!std::isfinite(liquid) || !std::isfinite(vapour)) return kNaN;
+  if (!(vapour > liquid)) return value > liquid ? 1.0 : 0.0;
+  const double x = (value - liquid) / (vapour - liquid);
+  if (!(x > 0.0)) return 0.0;  // also turns -0 into +0
+  return x < 1.0 ? x : 1.0;
+}
+
+double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahrenheitFromKelvin(kelvin); }
+
+}  // namespace
+
+extern "C" {
+
+int16_t STM_SetTempUnit(int32_t code) { return accept(code, kTemperatureCode); }
+int16_t STM_SetPressUnit(int32_t code) { return accept(code, kPressureCode); }
+int16_t STM_SetEntlUnit(int32_t code) { return accept(code, kEnthalpyCode); }
+int16_t STM_SetEntrUnit(int32_t code) { return accept(code, kEntropyCode); }
+int16_t STM_SetVolUnit(int32_t code) { return accept(code, kVolumeCode); }
+int16_t STM_SetWetDryUnit(int32_t code) { return accept(code, kVapourFractionCode); }
+int16_t STM_SetHeatCapUnit(int32_t code) { return accept(code, kHeatCapacityCode); }
+int16_t STM_SetThermalConUnit(int32_t code) { return accept(code, kThermalConductivityCode); }
+int16_t STM_SetDynamicVisUnit(int32_t code) { return accept(code, kDynamicViscosityCode); }
+int16_t STM_SetSurTensionUnit(int32_t code) { return accept(code, kSurfaceTensionCode); }
+
+double STM_GetMaxTemp(void) { return fahrenheitFromKelvin(ifc67::kMaxTemperature); }
+double STM_GetMinTemp(void) { return fahrenheitFromKelvin(ifc67::kMinTemperature); }
+double STM_GetMaxPress(void) { return atmosphereFromMegapascal(ifc67::kMaxPressure); }
+double STM_GetMinPress(void) { return 0.0; }
+
+double STM_kPt(double t) {
+  return atmosphereFromMegapascal(ifc67::saturationPressure(kelvinFromFahrenheit(t)));
+}
+
+double STM_kTp(double p) { return temperatureOut(saturationTemperatureExtended(megapascalFromAtmosphere(p))); }
+
+double STM_sEtw(double t, double w) {
+  return ifc67::saturatedEnthalpy(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
+}
+double STM_sStw(double t, double w) {
+  return ifc67::saturatedEntropy(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
+}
+double STM_sXtw(double t, double w) { return ifc67::saturatedVolume(kelvinFromFahrenheit(t), w); }
+
+double STM_sEpw(double p, double w) {
+  return ifc67::saturatedEnthalpy(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
+}
+double STM_sSpw(double p, double w) {
+  return ifc67::saturatedEntropy(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
+}
+
+double STM_sWep(double e, double p) {
+  return clampedQuality(e / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
+}
+double STM_sWsp(double s, double p) {
+  return clampedQuality(s / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
+}
+
+double STM_2Tep(double e, double p) {
+  return temperatureOut(ifc67::temperatureFromEnthalpy(megapascalFromAtmosphere(p), e / kJoulePerKilojoule));
+}
+double STM_nTsp(double s, double p) {
+  return temperatureOut(ifc67::temperatureFromEntropy(megapascalFromAtmosphere(p), s / kJoulePerKilojoule));
+}
+
+double STM_nEtp(double t, double p) {
+  return ifc67::enthalpy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
+}
+double STM_nStp(double t, double p) {
+  return ifc67::entropy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
+}
+double STM_nXtp(double t, double p) {
+  return ifc67::specificVolume(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p));
+}
+double STM_nCtp(double t, double p) {
+  return ifc67::isobaricHeatCapacity(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
+}
+
+}  // extern "C"

@@ -1,0 +1,28 @@
+#include "calorix_units.h"
+
+#include <cmath>
+
+#include "ifc67/ifc67.h"
+
+namespace calorix {
+
+double kelvinFromFahrenheit(double fahrenheit) {
+  const double kelvin = (fahrenheit - 32.0) / 1.8 + 273.15;
+  if (std::fabs(kelvin - ifc67::kMinTemperature) < 1e-9) return ifc67::kMinTemperature;
+  if (std::fabs(kelvin - ifc67::kMaxTemperature) < 1e-9) return ifc67::kMaxTemperature;
+  return kelvin;
+}
+
+double fahrenheitFromKelvin(double kelvin) { return (kelvin - 273.15) * 1.8 + 32.0; }
+
+constexpr double kMegapascalPerAtmosphere = 0.101325;
+
+double megapascalFromAtmosphere(double atmospheres) {
+  const double megapascals = atmospheres * kMegapascalPerAtmosphere;
+  if (std::fabs(megapascals - ifc67::kMaxPressure) < 1e-12 * ifc67::kMaxPressure) return ifc67::kMaxPressure;
+  return megapascals;
+}
+
+double atmosphereFromMegapascal(double megapascals) { return megapascals / kMegapascalPerAtmosphere; }
+
+}  // namespace calorix
