@@ -124,7 +124,10 @@ double Isotherm::gibbsEnergy(double rho) const {
 
 double pressure(double rho, double T) {
   if (!arguments(rho, T)) return kNaN;
-  const double p = pressureFrom(rho, T, pressureEnthalpyDerivatives(rho, T).deltaPhiDelta);
+  // Summed along the isotherm as the density solves sum it, so that the
+  // pressure of a solved density returns the given pressure to round-off
+  // rather than to the (1e-12 relative) noise between two summation orders.
+  const double p = Isotherm(T).pressure(rho);
   return pressureInRange(p, T) ? p : kNaN;
 }
 

@@ -1,0 +1,65 @@
+#include "region3_density_solver.h"
+
+#include <cmath>
+
+namespace if97::region3 {
+namespace {
+
+// Densities that enclose every region 3 state, kg/m3: below 20 kg/m3 the
+// pressure stays under 9 MPa and up to 800 kg/m3 it rises past 140 MPa on
+// every isotherm of the region; much beyond, the equation turns over.
+constexpr double kLowestDensity = 20.0;
+constexpr double kHighestDensity = 800.0;
+
+constexpr int kMaxSteps = 200;
+constexpr double kRelativeStep = 1e-14;
+
+}  // namespace
+
+double solveDensity(const Isotherm& isotherm, double p, Branch branch, double start) {
+  // [low, high] always holds the root: a density is below the root when the
+  // pressure there is too low on a rising part of the branch, or, on the
+  // liquid side, when it lies on the falling part of the loop; the vapour
+  // side mirrors that.
+  double low = branch == Branch::liquid ? kCriticalDensity : kLowestDensity;
+  double high = branch == Branch::vapour ? kCriticalDensity : kHighestDensity;
+  double rho = start > low && start < high ? start : 0.5 * (low + high);
+  double previousStep = high - low;
+  for (int step = 0; step < kMaxSteps; ++step) {
+    double pressure;
+    double slope;
+    isotherm.pressureAndSlope(rho, pressure, slope);
+    const double residual = pressure - p;
+    if (residual == 0.0 && slope > 0.0) return rho;
+    bool belowRoot;
+    switch (branch) {
+      case Branch::liquid:
+        belowRoot = residual < 0.0 || slope <= 0.0;
+        break;
+      case Branch::vapour:
+        belowRoot = residual < 0.0 && slope > 0.0;
+        break;
+      default:
+        belowRoot = residual < 0.0;
+        break;
+    }
+    if (belowRoot) {
+      low = rho;
+    } else {
+      high = rho;
+    }
+    double next = slope > 0.0 ? rho - residual / slope : low - 1.0;
+    // Newton only while it stays in the bracket and at least halves its step
+    // every time; near the critical point, where dp/drho vanishes, it would
+    // otherwise crawl.
+    if (!(next > low && next < high) || std::fabs(2.0 * residual) > std::fabs(previousStep * slope)) {
+      next = 0.5 * (low + high);
+    }
+    previousStep = next - rho;
+    rho = next;
+    if (std::fabs(previousStep) <= kRelativeStep * rho || high - low <= kRelativeStep * rho) return rho;
+  }
+  return rho;
+}
+
+}  // namespace if97::region3
