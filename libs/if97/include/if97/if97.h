@@ -1,0 +1,93 @@
+// IAPWS-IF97, the industrial formulation for water and steam.
+//
+// SI units throughout: T in K, p in MPa, v in m3/kg, h and u in kJ/kg,
+// s, cp and cv in kJ/(kg K), w in m/s, x (vapour fraction) from 0 to 1.
+//
+// Validity: 273.15 K <= T <= 1073.15 K for 0 < p <= 100 MPa, and
+// 1073.15 K < T <= 2273.15 K for 0 < p <= 50 MPa. Outside it, and for any
+// non-finite argument, every function returns NaN; none throws, none hangs.
+#ifndef HYDRELIX_IF97_IF97_H
+#define HYDRELIX_IF97_IF97_H
+
+namespace if97 {
+
+inline constexpr double kMinTemperature = 273.15;
+inline constexpr double kMaxTemperature = 2273.15;
+inline constexpr double kMinPressure = 0.0;  // exclusive
+inline constexpr double kMaxPressure = 100.0;
+inline constexpr double kCriticalTemperature = 647.096;
+inline constexpr double kCriticalPressure = 22.064;
+
+// Where a single-phase (T, p) state lies. On the saturation line itself
+// (p == ps(T)) a state counts as liquid (region 1, or region 3 above 623.15 K).
+enum class Region { outside, region1, region2, region3, region5 };
+Region regionTp(double T, double p);
+
+// ---- Single-phase states from (T, p) ----------------------------------------
+
+double specificVolume(double T, double p);
+double specificEnthalpy(double T, double p);
+double specificInternalEnergy(double T, double p);
+double specificEntropy(double T, double p);
+double isobaricHeatCapacity(double T, double p);
+double isochoricHeatCapacity(double T, double p);
+double speedOfSound(double T, double p);
+
+struct Properties {
+  double v, h, u, s, cp, cv, w;
+};
+Properties propertiesTp(double T, double p);
+
+// Supercooled (metastable) vapour by the region 2 variant for p <= 10 MPa,
+// meant for states between the saturated-vapour line and the 5 % moisture
+// line. NaN above 10 MPa or outside 273.15 K..1073.15 K.
+Properties metastableVapourTp(double T, double p);
+
+// ---- Saturation --------------------------------------------------------------
+
+// ps(T) for 273.15 K <= T <= 647.096 K; Ts(p) for ps(273.15 K) <= p <= 22.064 MPa.
+double saturationPressure(double T);
+double saturationTemperature(double p);
+
+// One phase on the saturation line.
+struct SaturatedPhase {
+  double v, h, u, s;
+};
+// Both ends of a tie line. Above 623.15 K the densities are solved exactly
+// from the region 3 equation, so they agree with the single-phase functions.
+struct SaturationState {
+  double T, p;
+  SaturatedPhase liquid, vapour;
+};
+SaturationState saturationStateT(double T);
+SaturationState saturationStateP(double p);
+
+// A wet state of vapour fraction 0 <= x <= 1 (v, h, u and s mixed linearly).
+SaturatedPhase mixtureTx(double T, double x);
+SaturatedPhase mixturePx(double p, double x);
+
+// ---- States from (p, h) and (p, s) ------------------------------------------
+//
+// Below the critical pressure a state with h'(p) <= h <= h''(p) (s'(p) <= s <=
+// s''(p)) is two-phase; the comparison is with the exact saturated values,
+// never with a computed temperature, so a state cannot change phase on the way.
+
+bool isTwoPhasePh(double p, double h);
+bool isTwoPhasePs(double p, double s);
+
+// Vapour fraction by the lever rule against h'(p), h''(p) (s'(p), s''(p)),
+// not clamped: below 0 for liquid, above 1 for vapour. NaN at or above the
+// critical pressure and below ps(273.15 K).
+double qualityPh(double p, double h);
+double qualityPs(double p, double s);
+
+// Temperature of any state: the saturation temperature for a two-phase state,
+// otherwise the solution of h(T, p) = h (s(T, p) = s) to round-off. A state
+// above h''(p) gets a temperature above Ts(p); one below h'(p) one at or
+// below it.
+double temperaturePh(double p, double h);
+double temperaturePs(double p, double s);
+
+}  // namespace if97
+
+#endif

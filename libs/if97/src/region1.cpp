@@ -1,0 +1,124 @@
+#include "region1.h"
+
+#include <cmath>
+
+#include "constants.h"
+#include "region1_coefficients.h"
+#include "term_sums.h"
+
+namespace if97::region1 {
+namespace {
+
+constexpr double R = kGasConstant;
+
+// gamma is written in a = 7.1 - pi and b = tau - 1.222.
+constexpr int kLowestI = smallestI(kRegion1Gibbs);
+constexpr int kHighestI = largestI(kRegion1Gibbs);
+constexpr int kLowestJ = smallestJ(kRegion1Gibbs);
+constexpr int kHighestJ = largestJ(kRegion1Gibbs);
+using APowers = PowerTable<kLowestI, kHighestI>;
+using BPowers = PowerTable<kLowestJ, kHighestJ>;
+
+constexpr auto kPiTerms = foldDerivative(kRegion1Gibbs, Derivative::x);
+constexpr auto kTauTerms = foldDerivative(kRegion1Gibbs, Derivative::y);
+constexpr auto kTauTauTerms = foldDerivative(kRegion1Gibbs, Derivative::yy);
+
+double shiftedPi(double pi) { return 7.1 - pi; }
+double shiftedTau(double tau) { return tau - 1.222; }
+
+}  // namespace
+
+// d/dpi brings a minus sign: da/dpi = -1.
+double gammaPi(double pi, double tau) {
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  return -sumTerms(kPiTerms, APowers(a), BPowers(b)) / a;
+}
+
+double gammaTau(double pi, double tau) {
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  return sumTerms(kTauTerms, APowers(a), BPowers(b)) / b;
+}
+
+double gammaTauTau(double pi, double tau) {
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  return sumTerms(kTauTauTerms, APowers(a), BPowers(b)) / (b * b);
+}
+
+Gibbs gibbs(double pi, double tau) {
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const SumDerivatives s = sumAllDerivatives(kRegion1Gibbs, APowers(a), BPowers(b));
+  return Gibbs{s.value,         -s.x / a, s.xx / (a * a), s.y / b, s.yy / (b * b),
+               -s.xy / (a * b)};
+}
+
+double specificVolume(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  return R * T * pi * gammaPi(pi, tau) / p / 1000.0;
+}
+
+double specificEnthalpy(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  return R * kReducingTemperature * gammaTau(pi, tau);  // R T tau gamma_tau
+}
+
+double specificInternalEnergy(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const Gibbs g = gibbs(pi, tau);
+  return R * T * (tau * g.tau - pi * g.pi);
+}
+
+double specificEntropy(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const APowers aPowers(a);
+  const BPowers bPowers(b);
+  const double gamma = sumTerms(kRegion1Gibbs, aPowers, bPowers);
+  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
+  return R * (tau * gammaTau - gamma);
+}
+
+double isobaricHeatCapacity(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  return -R * tau * tau * gammaTauTau(pi, tau);
+}
+
+double isochoricHeatCapacity(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const Gibbs g = gibbs(pi, tau);
+  const double mixed = g.pi - tau * g.pitau;
+  return R * (-tau * tau * g.tautau + mixed * mixed / g.pipi);
+}
+
+double speedOfSound(double T, double p) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const Gibbs g = gibbs(pi, tau);
+  const double mixed = g.pi - tau * g.pitau;
+  const double w2 =
+      1000.0 * R * T * g.pi * g.pi / (mixed * mixed / (tau * tau * g.tautau) - g.pipi);
+  return w2 >= 0.0 ? std::sqrt(w2) : std::nan("");
+}
+
+void enthalpyWithSlope(double T, double p, double& h, double& cp) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const APowers aPowers(a);
+  const BPowers bPowers(b);
+  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
+  const double gammaTauTau = sumTerms(kTauTauTerms, aPowers, bPowers) / (b * b);
+  h = R * kReducingTemperature * gammaTau;
+  cp = -R * tau * tau * gammaTauTau;
+}
+
+void entropyWithSlope(double T, double p, double& s, double& dsdT) {
+  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const APowers aPowers(a);
+  const BPowers bPowers(b);
+  const double gamma = sumTerms(kRegion1Gibbs, aPowers, bPowers);
+  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
+  const double gammaTauTau = sumTerms(kTauTauTerms, aPowers, bPowers) / (b * b);
+  s = R * (tau * gammaTau - gamma);
+  dsdT = -R * tau * tau * gammaTauTau / T;
+}
+
+}  // namespace if97::region1

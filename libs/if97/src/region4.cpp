@@ -1,0 +1,53 @@
+#include "region4.h"
+
+#include <cmath>
+
+#include "constants.h"
+#include "region4_coefficients.h"
+
+namespace if97::region4 {
+namespace {
+
+constexpr const double (&n)[10] = kRegion4Saturation;
+
+// Unchecked forms, also used for the line's own end points.
+double pressureOnLine(double T) {
+  const double theta = T + n[8] / (T - n[9]);
+  const double A = (theta + n[0]) * theta + n[1];
+  const double B = (n[2] * theta + n[3]) * theta + n[4];
+  const double C = (n[5] * theta + n[6]) * theta + n[7];
+  const double root = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
+  const double squared = root * root;
+  return squared * squared;
+}
+
+double temperatureOnLine(double p) {
+  const double beta = std::sqrt(std::sqrt(p));
+  const double E = (beta + n[2]) * beta + n[5];
+  const double F = (n[0] * beta + n[3]) * beta + n[6];
+  const double G = (n[1] * beta + n[4]) * beta + n[7];
+  const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
+  const double sum = n[9] + D;
+  return 0.5 * (sum - std::sqrt(sum * sum - 4.0 * (n[8] + n[9] * D)));
+}
+
+const double kLowestPressure = pressureOnLine(kMinTemperature);
+
+}  // namespace
+
+double saturationPressure(double T) {
+  // Written so that NaN fails the test too.
+  if (!(T >= kMinTemperature && T <= kCriticalTemperature)) return std::nan("");
+  return pressureOnLine(T);
+}
+
+double saturationTemperature(double p) {
+  if (!(p >= kLowestPressure && p <= kCriticalPressure)) return std::nan("");
+  const double T = temperatureOnLine(p);
+  // Round-off at the ends must not push a valid pressure outside the line.
+  return T < kMinTemperature ? kMinTemperature : (T > kCriticalTemperature ? kCriticalTemperature : T);
+}
+
+double lowestSaturationPressure() { return kLowestPressure; }
+
+}  // namespace if97::region4

@@ -1,0 +1,112 @@
+// The two ends of a tie line. Up to 623.15 K they come from regions 1 and 2
+// at (Ts, p); above it both densities are solved from the region 3 equation
+// at ps(T), so the ends agree with the region 3 single-phase states.
+#include "saturation_states.h"
+
+#include <cmath>
+
+#include <if97/if97.h>
+
+#include "constants.h"
+#include "region1.h"
+#include "region2.h"
+#include "region3.h"
+#include "region4.h"
+#include "region_selection.h"
+
+namespace if97 {
+namespace {
+
+double nan() { return std::nan(""); }
+
+SaturatedPhase nanPhase() { return SaturatedPhase{nan(), nan(), nan(), nan()}; }
+
+SaturationState nanState() { return SaturationState{nan(), nan(), nanPhase(), nanPhase()}; }
+
+SaturatedPhase region1Phase(double T, double p) {
+  return SaturatedPhase{region1::specificVolume(T, p), region1::specificEnthalpy(T, p),
+                        region1::specificInternalEnergy(T, p), region1::specificEntropy(T, p)};
+}
+
+SaturatedPhase region2Phase(double T, double p) {
+  return SaturatedPhase{region2::specificVolume(T, p), region2::specificEnthalpy(T, p),
+                        region2::specificInternalEnergy(T, p), region2::specificEntropy(T, p)};
+}
+
+SaturatedPhase region3Phase(double rho, double T) {
+  return SaturatedPhase{1.0 / rho, region3::specificEnthalpy(rho, T),
+                        region3::specificInternalEnergy(rho, T),
+                        region3::specificEntropy(rho, T)};
+}
+
+// T and p on the line, already checked; lowTemperature when T <= 623.15 K.
+SaturationState stateOnLine(double T, double p, bool lowTemperature) {
+  if (lowTemperature) return SaturationState{T, p, region1Phase(T, p), region2Phase(T, p)};
+  double liquidDensity = nan(), vapourDensity = nan();
+  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) return nanState();
+  return SaturationState{T, p, region3Phase(liquidDensity, T), region3Phase(vapourDensity, T)};
+}
+
+SaturatedPhase mix(const SaturationState& state, double x) {
+  if (!(x >= 0.0 && x <= 1.0)) return nanPhase();
+  const SaturatedPhase& l = state.liquid;
+  const SaturatedPhase& g = state.vapour;
+  return SaturatedPhase{l.v + x * (g.v - l.v), l.h + x * (g.h - l.h), l.u + x * (g.u - l.u),
+                        l.s + x * (g.s - l.s)};
+}
+
+bool onSaturationLine(double p) {
+  return p >= region4::lowestSaturationPressure() && p < kCriticalPressure;
+}
+
+}  // namespace
+
+double saturationPressure(double T) { return region4::saturationPressure(T); }
+
+double saturationTemperature(double p) { return region4::saturationTemperature(p); }
+
+SaturationState saturationStateT(double T) {
+  const double p = region4::saturationPressure(T);
+  if (std::isnan(p)) return nanState();
+  return stateOnLine(T, p, T <= kRegion13Temperature);
+}
+
+SaturationState saturationStateP(double p) {
+  const double T = region4::saturationTemperature(p);
+  if (std::isnan(T)) return nanState();
+  return stateOnLine(T, p, p <= region13SaturationPressure());
+}
+
+SaturatedPhase mixtureTx(double T, double x) { return mix(saturationStateT(T), x); }
+
+SaturatedPhase mixturePx(double p, double x) { return mix(saturationStateP(p), x); }
+
+SaturatedPair saturatedEnthalpies(double p) {
+  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
+  const double T = region4::saturationTemperature(p);
+  if (p <= region13SaturationPressure()) {
+    return SaturatedPair{T, region1::specificEnthalpy(T, p), region2::specificEnthalpy(T, p)};
+  }
+  double liquidDensity = nan(), vapourDensity = nan();
+  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
+    return SaturatedPair{nan(), nan(), nan()};
+  }
+  return SaturatedPair{T, region3::specificEnthalpy(liquidDensity, T),
+                       region3::specificEnthalpy(vapourDensity, T)};
+}
+
+SaturatedPair saturatedEntropies(double p) {
+  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
+  const double T = region4::saturationTemperature(p);
+  if (p <= region13SaturationPressure()) {
+    return SaturatedPair{T, region1::specificEntropy(T, p), region2::specificEntropy(T, p)};
+  }
+  double liquidDensity = nan(), vapourDensity = nan();
+  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
+    return SaturatedPair{nan(), nan(), nan()};
+  }
+  return SaturatedPair{T, region3::specificEntropy(liquidDensity, T),
+                       region3::specificEntropy(vapourDensity, T)};
+}
+
+}  // namespace if97

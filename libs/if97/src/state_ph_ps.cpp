@@ -1,0 +1,157 @@
+// States from (p, h) and (p, s). The phase is decided by comparing h (s) with
+// the exact saturated values at p, never by a temperature computed first: a
+// temperature from a backward equation or an iteration is a few mK off, and
+// near the saturation line that would put a liquid state on the vapour side.
+#include <cmath>
+#include <limits>
+
+#include <if97/if97.h>
+
+#include "boundary_b23.h"
+#include "constants.h"
+#include "region1.h"
+#include "region1_backward.h"
+#include "region2.h"
+#include "region2_backward.h"
+#include "region3.h"
+#include "region4.h"
+#include "region5.h"
+#include "region_selection.h"
+#include "saturation_states.h"
+#include "temperature_solver.h"
+
+namespace if97 {
+namespace {
+
+double nan() { return std::nan(""); }
+
+// Everything the decision needs of one of the two quantities, h or s.
+struct Enthalpy {
+  static double region1(double T, double p) { return region1::specificEnthalpy(T, p); }
+  static double region2(double T, double p) { return region2::specificEnthalpy(T, p); }
+  static double region5(double T, double p) { return region5::specificEnthalpy(T, p); }
+  static void region1WithSlope(double T, double p, double& v, double& d) {
+    region1::enthalpyWithSlope(T, p, v, d);
+  }
+  static void region2WithSlope(double T, double p, double& v, double& d) {
+    region2::enthalpyWithSlope(T, p, v, d);
+  }
+  static void region5WithSlope(double T, double p, double& v, double& d) {
+    region5::enthalpyWithSlope(T, p, v, d);
+  }
+  static double region1Start(double p, double h) { return region1::backward::temperaturePh(p, h); }
+  static double region2Start(double p, double h) { return region2::backward::temperaturePh(p, h); }
+  static double region3Temperature(double p, double h) { return region3::fromPh(p, h).T; }
+  static SaturatedPair saturated(double p) { return saturatedEnthalpies(p); }
+};
+
+struct Entropy {
+  static double region1(double T, double p) { return region1::specificEntropy(T, p); }
+  static double region2(double T, double p) { return region2::specificEntropy(T, p); }
+  static double region5(double T, double p) { return region5::specificEntropy(T, p); }
+  static void region1WithSlope(double T, double p, double& v, double& d) {
+    region1::entropyWithSlope(T, p, v, d);
+  }
+  static void region2WithSlope(double T, double p, double& v, double& d) {
+    region2::entropyWithSlope(T, p, v, d);
+  }
+  static void region5WithSlope(double T, double p, double& v, double& d) {
+    region5::entropyWithSlope(T, p, v, d);
+  }
+  static double region1Start(double p, double s) { return region1::backward::temperaturePs(p, s); }
+  static double region2Start(double p, double s) { return region2::backward::temperaturePs(p, s); }
+  static double region3Temperature(double p, double s) { return region3::fromPs(p, s).T; }
+  static SaturatedPair saturated(double p) { return saturatedEntropies(p); }
+};
+
+bool pressureInRange(double p) { return p > kMinPressure && p <= kMaxPressure; }
+
+bool belowSaturationLine(double p) { return p < region4::lowestSaturationPressure(); }
+
+// Liquid in region 1 between 273.15 K and `high`.
+template <class Q>
+double liquidTemperature(double p, double value, double high) {
+  if (!(value >= Q::region1(kMinTemperature, p))) return nan();
+  return solveTemperature([p](double T, double& v, double& d) { Q::region1WithSlope(T, p, v, d); },
+                          value, Q::region1Start(p, value), kMinTemperature, high);
+}
+
+// Vapour from `low` (on region 2's lower edge) up through region 5.
+template <class Q>
+double vapourTemperature(double p, double value, double low) {
+  const double region2Top = Q::region2(kRegion2MaxTemperature, p);
+  if (value <= region2Top) {
+    if (!(value >= Q::region2(low, p))) return nan();
+    return solveTemperature(
+        [p](double T, double& v, double& d) { Q::region2WithSlope(T, p, v, d); }, value,
+        Q::region2Start(p, value), low, kRegion2MaxTemperature);
+  }
+  if (!(p <= kRegion5MaxPressure && value <= Q::region5(kMaxTemperature, p))) return nan();
+  // Region 5 has no backward equation; h and s are close to linear in T there.
+  const double region5Bottom = Q::region5(kRegion2MaxTemperature, p);
+  const double start =
+      value <= region5Bottom ? kRegion2MaxTemperature
+                             : kRegion2MaxTemperature + (kMaxTemperature - kRegion2MaxTemperature) *
+                                                            (value - region5Bottom) /
+                                                            (Q::region5(kMaxTemperature, p) - region5Bottom);
+  return solveTemperature([p](double T, double& v, double& d) { Q::region5WithSlope(T, p, v, d); },
+                          value, start, kRegion2MaxTemperature, kMaxTemperature);
+}
+
+// A single-phase state next to the saturation line keeps its side of it.
+double keepLiquidSide(double T, double saturation) { return T > saturation ? saturation : T; }
+double keepVapourSide(double T, double saturation) {
+  return T <= saturation ? std::nextafter(saturation, std::numeric_limits<double>::infinity()) : T;
+}
+
+template <class Q>
+double temperatureOf(double p, double value) {
+  if (!pressureInRange(p) || !std::isfinite(value)) return nan();
+  if (belowSaturationLine(p)) return vapourTemperature<Q>(p, value, kMinTemperature);
+
+  if (p <= region13SaturationPressure()) {
+    const SaturatedPair line = Q::saturated(p);
+    if (value < line.liquid) return keepLiquidSide(liquidTemperature<Q>(p, value, line.T), line.T);
+    if (value <= line.vapour) return line.T;
+    return keepVapourSide(vapourTemperature<Q>(p, value, line.T), line.T);
+  }
+
+  if (value <= Q::region1(kRegion13Temperature, p)) {
+    return liquidTemperature<Q>(p, value, kRegion13Temperature);
+  }
+  const double boundaryTemperature = b23::temperature(p);
+  if (value >= Q::region2(boundaryTemperature, p)) {
+    return vapourTemperature<Q>(p, value, boundaryTemperature);
+  }
+  if (p < kCriticalPressure) {
+    const SaturatedPair line = Q::saturated(p);
+    if (value >= line.liquid && value <= line.vapour) return line.T;
+    const double T = Q::region3Temperature(p, value);
+    return value < line.liquid ? keepLiquidSide(T, line.T) : keepVapourSide(T, line.T);
+  }
+  return Q::region3Temperature(p, value);
+}
+
+template <class Q>
+bool isTwoPhase(double p, double value) {
+  const SaturatedPair line = Q::saturated(p);
+  return value >= line.liquid && value <= line.vapour;
+}
+
+template <class Q>
+double quality(double p, double value) {
+  if (!std::isfinite(value)) return nan();
+  const SaturatedPair line = Q::saturated(p);
+  return (value - line.liquid) / (line.vapour - line.liquid);
+}
+
+}  // namespace
+
+bool isTwoPhasePh(double p, double h) { return isTwoPhase<Enthalpy>(p, h); }
+bool isTwoPhasePs(double p, double s) { return isTwoPhase<Entropy>(p, s); }
+double qualityPh(double p, double h) { return quality<Enthalpy>(p, h); }
+double qualityPs(double p, double s) { return quality<Entropy>(p, s); }
+double temperaturePh(double p, double h) { return temperatureOf<Enthalpy>(p, h); }
+double temperaturePs(double p, double s) { return temperatureOf<Entropy>(p, s); }
+
+}  // namespace if97
