@@ -14,12 +14,27 @@ namespace {
 constexpr double kSmallestVolume = 0.38;  // beta turns unphysical below about 0.30 to 0.39
 constexpr double kLargestVolume = 5.0;
 
-// Scan ratios: coarse steps find the branch, fine steps inside the coarse
-// bracket separate roots that lie close together. Within 1 % of the critical
-// temperature the loop is narrow, so the coarse scan is fine there too.
-constexpr double kCoarseRatio = 1.04;
-constexpr double kNearCriticalRatio = 1.01;
-constexpr double kFineRatio = 1.005;
+// The scan walks in geometric steps. Away from the critical point 4 % steps
+// find the branch. Near it the three roots of the loop close in on chi = 1
+// (their spread is about 14 sqrt|1 - theta|), so inside a window around
+// chi = 1 the step shrinks with sqrt|1 - theta| to keep the roots apart.
+struct ScanSteps {
+  double ratio;                    // outside the window
+  double windowLow, windowHigh;    // empty when far from the critical point
+  double windowRatio;
+  double fineRatio;                // inside a bracket the coarse walk found
+};
+
+ScanSteps scanSteps(double theta) {
+  constexpr double kCoarseRatio = 1.04;
+  constexpr double kFineRatio = 1.005;
+  const double distance = std::fabs(theta - 1.0);
+  if (distance >= 0.01) return {kCoarseRatio, 1.0, 0.0, kCoarseRatio, kFineRatio};
+  const double root = std::sqrt(distance);
+  const double step = std::fmin(0.01, std::fmax(2e-5, 0.25 * root));
+  const double halfWidth = 0.005 + 20.0 * root;
+  return {kCoarseRatio, 1.0 - halfWidth, 1.0 + halfWidth, 1.0 + step, 1.0 + std::fmin(0.005, 0.25 * step)};
+}
 
 struct Bracket {
   double low, high;           // low < high
@@ -28,13 +43,20 @@ struct Bracket {
 };
 
 // The first sign change of beta(chi) - target met when walking from `from`
-// towards `to` by the factor `ratio` (below 1 when walking down).
-Bracket scan(const TemperatureFactors& factors, double target, double from, double to, double ratio) {
+// towards `to`, upward or downward.
+Bracket scan(const TemperatureFactors& factors, double target, double from, double to, const ScanSteps& steps,
+             bool fine) {
+  const bool upward = to > from;
   double previous = from;
   double previousResidual = reducedPressure(factors, from) - target;
-  const bool upward = ratio > 1.0;
   while (upward ? previous < to : previous > to) {
-    double next = previous * ratio;
+    double ratio = steps.ratio;
+    if (fine) ratio = steps.fineRatio;
+    else if (previous >= steps.windowLow && previous <= steps.windowHigh) ratio = steps.windowRatio;
+    double next = upward ? previous * ratio : previous / ratio;
+    // A coarse step stops at the window's edge rather than stride into it.
+    if (!fine && upward && previous < steps.windowLow && next > steps.windowLow) next = steps.windowLow;
+    if (!fine && !upward && previous > steps.windowHigh && next < steps.windowHigh) next = steps.windowHigh;
     if (upward ? next > to : next < to) next = to;
     const double residual = reducedPressure(factors, next) - target;
     if ((residual > 0) != (previousResidual > 0) || residual == 0.0) {
@@ -70,18 +92,16 @@ double refine(const TemperatureFactors& factors, double target, Bracket b) {
 }  // namespace
 
 double reducedVolume(const TemperatureFactors& factors, double beta, Root root) {
-  const double ratio = std::fabs(factors.theta - 1.0) < 0.01 ? kNearCriticalRatio : kCoarseRatio;
-  Bracket coarse;
-  Bracket fine;
-  if (root == Root::Liquid) {
-    coarse = scan(factors, beta, kSmallestVolume, kLargestVolume, ratio);
-    if (!coarse.found) return std::numeric_limits<double>::quiet_NaN();
-    fine = scan(factors, beta, coarse.low, coarse.high, kFineRatio);
-  } else {
-    coarse = scan(factors, beta, kLargestVolume, kSmallestVolume, 1.0 / ratio);
-    if (!coarse.found) return std::numeric_limits<double>::quiet_NaN();
-    fine = scan(factors, beta, coarse.high, coarse.low, 1.0 / kFineRatio);
-  }
+  const ScanSteps steps = scanSteps(factors.theta);
+  const bool liquid = root == Root::Liquid;
+  const double start = liquid ? kSmallestVolume : kLargestVolume;
+  const double end = liquid ? kLargestVolume : kSmallestVolume;
+  const Bracket coarse = scan(factors, beta, start, end, steps, false);
+  if (!coarse.found) return std::numeric_limits<double>::quiet_NaN();
+  // Walk the coarse bracket again in fine steps from the same side, so that
+  // of two roots close together the one on the chosen branch is taken.
+  const Bracket fine = liquid ? scan(factors, beta, coarse.low, coarse.high, steps, true)
+                              : scan(factors, beta, coarse.high, coarse.low, steps, true);
   return refine(factors, beta, fine.found ? fine : coarse);
 }
 
