@@ -112,6 +112,9 @@ std::string FormatWithPattern(double value, const NumberPattern& pattern,
          fractionDigits.back() == '0') {
     fractionDigits.pop_back();
   }
+  // All "#" and nothing to show ("#." with 0.2) would leave a lone separator,
+  // which is no number at all and would not read back.
+  if (integerDigits.empty() && fractionDigits.empty()) integerDigits = "0";
 
   // A value that rounds to zero shows no minus sign: "-0.00" would read as
   // a real, if tiny, negative number.

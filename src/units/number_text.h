@@ -15,7 +15,8 @@
 namespace units {
 
 // The finite value of the text, or nothing when the text is rejected or its
-// value is not finite ("1e999").
+// value is beyond the 64-bit range ("1e999"). A value too small to hold
+// ("1e-999") reads as 0.
 std::optional<double> ReadNumber(std::string_view text, const NumberLocale& locale);
 
 // The text as a 32-bit number: 0 for a rejected text and for a value beyond
