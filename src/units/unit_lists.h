@@ -30,7 +30,8 @@ extern const std::array<UnitList, 12> kUnitLists;
 const UnitList* FindUnitList(int list);
 
 // A working value expressed in unit `unit` of its list: the value itself at
-// full precision for the working unit, otherwise the 32-bit conversion.
+// full precision for the working unit, otherwise the 32-bit conversion, and 0
+// for a unit outside the list.
 double ExpressInUnit(Quantity quantity, double workingValue, float molarMass, int16_t unit);
 
 }  // namespace units

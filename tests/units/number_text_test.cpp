@@ -75,6 +75,13 @@ TEST(ReadNumber, DropsGroupSeparatorsWhereverTheyStand) {
                                  {"1" + kNbsp + kNbsp + "0", 10.0}});
 }
 
+TEST(ReadNumber, LocaleThatGroupsWithItsDecimalSeparatorReadsTheSeparator) {
+  ExpectReads(NumberLocale{",", ","}, {{"1,5", 1.5}});
+  ExpectRejects(NumberLocale{",", ","}, {"1,000,5"});
+  // An unset separator falls back to the point rather than rejecting all.
+  ExpectReads(NumberLocale{"", ""}, {{"1.5", 1.5}});
+}
+
 TEST(ReadNumber, RejectsAnythingElse) {
   const std::vector<std::string> rejected = {
       "", " ", "\t", "-", "+", ".", "-.", "+-1", "--1", "1-", "1+", "abc", "12a", "a12",
