@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <system_error>
 
 namespace units {
 
@@ -67,7 +68,10 @@ void RoundedDigits(double magnitude, size_t decimals, std::string& integerDigits
   std::string text(320 + kExactDecimals, '\0');
   const std::to_chars_result written = std::to_chars(
       text.data(), text.data() + text.size(), magnitude, std::chars_format::fixed, exactDecimals);
-  text.resize(static_cast<size_t>(written.ptr - text.data()));
+  // The buffer holds any double at this precision; should that ever fail,
+  // show 0 rather than garbage.
+  text.resize(written.ec == std::errc() ? static_cast<size_t>(written.ptr - text.data()) : 0);
+  if (text.empty()) text = "0";
 
   const size_t point = text.find('.');
   integerDigits = text.substr(0, point);

@@ -9,6 +9,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <string>
@@ -90,7 +91,7 @@ TEST(PastedText, NeverGivesANonFiniteNumber) {
   const std::string alphabet[] = {"0", "1", "9", ".", ",", "-", "+", "e", "E", " ", "\t",
                                   "\xC2\xA0", "n", "a", "i", "f", "x", "'", "5", "3"};
   std::mt19937_64 random(3);
-  std::uniform_int_distribution<int> pick(0, std::size(alphabet) - 1);
+  std::uniform_int_distribution<size_t> pick(0, std::size(alphabet) - 1);
   std::uniform_int_distribution<int> length(0, 24);
   for (int i = 0; i < 20000; ++i) {
     const NumberLocale& locale = kLocales[i % kLocales.size()];
