@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "region3.h"
-#include "region3_boundary_lines.h"
 #include "region3_helmholtz.h"
 #include "region3_helmholtz_table.h"
+#include "region3_limits.h"
 
 namespace if97::region3 {
 namespace {
@@ -18,26 +18,14 @@ constexpr int kMaxI = kRange.maxI;
 constexpr int kMaxJ = kRange.maxJ;
 static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per power of delta");
 
-// The state's limits are checked on the pressure the equation itself gives,
-// with a little room so that a density solved at a boundary pressure (100 MPa,
-// pB23) still counts as inside.
-constexpr double kBoundarySlack = 1e-9;
-
-bool temperatureInRange(double T) {
-  return T >= kLowestTemperature * (1.0 - kBoundarySlack) &&
-         T <= kHighestTemperature * (1.0 + kBoundarySlack);
-}
-
 bool arguments(double rho, double T) {
   // Also rejects NaN; the density limits are far outside anything region 3
   // reaches and only keep the powers of delta finite.
-  return rho > 1e-3 && rho < 1e4 && temperatureInRange(T);
+  return rho > 1e-3 && rho < 1e4 && temperatureInRegion3(T);
 }
 
-bool pressureInRange(double p, double T) {
-  return p <= kHighestPressure * (1.0 + kBoundarySlack) &&
-         p >= b23Pressure(T) * (1.0 - kBoundarySlack);
-}
+// The state's limits are checked on the pressure the equation itself gives.
+bool pressureInRange(double p, double T) { return pressureInRegion3(p, T); }
 
 struct Powers {
   double delta[kMaxI + 1];

@@ -7,17 +7,13 @@
 #include "region3_boundary_lines.h"
 #include "region3_density_solver.h"
 #include "region3_helmholtz.h"
+#include "region3_limits.h"
 #include "region3_volume_tp.h"
 
 namespace if97::region3 {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-bool inRegion3(double T, double p) {
-  return T >= kLowestTemperature && T <= kHighestTemperature && p <= kHighestPressure &&
-         p >= b23Pressure(T);
-}
 
 // Subregions whose v(p, T) equations reach the saturation line from the
 // liquid and from the vapour side, by pressure band.

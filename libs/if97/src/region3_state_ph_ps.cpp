@@ -1,14 +1,179 @@
+// Region 3 states from (p, h) and (p, s): the backward equations give the
+// start, a 2-D Newton iteration on the basic equation, p(rho, T) = p and
+// h(rho, T) = h (or s), makes the state consistent with it.
+#include <cmath>
 #include <limits>
 
 #include "region3.h"
+#include "region3_backward_ph_ps.h"
+#include "region3_boundary_lines.h"
+#include "region3_density_solver.h"
+#include "region3_helmholtz.h"
 
 namespace if97::region3 {
+namespace {
 
-TemperatureDensity fromPh(double, double) {
-  return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr TemperatureDensity kNoState{kNaN, kNaN};
+
+// Regions 1 and 2 meet region 3 at 623.15 K and on B23 with small jumps in h
+// and s (at most 0.02 K worth of temperature). A caller that places a state
+// in region 3 by the neighbours' boundary values may therefore hand over one
+// a hair outside region 3's own; up to this far it still gets its state.
+constexpr double kTemperatureSeam = 0.1;  // K
+
+constexpr double kLowestDensity = 20.0;  // kg/m3, below any region 3 state
+constexpr double kHighestDensity = 800.0;
+
+constexpr int kMaxNewtonSteps = 40;
+constexpr int kMaxBisectionSteps = 200;
+constexpr double kRelativeStep = 1e-13;
+
+enum class Given { enthalpy, entropy };
+
+// p and the given quantity z with their derivatives in rho and T.
+struct Residuals {
+  double p, pRho, pT;
+  double z, zRho, zT;
+};
+
+Residuals evaluate(double rho, double T, Given given) {
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  const double R = kGasConstant;
+  Residuals r;
+  r.p = pressureFrom(rho, T, d.deltaPhiDelta);
+  r.pRho = R * T * (2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta) / 1000.0;
+  r.pT = rho * R * (d.deltaPhiDelta - d.deltaTauPhiDeltaTau) / 1000.0;
+  if (given == Given::enthalpy) {
+    r.z = enthalpyFrom(T, d.deltaPhiDelta, d.tauPhiTau);
+    r.zRho = R * T / rho * (d.deltaTauPhiDeltaTau + d.deltaPhiDelta + d.delta2PhiDeltaDelta);
+    r.zT = R * (d.deltaPhiDelta - d.tau2PhiTauTau - d.deltaTauPhiDeltaTau);
+  } else {
+    r.z = entropyFrom(d.phi, d.tauPhiTau);
+    r.zRho = R / rho * (d.deltaTauPhiDeltaTau - d.deltaPhiDelta);
+    r.zT = -R * d.tau2PhiTauTau / T;
+  }
+  return r;
 }
-TemperatureDensity fromPs(double, double) {
-  return {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::quiet_NaN()};
+
+double givenAt(double rho, double T, Given given) {
+  const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
+  return given == Given::enthalpy ? enthalpyFrom(T, d.deltaPhiDelta, d.tauPhiTau)
+                                  : entropyFrom(d.phi, d.tauPhiTau);
 }
+
+// Where the state may lie: temperatures, densities and the branch of the
+// isotherms that the phase the state is in allows.
+struct Box {
+  double TLow, THigh, rhoLow, rhoHigh;
+  bool liquid, vapour;  // below the saturation line's pressure only
+};
+
+Branch branchAt(const Box& box, double T) {
+  if (T >= kCriticalTemperature) return Branch::supercritical;
+  if (box.vapour) return Branch::vapour;
+  return Branch::liquid;
+}
+
+bool converged(double step, double value) { return std::fabs(step) <= kRelativeStep * std::fabs(value); }
+
+// Newton on both equations at once; a step that would leave the box is
+// shortened to stay inside. False when it does not settle.
+bool newton(double p, double z, Given given, const Box& box, double& rho, double& T) {
+  for (int step = 0; step < kMaxNewtonSteps; ++step) {
+    const Residuals r = evaluate(rho, T, given);
+    const double f = r.p - p;
+    const double g = r.z - z;
+    const double determinant = r.pRho * r.zT - r.pT * r.zRho;
+    if (!(std::fabs(determinant) > 0.0) || !std::isfinite(determinant)) return false;
+    double dRho = -(f * r.zT - g * r.pT) / determinant;
+    double dT = -(r.pRho * g - r.zRho * f) / determinant;
+    double scale = 1.0;
+    if (rho + dRho < box.rhoLow) scale = std::fmin(scale, 0.5 * (box.rhoLow - rho) / dRho);
+    if (rho + dRho > box.rhoHigh) scale = std::fmin(scale, 0.5 * (box.rhoHigh - rho) / dRho);
+    if (T + dT < box.TLow) scale = std::fmin(scale, 0.5 * (box.TLow - T) / dT);
+    if (T + dT > box.THigh) scale = std::fmin(scale, 0.5 * (box.THigh - T) / dT);
+    if (!(scale > 0.0)) return false;
+    dRho *= scale;
+    dT *= scale;
+    rho += dRho;
+    T += dT;
+    if (scale == 1.0 && converged(dRho, rho) && converged(dT, T)) return true;
+  }
+  return false;
+}
+
+// The slow and sure way: along the isobar the given quantity rises with T,
+// so bisect on T with the density solved on the state's branch each time.
+bool bisectOnIsobar(double p, double z, Given given, const Box& box, double& rho, double& T) {
+  double low = box.TLow;
+  double high = box.THigh;
+  const double zLow = givenAt(solveDensity(Isotherm(low), p, branchAt(box, low), kNaN), low, given);
+  const double zHigh = givenAt(solveDensity(Isotherm(high), p, branchAt(box, high), kNaN), high, given);
+  if (!(z >= zLow && z <= zHigh)) return false;
+  for (int step = 0; step < kMaxBisectionSteps && high - low > kRelativeStep * high; ++step) {
+    const double middle = 0.5 * (low + high);
+    rho = solveDensity(Isotherm(middle), p, branchAt(box, middle), rho);
+    if (givenAt(rho, middle, given) < z) {
+      low = middle;
+    } else {
+      high = middle;
+    }
+  }
+  T = 0.5 * (low + high);
+  rho = solveDensity(Isotherm(T), p, branchAt(box, T), rho);
+  return true;
+}
+
+double clampInto(double value, double low, double high) {
+  if (!(value > low && value < high)) return 0.5 * (low + high);
+  return value;
+}
+
+TemperatureDensity stateFrom(double p, double z, Given given) {
+  static const double lowestPressure = saturationPressure(kLowestTemperature);
+  if (!(p >= lowestPressure && p <= kHighestPressure) || !std::isfinite(z)) return kNoState;
+  Box box{kLowestTemperature - kTemperatureSeam, b23Temperature(p) + kTemperatureSeam, kLowestDensity,
+          kHighestDensity, false, false};
+  if (p < kCriticalPressure) {
+    // Below pc the saturated states at Ts(p), exact on the basic equation,
+    // split the isobar; between them lies the two-phase region.
+    const double Ts = saturationTemperature(p);
+    double liquidDensity;
+    double vapourDensity;
+    if (!saturatedDensities(Ts, liquidDensity, vapourDensity)) return kNoState;
+    const double zLiquid = givenAt(liquidDensity, Ts, given);
+    const double zVapour = givenAt(vapourDensity, Ts, given);
+    if (z >= zLiquid && z <= zVapour) return kNoState;
+    if (z < zLiquid) {
+      box.THigh = Ts;
+      box.rhoLow = liquidDensity;
+      box.liquid = true;
+    } else {
+      box.TLow = Ts;
+      box.rhoHigh = vapourDensity;
+      box.vapour = true;
+    }
+  }
+  double T;
+  double v;
+  if (given == Given::enthalpy) {
+    T = backward::temperaturePh(p, z);
+    v = backward::specificVolumePh(p, z);
+  } else {
+    T = backward::temperaturePs(p, z);
+    v = backward::specificVolumePs(p, z);
+  }
+  T = clampInto(T, box.TLow, box.THigh);
+  double rho = clampInto(1.0 / v, box.rhoLow, box.rhoHigh);
+  if (!newton(p, z, given, box, rho, T) && !bisectOnIsobar(p, z, given, box, rho, T)) return kNoState;
+  return {T, rho};
+}
+
+}  // namespace
+
+TemperatureDensity fromPh(double p, double h) { return stateFrom(p, h, Given::enthalpy); }
+
+TemperatureDensity fromPs(double p, double s) { return stateFrom(p, s, Given::entropy); }
 
 }  // namespace if97::region3

@@ -6,6 +6,7 @@
 #include "region3.h"
 #include "region3_boundary_lines.h"
 #include "region3_helmholtz.h"
+#include "region3_limits.h"
 #include "region3_volume_tp.h"
 #include "region3_volume_tp_tables.h"
 
@@ -122,11 +123,6 @@ Subregion nearCriticalSubregion(double T, double p) {
   }
   if (p <= kPressure3wxSaturation) return Subregion::x;
   return T <= boundaryTemperature(SubregionBoundary::wx, p) ? Subregion::z : Subregion::x;
-}
-
-bool inRegion3(double T, double p) {
-  return T >= kLowestTemperature && T <= kHighestTemperature && p <= kHighestPressure &&
-         p >= b23Pressure(T);
 }
 
 }  // namespace

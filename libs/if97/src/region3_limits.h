@@ -1,0 +1,27 @@
+// Where region 3 lies in (T, p): 623.15 K <= T <= TB23(p), pB23(T) <= p <= 100 MPa.
+#ifndef HYDRELIX_IF97_REGION3_LIMITS_H
+#define HYDRELIX_IF97_REGION3_LIMITS_H
+
+#include "region3_boundary_lines.h"
+#include "region3_helmholtz.h"
+
+namespace if97::region3 {
+
+// A little room at every limit, so that a state computed on a boundary
+// (T = TB23(p) gives pB23(T) a rounding above p) still counts as inside.
+constexpr double kBoundarySlack = 1e-9;
+
+inline bool temperatureInRegion3(double T) {
+  return T >= kLowestTemperature * (1.0 - kBoundarySlack) && T <= kHighestTemperature * (1.0 + kBoundarySlack);
+}
+
+inline bool pressureInRegion3(double p, double T) {
+  return p <= kHighestPressure * (1.0 + kBoundarySlack) && p >= b23Pressure(T) * (1.0 - kBoundarySlack);
+}
+
+// False for NaN as well.
+inline bool inRegion3(double T, double p) { return temperatureInRegion3(T) && pressureInRegion3(p, T); }
+
+}  // namespace if97::region3
+
+#endif
