@@ -1,0 +1,171 @@
+// What the user does with mouse and keyboard: the focus moves first, with the
+// leaving field's validation and loss of focus, then the control acts. Keys
+// pass the window's key preview before the focused control sees them.
+#include "mainwindow/frm_main.h"
+
+namespace mainwindow {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kCarriageReturn = 13;
+constexpr int kEscape = 27;
+
+}  // namespace
+
+bool frmMain::CanTakeFocus(const Control& control) const {
+  switch (control.kind()) {
+    case ControlKind::TextBox:
+    case ControlKind::ComboBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+      return control.enabled && control.visible;
+    default:
+      return false;
+  }
+}
+
+// Only a move to another value field or to a digits button validates the
+// field left: the digits buttons act on the field last validated.
+bool frmMain::ValidatesFieldLeftFor(const Control& target) const {
+  return target.kind() == ControlKind::TextBox || &target == &cmdMore || &target == &cmdLess;
+}
+
+void frmMain::MoveFocus(Control& target) {
+  if (&target == focused_ || !CanTakeFocus(target)) return;
+  Control* left = focused_;
+  if (left != nullptr && left->kind() == ControlKind::TextBox) {
+    const int16_t leftIndex = left->index();
+    if (ValidatesFieldLeftFor(target)) {
+      bool cancel = false;
+      txtData_Validate(leftIndex, cancel);
+      if (cancel) return;
+    }
+    focused_ = &target;
+    txtData_LostFocus(leftIndex);
+  } else {
+    focused_ = &target;
+  }
+  if (focused_ == &target && target.kind() == ControlKind::TextBox) {
+    txtData_GotFocus(target.index());
+  }
+}
+
+TextBox* frmMain::FocusedValueField() const {
+  if (focused_ == nullptr || focused_->kind() != ControlKind::TextBox) return nullptr;
+  return static_cast<TextBox*>(focused_);
+}
+
+// Only the value fields are tab stops, so Tab walks them in tab order and
+// wraps from the last to the first.
+void frmMain::SendTab() {
+  const int from = focused_ != nullptr ? focused_->tabIndex : -1;
+  Control* next = nullptr;
+  Control* first = nullptr;
+  for (Control* control : controls_) {
+    if (!control->tabStop || !CanTakeFocus(*control)) continue;
+    if (first == nullptr || control->tabIndex < first->tabIndex) first = control;
+    if (control->tabIndex > from && (next == nullptr || control->tabIndex < next->tabIndex)) {
+      next = control;
+    }
+  }
+  if (next == nullptr) next = first;
+  if (next != nullptr) MoveFocus(*next);
+}
+
+void frmMain::UserFocus(Control& control) { MoveFocus(control); }
+
+void frmMain::UserClick(Control& control) {
+  if (!control.enabled) return;
+  switch (control.kind()) {
+    case ControlKind::MenuItem: {
+      const auto& item = static_cast<const MenuItem&>(control);
+      if (item.menu != nullptr && !item.IsSeparator() && item.onClick) item.onClick();
+      return;
+    }
+    case ControlKind::TrayIcon: {
+      const auto& tray = static_cast<const TrayIcon&>(control);
+      if (tray.onMouseDown) tray.onMouseDown(1);
+      return;
+    }
+    case ControlKind::Frame:
+    case ControlKind::Label:
+      return;
+    default:
+      break;
+  }
+
+  MoveFocus(control);
+  if (focused_ != &control) return;
+  switch (control.kind()) {
+    case ControlKind::CheckBox: {
+      auto& box = static_cast<CheckBox&>(control);
+      box.SetValue(box.Value() == 1 ? 0 : 1);
+      return;
+    }
+    case ControlKind::OptionButton:
+      static_cast<OptionButton&>(control).SetValue(true);
+      return;
+    case ControlKind::CommandButton:
+      static_cast<CommandButton&>(control).Press();
+      return;
+    default:
+      return;
+  }
+}
+
+bool frmMain::UserSelect(ComboBox& list, int position) {
+  if (!list.enabled || position < 0 || position >= list.ListCount()) return false;
+  MoveFocus(list);
+  list.SetListIndex(position);
+  return true;
+}
+
+void frmMain::UserType(char32_t character) {
+  int keyAscii = character <= 0x10FFFF ? static_cast<int>(character) : 0;
+  if (keyPreview) Form_KeyPress(keyAscii);
+  if (keyAscii == 0) return;
+
+  TextBox* field = FocusedValueField();
+  if (field == nullptr) return;
+  txtData_KeyPress(field->index(), keyAscii);
+  if (keyAscii == 0 || field->locked) return;
+  if (keyAscii == kBackspace) {
+    field->UserBackspace();
+  } else if (keyAscii < 0x80) {
+    field->UserReplaceSelection(std::string(1, static_cast<char>(keyAscii)));
+  }
+}
+
+void frmMain::UserPressKey(Key key) {
+  switch (key) {
+    case Key::Tab:
+      SendTab();
+      return;
+    case Key::Enter:
+      UserType(kCarriageReturn);
+      return;
+    case Key::Backspace:
+      UserType(kBackspace);
+      return;
+    case Key::Escape:
+      UserType(kEscape);
+      return;
+    case Key::Delete:
+      // The Delete key edits the field directly; it is no typed character.
+      if (TextBox* field = FocusedValueField(); field != nullptr && !field->locked) {
+        field->UserDelete();
+      }
+      return;
+  }
+}
+
+// Enter works as Tab, before any field sees it.
+void frmMain::Form_KeyPress(int& keyAscii) {
+  if (keyAscii != kCarriageReturn) return;
+  keyAscii = 0;
+  SendTab();
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,201 @@
+// The calculator's main window as a model that stands without any window
+// system. A view draws the controls and reports the user's actions through
+// the User* members; the model runs the handlers, which read and write the
+// controls, the working state and the window-level state below.
+#ifndef HYDRELIX_MAINWINDOW_FRM_MAIN_H
+#define HYDRELIX_MAINWINDOW_FRM_MAIN_H
+
+#include "mainwindow/clipboard.h"
+#include "mainwindow/controls.h"
+#include "mainwindow/message_box.h"
+#include "mainwindow/window_settings.h"
+#include "steam/working_state.h"
+#include "units/number_locale.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mainwindow {
+
+enum class Key { Tab, Enter, Backspace, Delete, Escape };
+
+inline constexpr int16_t kFirstField = 43;        // txtData(43), temperature
+inline constexpr int16_t kLastInputField = 47;    // txtData(47), entropy
+inline constexpr int16_t kLastField = 57;         // txtData(57), isentropic exponent
+inline constexpr int16_t kQualityField = 45;
+inline constexpr int16_t kFirstUnitList = 16;     // cboUnits(16)
+inline constexpr int16_t kLastUnitList = 27;      // cboUnits(27)
+inline constexpr int kTickCount = 5;              // chkStmInput(0..4)
+
+class frmMain {
+ public:
+  explicit frmMain(Clipboard& clipboard);
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+
+  // ---- Window-level state, shared by the window's concerns
+  steam::WorkingState WorkingState;
+  // Set whenever the results are blanked; while set, leaving a field
+  // converts nothing.
+  bool ResultsCleared = false;
+  // The value field the user last left towards another value field or a
+  // digits button; 0 until then.
+  int16_t LastLeftField = 0;
+  // Entry i formats txtData(43 + i).
+  std::array<std::string, 15> DisplayFormats;
+  // How numbers are read and written in the value fields.
+  units::NumberLocale Locale;
+
+  // ---- The window itself
+  std::string caption = "Hydrelix";
+  Geometry clientArea{0, 0, 5820, 7125};
+  bool keyPreview = true;
+  bool visible = false;
+
+  // ---- Controls, by their names and indices
+  TextBox& txtData(int16_t index) const;
+  ComboBox& cboUnits(int16_t index) const;
+  CheckBox& chkStmInput(int16_t index) const;
+  OptionButton& optUnits(int16_t index) const;
+  OptionButton& optSteam(int16_t index) const;
+  Label& Label4(int16_t index) const;
+  MenuItem& mnuTrayPopupItem(int16_t index) const;
+
+  Frame frmSteam{ControlKind::Frame, "frmSteam", 1};
+  Frame Frame1{ControlKind::Frame, "Frame1"};
+  Frame Frame2{ControlKind::Frame, "Frame2"};
+  CommandButton cmdMore{"cmdMore"};
+  CommandButton cmdLess{"cmdLess"};
+  CommandButton cmdClear{"cmdClear"};
+  CommandButton cmdCompute{"cmdCompute"};
+  CommandButton cmdClose{"cmdClose"};
+  TrayIcon Tray1{"Tray1"};
+
+  MenuItem mnuFile{"mnuFile"};
+  MenuItem mnuFileHide{"mnuFileHide"};
+  MenuItem mnuFileOnTop{"mnuFileOnTop"};
+  MenuItem mnuFileBar0{"mnuFileBar0"};
+  MenuItem mnuFileDisclaimer{"mnuFileDisclaimer"};
+  MenuItem mnuFileBar1{"mnuFileBar1"};
+  MenuItem mnuFileExit{"mnuFileExit"};
+  MenuItem mnuEdit{"mnuEdit"};
+  MenuItem mnuEditCut{"mnuEditCut"};
+  MenuItem mnuEditCopy{"mnuEditCopy"};
+  MenuItem mnuEditPaste{"mnuEditPaste"};
+  MenuItem mnuHelp{"mnuHelp"};
+  MenuItem mnuHelpContents{"mnuHelpContents"};
+  MenuItem mnuHelpSearchForHelpOn{"mnuHelpSearchForHelpOn"};
+  MenuItem mnuHelpBar0{"mnuHelpBar0"};
+  MenuItem mnuHelpAbout{"mnuHelpAbout"};
+  MenuItem mnuTrayPopup{"mnuTrayPopup"};
+
+  // Every control and menu item, in the order of the window's layout.
+  const std::vector<Control*>& Controls() const { return controls_; }
+  // The control named "txtData(43)", "cmdMore", "mnuEditCopy" ..., or nullptr.
+  Control* FindControl(std::string_view fullName) const;
+  Control* Focused() const { return focused_; }
+
+  // ---- What the user does, as the view reports it
+  // A mouse click: the focus moves to a control that can take it, then the
+  // control acts. Disabled controls ignore it.
+  void UserClick(Control& control);
+  void UserFocus(Control& control);
+  // Picks entry `position` of a unit list; false when it has no such entry.
+  bool UserSelect(ComboBox& list, int position);
+  // One typed character (a Unicode code point) for the focused control.
+  void UserType(char32_t character);
+  void UserPressKey(Key key);
+
+  // ---- Message boxes the model has asked the view to show, in order
+  const std::vector<MessageBoxRequest>& MessagesShown() const { return messages_; }
+  // The view's hook to show each one as it is asked for.
+  std::function<void(const MessageBoxRequest&)> onMessageBox;
+
+  // ---- Window events
+  void Form_Load();
+  // Shows the window with the temperature field focused.
+  void Show();
+  void Form_Unload();
+  void Form_QueryUnload(bool& cancel);
+  void Form_Paint();
+  void Form_KeyPress(int& keyAscii);
+
+  // ---- Main window's own operation: blanks the results and the unticked
+  // inputs; with true also restores the temperature and pressure ticks.
+  void ClearResults(bool resetInputs);
+
+  // ---- Unit selection
+  void cboUnits_Click(int16_t index);
+  void optUnits_Click(int16_t index);
+
+  // ---- Entry conversion
+  void txtData_LostFocus(int16_t index);
+
+  // ---- Display precision
+  void cmdMore_Click();
+  void cmdLess_Click();
+
+  // ---- Input selection and entry
+  void chkStmInput_Click(int16_t index);
+  void cmdClear_Click();
+  void txtData_Change(int16_t index);
+  void txtData_GotFocus(int16_t index);
+  void txtData_KeyPress(int16_t index, int& keyAscii);
+  void txtData_Validate(int16_t index, bool& cancel);
+
+  // ---- Clipboard
+  void CutCopyPaste(std::string_view command);
+  void mnuEditCut_Click();
+  void mnuEditCopy_Click();
+  void mnuEditPaste_Click();
+
+  // ---- Commands whose behaviour comes with later work: each is reached
+  // through the model already and does nothing yet.
+  void cmdCompute_Click();
+  void optSteam_Click(int16_t index);
+  void cmdClose_Click();
+  void mnuFileHide_Click();
+  void mnuFileOnTop_Click();
+  void mnuFileDisclaimer_Click();
+  void mnuFileExit_Click();
+  void mnuHelpContents_Click();
+  void mnuHelpSearchForHelpOn_Click();
+  void mnuHelpAbout_Click();
+  void mnuTrayPopupItem_Click(int16_t index);
+  void Tray1_MouseDown(int button);
+
+ private:
+  void BuildControls();
+  void RouteEvents();
+  void Register(Control& control);
+
+  WindowSettings ReadWindowSettings() const;
+  void MsgBox(MessageBoxRequest request);
+
+  bool CanTakeFocus(const Control& control) const;
+  bool ValidatesFieldLeftFor(const Control& target) const;
+  void MoveFocus(Control& target);
+  void SendTab();
+  TextBox* FocusedValueField() const;
+
+  Clipboard& clipboard_;
+  std::vector<std::unique_ptr<TextBox>> txtData_;
+  std::vector<std::unique_ptr<ComboBox>> cboUnits_;
+  std::vector<std::unique_ptr<CheckBox>> chkStmInput_;
+  std::vector<std::unique_ptr<OptionButton>> optUnits_;
+  std::vector<std::unique_ptr<OptionButton>> optSteam_;
+  std::vector<std::unique_ptr<Label>> Label4_;
+  std::vector<std::unique_ptr<MenuItem>> mnuTrayPopupItem_;
+  std::vector<Control*> controls_;
+  Control* focused_ = nullptr;
+  std::vector<MessageBoxRequest> messages_;
+};
+
+}  // namespace mainwindow
+
+#endif

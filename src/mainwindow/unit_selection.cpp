@@ -1,0 +1,34 @@
+// The unit lists: showing a working value in the chosen unit, and the switch
+// between the IP and SI systems. Neither recomputes nor reads a field's text.
+#include "mainwindow/frm_main.h"
+#include "mainwindow/working_values.h"
+#include "units/display_format.h"
+#include "units/unit_lists.h"
+
+namespace mainwindow {
+
+void frmMain::cboUnits_Click(int16_t index) {
+  const units::UnitList* row = units::FindUnitList(index);
+  if (row == nullptr) return;
+  const ComboBox& list = cboUnits(index);
+  const int unit = list.ListIndex();
+  if (unit < 0 || unit >= list.ListCount()) return;
+
+  const double working = WorkingValue(WorkingState, row->quantity);
+  const double shown = units::ExpressInUnit(row->quantity, working, WorkingState.MolarMass,
+                                            static_cast<int16_t>(unit));
+  txtData(row->field).SetText(units::FormatValue(shown, DisplayFormats.at(row->format), Locale));
+}
+
+void frmMain::optUnits_Click(int16_t index) {
+  const bool ip = index == 0;
+  for (const units::UnitList& row : units::kUnitLists) {
+    cboUnits(row.list).SetListIndex(ip ? row.ipUnit : row.siUnit);
+  }
+  // Every list is refreshed, the velocity list too: when the user had already
+  // picked the new system's velocity unit, its selection does not change and
+  // would not refresh the field on its own.
+  for (int16_t list = kFirstUnitList; list <= kLastUnitList; ++list) cboUnits_Click(list);
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,53 @@
+// hydrelix-scenario: plays a user session against the main window model and
+// prints the window's state wherever the session says `show`.
+#include "scenario/scenario_runner.h"
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: hydrelix-scenario [FILE]\n"
+    "\n"
+    "Plays the scenario in FILE (or standard input when FILE is missing or \"-\")\n"
+    "against the main window as it stands after loading with no saved settings:\n"
+    "IP units, IF-97, default formats, 68 F and 14.696 psia, focus on txtData(43).\n"
+    "\n"
+    "One action per line:\n"
+    "  click NAME          click a control or menu item (cmdMore, chkStmInput(2), mnuEditCopy)\n"
+    "  focus NAME          move the focus to a control\n"
+    "  select NAME INDEX   pick entry INDEX of a unit list (the focus moves to it first)\n"
+    "  type TEXT           type TEXT into the focused control, one key at a time\n"
+    "  key KEY             press Tab, Enter, Backspace, Delete or Esc\n"
+    "  paste TEXT          put TEXT on the clipboard, then Edit > Paste\n"
+    "  locale , | locale . the decimal separator from then on (\".\" at start)\n"
+    "  show                print every value field, tick box and unit list, the\n"
+    "                      messages shown since the last show, then \"end\"\n"
+    "  # ...               a comment; blank lines are ignored\n"
+    "\n"
+    "Exits 0 when every line ran, 1 at the first bad line (named on standard\n"
+    "error), 2 when FILE cannot be read.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 2) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (argc == 1 || std::strcmp(argv[1], "-") == 0) {
+    return scenario::RunScenario(std::cin, std::cout, std::cerr);
+  }
+  std::ifstream file(argv[1], std::ios::binary);
+  if (!file) {
+    std::cerr << "hydrelix-scenario: cannot read " << argv[1] << '\n';
+    return 2;
+  }
+  return scenario::RunScenario(file, std::cout, std::cerr);
+}

@@ -1,0 +1,215 @@
+#include "scenario/scenario_runner.h"
+
+#include "mainwindow/clipboard.h"
+#include "mainwindow/frm_main.h"
+#include "scenario/window_report.h"
+
+#include <exception>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenario {
+
+namespace {
+
+using mainwindow::Control;
+using mainwindow::ControlKind;
+using mainwindow::Key;
+
+// A line that cannot be played; the message says why.
+struct BadLine : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string_view WithoutLeadingBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  const auto last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+// The code points of a UTF-8 text, or nothing when it is not valid UTF-8.
+std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int length = 0;
+    char32_t point = 0;
+    if (lead < 0x80) {
+      length = 1;
+      point = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2;
+      point = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3;
+      point = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4;
+      point = lead & 0x07;
+    } else {
+      return std::nullopt;
+    }
+    if (i + length > text.size()) return std::nullopt;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      point = (point << 6) | (next & 0x3F);
+    }
+    if (point > 0x10FFFF) return std::nullopt;
+    points.push_back(point);
+    i += length;
+  }
+  return points;
+}
+
+std::optional<Key> KeyNamed(std::string_view name) {
+  if (name == "Tab") return Key::Tab;
+  if (name == "Enter") return Key::Enter;
+  if (name == "Backspace") return Key::Backspace;
+  if (name == "Delete") return Key::Delete;
+  if (name == "Esc") return Key::Escape;
+  return std::nullopt;
+}
+
+std::optional<int> WholeNumber(std::string_view text) {
+  if (text.empty() || text.size() > 6) return std::nullopt;
+  size_t i = text[0] == '-' ? 1 : 0;
+  if (i == text.size()) return std::nullopt;
+  int value = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    value = value * 10 + (text[i] - '0');
+  }
+  return text[0] == '-' ? -value : value;
+}
+
+class Session {
+ public:
+  explicit Session(std::ostream& out) : form_(clipboard_), out_(out) {
+    form_.Form_Load();
+    form_.Show();
+  }
+
+  void Play(std::string_view line) {
+    // Text to type or paste is taken as written, blanks included.
+    line = WithoutLeadingBlanks(line);
+    if (line.empty() || line.front() == '#') return;
+    const auto space = line.find(' ');
+    const std::string_view action = line.substr(0, space);
+    const std::string_view rest = space == std::string_view::npos ? "" : line.substr(space + 1);
+    const std::string_view argument = Trimmed(rest);
+
+    if (action == "click") {
+      form_.UserClick(ControlNamed(argument));
+    } else if (action == "focus") {
+      form_.UserFocus(ControlNamed(argument));
+    } else if (action == "select") {
+      Select(argument);
+    } else if (action == "type") {
+      Type(rest);
+    } else if (action == "key") {
+      const std::optional<Key> key = KeyNamed(argument);
+      if (!key) throw BadLine("unknown key '" + std::string(argument) +
+                              "' (Tab, Enter, Backspace, Delete or Esc)");
+      form_.UserPressKey(*key);
+    } else if (action == "paste") {
+      clipboard_.SetText(std::string(rest));
+      form_.UserClick(form_.mnuEditPaste);
+    } else if (action == "locale") {
+      SetLocale(argument);
+    } else if (action == "show") {
+      if (!argument.empty()) throw BadLine("show takes nothing after it");
+      Show();
+    } else {
+      throw BadLine("unknown action '" + std::string(action) + "'");
+    }
+  }
+
+ private:
+  Control& ControlNamed(std::string_view name) {
+    if (name.empty()) throw BadLine("a control name is missing");
+    Control* control = form_.FindControl(name);
+    if (control == nullptr) throw BadLine("no control named '" + std::string(name) + "'");
+    return *control;
+  }
+
+  void Select(std::string_view argument) {
+    const auto space = argument.find(' ');
+    if (space == std::string_view::npos) throw BadLine("select needs a list and an index");
+    Control& control = ControlNamed(argument.substr(0, space));
+    if (control.kind() != ControlKind::ComboBox) {
+      throw BadLine(control.FullName() + " is not a unit list");
+    }
+    const std::optional<int> position = WholeNumber(Trimmed(argument.substr(space + 1)));
+    if (!position) throw BadLine("the index to select is not a whole number");
+    auto& list = static_cast<mainwindow::ComboBox&>(control);
+    if (!form_.UserSelect(list, *position)) {
+      throw BadLine(list.FullName() + " has no entry " + std::to_string(*position) +
+                    " to select");
+    }
+  }
+
+  void Type(std::string_view text) {
+    if (text.empty()) throw BadLine("type needs the text to type");
+    const auto points = CodePoints(text);
+    if (!points) throw BadLine("the text to type is not valid UTF-8");
+    for (char32_t point : *points) form_.UserType(point);
+  }
+
+  void SetLocale(std::string_view separator) {
+    if (separator == ",") {
+      form_.Locale.decimalSeparator = ",";
+      form_.Locale.groupSeparator = ".";
+    } else if (separator == ".") {
+      form_.Locale.decimalSeparator = ".";
+      form_.Locale.groupSeparator = ",";
+    } else {
+      throw BadLine("locale takes \",\" or \".\"");
+    }
+  }
+
+  void Show() {
+    const auto& all = form_.MessagesShown();
+    const std::vector<mainwindow::MessageBoxRequest> since(all.begin() + reported_, all.end());
+    reported_ = all.size();
+    WriteWindowReport(form_, since, out_);
+  }
+
+  mainwindow::InMemoryClipboard clipboard_;
+  mainwindow::frmMain form_;
+  std::ostream& out_;
+  size_t reported_ = 0;
+};
+
+}  // namespace
+
+int RunScenario(std::istream& in, std::ostream& out, std::ostream& errors) {
+  Session session(out);
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    try {
+      session.Play(line);
+    } catch (const BadLine& bad) {
+      errors << "line " << number << ": " << bad.what() << '\n';
+      return 1;
+    } catch (const std::exception& fault) {
+      errors << "line " << number << ": the window model failed: " << fault.what() << '\n';
+      return 1;
+    }
+  }
+  return 0;
+}
+
+}  // namespace scenario
