@@ -18,14 +18,17 @@ constexpr int kMaxI = kRange.maxI;
 constexpr int kMaxJ = kRange.maxJ;
 static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per power of delta");
 
+// The state's limits are checked on the pressure the equation itself gives,
+// and with the allowance at the seams to regions 1 and 2 that the (p, h) and
+// (p, s) solutions have, so that every state they return can be evaluated.
 bool arguments(double rho, double T) {
   // Also rejects NaN; the density limits are far outside anything region 3
   // reaches and only keep the powers of delta finite.
-  return rho > 1e-3 && rho < 1e4 && temperatureInRegion3(T);
+  return rho > 1e-3 && rho < 1e4 && T >= kLowestTemperature - kTemperatureSeam &&
+         T <= kHighestTemperature + kTemperatureSeam;
 }
 
-// The state's limits are checked on the pressure the equation itself gives.
-bool pressureInRange(double p, double T) { return pressureInRegion3(p, T); }
+bool pressureInRange(double p, double T) { return inReachOfRegion3(T, p); }
 
 struct Powers {
   double delta[kMaxI + 1];

@@ -1,6 +1,8 @@
 // IAPWS-IF97 region 3: the basic equation f(rho, T) and the states built on it.
 // SI units: K, MPa, kg/m3, kJ/kg, kJ/(kg K), m/s. Outside region 3 (and for
-// any non-finite input) every function returns NaN.
+// any non-finite input) every function returns NaN. The (p, h), (p, s) and
+// (rho, T) functions also accept states up to 0.1 K beyond 623.15 K and
+// TB23(p), where regions 1 and 2 meet region 3 with small jumps in h and s.
 #ifndef HYDRELIX_IF97_REGION3_H
 #define HYDRELIX_IF97_REGION3_H
 

@@ -22,6 +22,20 @@ inline bool pressureInRegion3(double p, double T) {
 // False for NaN as well.
 inline bool inRegion3(double T, double p) { return temperatureInRegion3(T) && pressureInRegion3(p, T); }
 
+// Regions 1 and 2 meet region 3 at 623.15 K and on B23 with small jumps in h
+// and s (measured: at most 0.0054 K worth of temperature at 623.15 K and
+// 0.019 K on B23). A (p, h) or (p, s) state that a caller places in region 3
+// by the neighbours' boundary values may therefore lie a hair outside region
+// 3's own limits; states within this much temperature of them are still
+// solved and their properties still evaluated.
+constexpr double kTemperatureSeam = 0.1;  // K
+
+inline bool inReachOfRegion3(double T, double p) {
+  return T >= kLowestTemperature - kTemperatureSeam && T <= kHighestTemperature + kTemperatureSeam &&
+         p <= kHighestPressure * (1.0 + kBoundarySlack) &&
+         p >= b23Pressure(T - kTemperatureSeam) * (1.0 - kBoundarySlack);
+}
+
 }  // namespace if97::region3
 
 #endif

@@ -9,18 +9,13 @@
 #include "region3_boundary_lines.h"
 #include "region3_density_solver.h"
 #include "region3_helmholtz.h"
+#include "region3_limits.h"
 
 namespace if97::region3 {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr TemperatureDensity kNoState{kNaN, kNaN};
-
-// Regions 1 and 2 meet region 3 at 623.15 K and on B23 with small jumps in h
-// and s (at most 0.02 K worth of temperature). A caller that places a state
-// in region 3 by the neighbours' boundary values may therefore hand over one
-// a hair outside region 3's own; up to this far it still gets its state.
-constexpr double kTemperatureSeam = 0.1;  // K
 
 constexpr double kLowestDensity = 20.0;  // kg/m3, below any region 3 state
 constexpr double kHighestDensity = 800.0;

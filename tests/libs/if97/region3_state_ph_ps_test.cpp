@@ -120,6 +120,28 @@ TEST(Region3FromPs, StatesJustOutsideSaturationKeepTheirPhase) {
   }
 }
 
+TEST(Region3FromPh, StatesJustBeyondTheSeamsWithRegions1And2AreSolved) {
+  // Regions 1 and 2 meet region 3 with small jumps in h; a state the caller
+  // puts in region 3 may sit a few mK outside region 3's own limits and must
+  // still get its temperature and properties, not a gap.
+  for (double p : {20.0, 50.0, 90.0}) {
+    const struct {
+      double T, outward;
+    } edges[] = {{623.15, -0.05}, {b23Temperature(p), 0.05}};
+    for (const auto& edge : edges) {
+      const double rho = densityTp(edge.T, p);
+      const double T = edge.T + edge.outward;
+      const double pNear = pressure(rho, T);
+      const double h = specificEnthalpy(rho, T);
+      ASSERT_TRUE(std::isfinite(pNear) && std::isfinite(h)) << T << " K near " << p << " MPa";
+      const TemperatureDensity found = fromPh(pNear, h);
+      EXPECT_NEAR(found.T, T, 1e-9 * T) << p << " MPa";
+      EXPECT_NEAR(found.rho, rho, 1e-9 * rho) << p << " MPa";
+    }
+    EXPECT_TRUE(std::isnan(specificEnthalpy(densityTp(623.15, p), 622.95))) << p << " MPa";
+  }
+}
+
 TEST(Region3FromPh, NeighbouringRegionsAndOutOfRangeInputsAreNotRegion3) {
   EXPECT_TRUE(std::isnan(fromPh(50.0, 1200.0).T));  // compressed liquid of region 1
   EXPECT_TRUE(std::isnan(fromPh(50.0, 3300.0).T));  // steam of region 2
