@@ -56,7 +56,10 @@ double quality(Property property, double p, double value) {
   const double Ts = saturationTemperature(p);
   const double liquid = saturatedValue(saturatedState(Ts, Phase::Liquid), property);
   const double vapour = saturatedValue(saturatedState(Ts, Phase::Vapour), property);
-  return (value - liquid) / (vapour - liquid);
+  // Close below pc1 the saturated states nearly coincide: a value far from
+  // them overflows, which is no quality at all.
+  const double x = (value - liquid) / (vapour - liquid);
+  return std::isfinite(x) ? x : kNaN;
 }
 
 }  // namespace
