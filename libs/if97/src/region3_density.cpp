@@ -4,11 +4,11 @@
 #include <limits>
 
 #include "region3.h"
-#include "region3_boundary_lines.h"
 #include "region3_density_solver.h"
 #include "region3_helmholtz.h"
 #include "region3_limits.h"
 #include "region3_volume_tp.h"
+#include "region4.h"
 
 namespace if97::region3 {
 namespace {
@@ -44,7 +44,8 @@ double densityTp(double T, double p) {
   // A state on the line counts as liquid, as in the choice of subregion.
   Branch branch = Branch::supercritical;
   if (T < kCriticalTemperature) {
-    branch = p >= kCriticalPressure || T <= saturationTemperature(p) ? Branch::liquid : Branch::vapour;
+    const bool liquid = p >= kCriticalPressure || T <= region4::saturationTemperature(p);
+    branch = liquid ? Branch::liquid : Branch::vapour;
   }
   return solveDensity(Isotherm(T), p, branch, start);
 }
@@ -56,7 +57,7 @@ bool saturatedDensities(double T, double& liquidDensity, double& vapourDensity) 
     liquidDensity = vapourDensity = kCriticalDensity;
     return true;
   }
-  const double p = saturationPressure(T);
+  const double p = region4::saturationPressure(T);
   Subregion liquid;
   Subregion vapour;
   saturationStartSubregions(p, liquid, vapour);

@@ -2,7 +2,7 @@
 #ifndef HYDRELIX_IF97_REGION3_LIMITS_H
 #define HYDRELIX_IF97_REGION3_LIMITS_H
 
-#include "region3_boundary_lines.h"
+#include "boundary_b23.h"
 #include "region3_helmholtz.h"
 
 namespace if97::region3 {
@@ -16,7 +16,7 @@ inline bool temperatureInRegion3(double T) {
 }
 
 inline bool pressureInRegion3(double p, double T) {
-  return p <= kHighestPressure * (1.0 + kBoundarySlack) && p >= b23Pressure(T) * (1.0 - kBoundarySlack);
+  return p <= kHighestPressure * (1.0 + kBoundarySlack) && p >= b23::pressure(T) * (1.0 - kBoundarySlack);
 }
 
 // False for NaN as well.
@@ -33,7 +33,7 @@ constexpr double kTemperatureSeam = 0.1;  // K
 inline bool inReachOfRegion3(double T, double p) {
   return T >= kLowestTemperature - kTemperatureSeam && T <= kHighestTemperature + kTemperatureSeam &&
          p <= kHighestPressure * (1.0 + kBoundarySlack) &&
-         p >= b23Pressure(T - kTemperatureSeam) * (1.0 - kBoundarySlack);
+         p >= b23::pressure(T - kTemperatureSeam) * (1.0 - kBoundarySlack);
 }
 
 }  // namespace if97::region3

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "boundary_b23.h"
 #include "region3.h"
 #include "region3_backward_ph_ps.h"
-#include "region3_boundary_lines.h"
 #include "region3_density_solver.h"
 #include "region3_helmholtz.h"
 #include "region3_limits.h"
+#include "region4.h"
 
 namespace if97::region3 {
 namespace {
@@ -126,19 +127,22 @@ double clampInto(double value, double low, double high) {
 }
 
 TemperatureDensity stateFrom(double p, double z, Given given) {
-  static const double lowestPressure = saturationPressure(kLowestTemperature);
+  static const double lowestPressure = region4::saturationPressure(kLowestTemperature);
   if (!(p >= lowestPressure && p <= kHighestPressure) || !std::isfinite(z)) return kNoState;
-  Box box{kLowestTemperature - kTemperatureSeam, b23Temperature(p) + kTemperatureSeam, kLowestDensity,
+  Box box{kLowestTemperature - kTemperatureSeam, b23::temperature(p) + kTemperatureSeam, kLowestDensity,
           kHighestDensity, false, false};
   if (p < kCriticalPressure) {
     // Below pc the saturated states at Ts(p), exact on the basic equation,
     // split the isobar; between them lies the two-phase region.
-    const double Ts = saturationTemperature(p);
+    const double Ts = region4::saturationTemperature(p);
     double liquidDensity;
     double vapourDensity;
     if (!saturatedDensities(Ts, liquidDensity, vapourDensity)) return kNoState;
-    const double zLiquid = givenAt(liquidDensity, Ts, given);
-    const double zVapour = givenAt(vapourDensity, Ts, given);
+    // Through the public functions, as every caller computes the saturated
+    // values, so that the two-phase test here agrees with theirs to the bit.
+    const auto saturated = given == Given::enthalpy ? specificEnthalpy : specificEntropy;
+    const double zLiquid = saturated(liquidDensity, Ts);
+    const double zVapour = saturated(vapourDensity, Ts);
     if (z >= zLiquid && z <= zVapour) return kNoState;
     if (z < zLiquid) {
       box.THigh = Ts;

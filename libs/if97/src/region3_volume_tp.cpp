@@ -4,11 +4,11 @@
 #include <limits>
 
 #include "region3.h"
-#include "region3_boundary_lines.h"
 #include "region3_helmholtz.h"
 #include "region3_limits.h"
 #include "region3_volume_tp.h"
 #include "region3_volume_tp_tables.h"
+#include "region4.h"
 
 namespace if97::region3 {
 namespace {
@@ -21,7 +21,7 @@ constexpr double kPressure3uvSaturation = 21.93161551;
 constexpr double kPressure3wxSaturation = 21.90096265;
 
 double saturationPressureAt643K() {
-  static const double p = saturationPressure(643.15);
+  static const double p = region4::saturationPressure(643.15);
   return p;
 }
 
@@ -117,7 +117,7 @@ Subregion nearCriticalSubregion(double T, double p) {
     if (T <= boundaryTemperature(SubregionBoundary::wx, p)) return Subregion::z;
     return Subregion::x;
   }
-  if (T <= saturationTemperature(p)) {
+  if (T <= region4::saturationTemperature(p)) {
     if (p <= kPressure3uvSaturation) return Subregion::u;
     return T <= boundaryTemperature(SubregionBoundary::uv, p) ? Subregion::u : Subregion::y;
   }
@@ -192,7 +192,7 @@ Subregion subregionTp(double T, double p) {
     if (below(B::jk)) return Subregion::r;
     return Subregion::k;
   }
-  const double Ts = saturationTemperature(p);
+  const double Ts = region4::saturationTemperature(p);
   if (p > 20.5) {
     if (below(B::cd)) return Subregion::c;
     if (T <= Ts) return Subregion::s;

@@ -4,12 +4,15 @@
 #include <limits>
 #include <vector>
 
+#include "boundary_b23.h"
 #include "region3.h"
-#include "region3_boundary_lines.h"
+#include "region4.h"
 
 namespace {
 
 using namespace if97::region3;
+using if97::region4::saturationPressure;
+using if97::region4::saturationTemperature;
 
 constexpr double kTc = 647.096;
 constexpr double kPc = 22.064;
@@ -25,7 +28,7 @@ struct State {
 std::vector<State> region3States() {
   std::vector<State> states;
   for (double T = 623.15; T <= 863.15; T += 2.5) {
-    const double lowest = b23Pressure(T);
+    const double lowest = if97::b23::pressure(T);
     for (double p = lowest; p <= 100.0; p += (100.0 - lowest) / 40.0) states.push_back({T, p});
     states.push_back({T, 100.0});
   }
@@ -42,7 +45,7 @@ std::vector<State> region3States() {
   return states;
 }
 
-bool inRegion3(const State& s) { return s.T >= 623.15 && s.T <= 863.15 && s.p >= b23Pressure(s.T) && s.p <= 100.0; }
+bool inRegion3(const State& s) { return s.T >= 623.15 && s.T <= 863.15 && s.p >= if97::b23::pressure(s.T) && s.p <= 100.0; }
 
 TEST(Region3DensityTp, PressureOfTheSolvedDensityIsTheGivenPressure) {
   for (const State& s : region3States()) {

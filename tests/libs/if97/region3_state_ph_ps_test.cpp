@@ -4,12 +4,15 @@
 #include <limits>
 #include <vector>
 
+#include "boundary_b23.h"
 #include "region3.h"
-#include "region3_boundary_lines.h"
+#include "region4.h"
 
 namespace {
 
 using namespace if97::region3;
+using if97::region4::saturationPressure;
+using if97::region4::saturationTemperature;
 
 constexpr double kTc = 647.096;
 constexpr double kPc = 22.064;
@@ -23,7 +26,7 @@ struct State {
 std::vector<State> region3States() {
   std::vector<State> states;
   for (double T = 623.15; T <= 863.15; T += 5.0) {
-    const double lowest = b23Pressure(T);
+    const double lowest = if97::b23::pressure(T);
     for (double p = lowest; p <= 100.0; p += (100.0 - lowest) / 20.0) states.push_back({T, p});
   }
   for (double T = 643.0; T <= 652.0; T += 0.25) {
@@ -40,7 +43,7 @@ std::vector<State> region3States() {
   return states;
 }
 
-bool inRegion3(const State& s) { return s.T >= 623.15 && s.T <= 863.15 && s.p >= b23Pressure(s.T) && s.p <= 100.0; }
+bool inRegion3(const State& s) { return s.T >= 623.15 && s.T <= 863.15 && s.p >= if97::b23::pressure(s.T) && s.p <= 100.0; }
 
 // The state found from (p, z) reproduces p and z through the basic equation
 // to 1e-9 relative and lands at the temperature the (T, p) state came from.
@@ -127,7 +130,7 @@ TEST(Region3FromPh, StatesJustBeyondTheSeamsWithRegions1And2AreSolved) {
   for (double p : {20.0, 50.0, 90.0}) {
     const struct {
       double T, outward;
-    } edges[] = {{623.15, -0.05}, {b23Temperature(p), 0.05}};
+    } edges[] = {{623.15, -0.05}, {if97::b23::temperature(p), 0.05}};
     for (const auto& edge : edges) {
       const double rho = densityTp(edge.T, p);
       const double T = edge.T + edge.outward;
