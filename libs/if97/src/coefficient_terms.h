@@ -3,6 +3,7 @@
 #define HYDRELIX_IF97_COEFFICIENT_TERMS_H
 
 #include <cstddef>
+#include <utility>
 
 namespace if97 {
 
@@ -53,29 +54,41 @@ constexpr int largestJ(const TermType (&table)[N]) {
 }
 
 // x^Lo .. x^Hi (Lo <= 0 <= Hi), each built from two earlier entries so the
-// chain of dependent multiplications stays short (about log2 of the exponent)
-// and the processor can work on several at once. Negative powers start from
-// one division.
+// chain of dependent multiplications stays short (about log2 of the exponent).
+// Negative powers start from one division. The table is filled and read with
+// constant indices only, so once inlined the compiler keeps the entries in
+// registers and drops every power that no term uses.
 template <int Lo, int Hi>
 class PowerTable {
   static_assert(Lo <= 0 && Hi >= 0, "the table always holds x^0");
 
  public:
   explicit PowerTable(double x) {
-    double* at = values_ - Lo;  // at[e] == x^e
-    at[0] = 1.0;
-    if constexpr (Hi >= 1) {
-      at[1] = x;
-      for (int e = 2; e <= Hi; ++e) at[e] = at[e / 2] * at[e - e / 2];
-    }
-    if constexpr (Lo <= -1) {
-      at[-1] = 1.0 / x;
-      for (int e = 2; e <= -Lo; ++e) at[-e] = at[-(e / 2)] * at[-(e - e / 2)];
-    }
+    values_[-Lo] = 1.0;
+    fillPositive(x, std::make_integer_sequence<int, Hi + 1>{});
+    fillNegative(x, std::make_integer_sequence<int, -Lo + 1>{});
   }
   double operator[](int e) const { return values_[e - Lo]; }
 
  private:
+  template <int... E>
+  void fillPositive(double x, std::integer_sequence<int, E...>) {
+    ((values_[E - Lo] = E == 0 ? 1.0
+                       : E == 1 ? x
+                                : values_[E / 2 - Lo] * values_[E - E / 2 - Lo]),
+     ...);
+  }
+  template <int... E>
+  void fillNegative(double x, std::integer_sequence<int, E...>) {
+    if constexpr (Lo < 0) {
+      const double inverse = 1.0 / x;
+      ((values_[-E - Lo] = E == 0 ? 1.0
+                           : E == 1 ? inverse
+                                    : values_[-(E / 2) - Lo] * values_[-(E - E / 2) - Lo]),
+       ...);
+    }
+  }
+
   double values_[Hi - Lo + 1];
 };
 

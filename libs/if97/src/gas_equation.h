@@ -42,21 +42,18 @@ class GasEquation {
           shifted(Tables::temperature / T - Tables::tauShift) {}
   };
 
+  static constexpr auto kIdealTau = foldIdealDerivative(kIdeal, 1);
+  static constexpr auto kIdealTauTau = foldIdealDerivative(kIdeal, 2);
+
   // SUM n0 J0 tau^(J0-1) and friends, over one power table of tau.
   static double idealTau(const IdealPowers& t, double tau) {
-    double s = 0.0;
-    for (const IdealTerm& term : kIdeal) s += term.n * term.J * t[term.J];
-    return s / tau;
+    return sumIdeal<kIdealTau>(t) / tau;
   }
   static double idealTauTau(const IdealPowers& t, double tau) {
-    double s = 0.0;
-    for (const IdealTerm& term : kIdeal) s += term.n * term.J * (term.J - 1.0) * t[term.J];
-    return s / (tau * tau);
+    return sumIdeal<kIdealTauTau>(t) / (tau * tau);
   }
   static double idealValue(const IdealPowers& t, double pi) {
-    double s = 0.0;
-    for (const IdealTerm& term : kIdeal) s += term.n * t[term.J];
-    return std::log(pi) + s;
+    return std::log(pi) + sumIdeal<kIdeal>(t);
   }
 
  public:
@@ -72,7 +69,7 @@ class GasEquation {
     const IdealPowers idealPowers(r.tau);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    const SumDerivatives s = sumAllDerivatives(kResidual, piPowers, tauPowers);
+    const SumDerivatives s = sumAllDerivatives<kResidual>(piPowers, tauPowers);
     return Derivatives{r.pi,
                        r.tau,
                        idealValue(idealPowers, r.pi),
@@ -88,7 +85,7 @@ class GasEquation {
 
   static double specificVolume(double T, double p) {
     const Reduced r(T, p);
-    const double residualPi = sumTerms(kResidualPi, PiPowers(r.pi), TauPowers(r.shifted));
+    const double residualPi = sumTerms<kResidualPi>(PiPowers(r.pi), TauPowers(r.shifted));
     // pi * gammar_pi == SUM n I pi^I (tau - shift)^J
     return R * T / p * (1.0 + residualPi) / 1000.0;
   }
@@ -96,13 +93,13 @@ class GasEquation {
   static double specificEnthalpy(double T, double p) {
     const Reduced r(T, p);
     const double residualTau =
-        sumTerms(kResidualTau, PiPowers(r.pi), TauPowers(r.shifted)) / r.shifted;
+        sumTerms<kResidualTau>(PiPowers(r.pi), TauPowers(r.shifted)) / r.shifted;
     return R * Tables::temperature * (idealTau(IdealPowers(r.tau), r.tau) + residualTau);
   }
 
   static double isobaricHeatCapacity(double T, double p) {
     const Reduced r(T, p);
-    const double residualTauTau = sumTerms(kResidualTauTau, PiPowers(r.pi), TauPowers(r.shifted)) /
+    const double residualTauTau = sumTerms<kResidualTauTau>(PiPowers(r.pi), TauPowers(r.shifted)) /
                                   (r.shifted * r.shifted);
     return -R * r.tau * r.tau * (idealTauTau(IdealPowers(r.tau), r.tau) + residualTauTau);
   }
@@ -118,8 +115,8 @@ class GasEquation {
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
     const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms(kResidualTau, piPowers, tauPowers) / r.shifted;
-    const double gamma = idealValue(idealPowers, r.pi) + sumTerms(kResidual, piPowers, tauPowers);
+                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
+    const double gamma = idealValue(idealPowers, r.pi) + sumTerms<kResidual>(piPowers, tauPowers);
     return R * (r.tau * gammaTau - gamma);
   }
 
@@ -147,9 +144,9 @@ class GasEquation {
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
     const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms(kResidualTau, piPowers, tauPowers) / r.shifted;
+                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
     const double gammaTauTau = idealTauTau(idealPowers, r.tau) +
-                               sumTerms(kResidualTauTau, piPowers, tauPowers) /
+                               sumTerms<kResidualTauTau>(piPowers, tauPowers) /
                                    (r.shifted * r.shifted);
     h = R * Tables::temperature * gammaTau;
     cp = -R * r.tau * r.tau * gammaTauTau;
@@ -161,11 +158,11 @@ class GasEquation {
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
     const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms(kResidualTau, piPowers, tauPowers) / r.shifted;
+                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
     const double gammaTauTau = idealTauTau(idealPowers, r.tau) +
-                               sumTerms(kResidualTauTau, piPowers, tauPowers) /
+                               sumTerms<kResidualTauTau>(piPowers, tauPowers) /
                                    (r.shifted * r.shifted);
-    const double gamma = idealValue(idealPowers, r.pi) + sumTerms(kResidual, piPowers, tauPowers);
+    const double gamma = idealValue(idealPowers, r.pi) + sumTerms<kResidual>(piPowers, tauPowers);
     s = R * (r.tau * gammaTau - gamma);
     dsdT = -R * r.tau * r.tau * gammaTauTau / T;
   }

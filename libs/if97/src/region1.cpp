@@ -31,22 +31,22 @@ double shiftedTau(double tau) { return tau - 1.222; }
 // d/dpi brings a minus sign: da/dpi = -1.
 double gammaPi(double pi, double tau) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
-  return -sumTerms(kPiTerms, APowers(a), BPowers(b)) / a;
+  return -sumTerms<kPiTerms>(APowers(a), BPowers(b)) / a;
 }
 
 double gammaTau(double pi, double tau) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
-  return sumTerms(kTauTerms, APowers(a), BPowers(b)) / b;
+  return sumTerms<kTauTerms>(APowers(a), BPowers(b)) / b;
 }
 
 double gammaTauTau(double pi, double tau) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
-  return sumTerms(kTauTauTerms, APowers(a), BPowers(b)) / (b * b);
+  return sumTerms<kTauTauTerms>(APowers(a), BPowers(b)) / (b * b);
 }
 
 Gibbs gibbs(double pi, double tau) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const SumDerivatives s = sumAllDerivatives(kRegion1Gibbs, APowers(a), BPowers(b));
+  const SumDerivatives s = sumAllDerivatives<kRegion1Gibbs>(APowers(a), BPowers(b));
   return Gibbs{s.value,         -s.x / a, s.xx / (a * a), s.y / b, s.yy / (b * b),
                -s.xy / (a * b)};
 }
@@ -72,8 +72,8 @@ double specificEntropy(double T, double p) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
   const APowers aPowers(a);
   const BPowers bPowers(b);
-  const double gamma = sumTerms(kRegion1Gibbs, aPowers, bPowers);
-  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
+  const double gamma = sumTerms<kRegion1Gibbs>(aPowers, bPowers);
+  const double gammaTau = sumTerms<kTauTerms>(aPowers, bPowers) / b;
   return R * (tau * gammaTau - gamma);
 }
 
@@ -103,8 +103,8 @@ void enthalpyWithSlope(double T, double p, double& h, double& cp) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
   const APowers aPowers(a);
   const BPowers bPowers(b);
-  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
-  const double gammaTauTau = sumTerms(kTauTauTerms, aPowers, bPowers) / (b * b);
+  const double gammaTau = sumTerms<kTauTerms>(aPowers, bPowers) / b;
+  const double gammaTauTau = sumTerms<kTauTauTerms>(aPowers, bPowers) / (b * b);
   h = R * kReducingTemperature * gammaTau;
   cp = -R * tau * tau * gammaTauTau;
 }
@@ -114,9 +114,9 @@ void entropyWithSlope(double T, double p, double& s, double& dsdT) {
   const double a = shiftedPi(pi), b = shiftedTau(tau);
   const APowers aPowers(a);
   const BPowers bPowers(b);
-  const double gamma = sumTerms(kRegion1Gibbs, aPowers, bPowers);
-  const double gammaTau = sumTerms(kTauTerms, aPowers, bPowers) / b;
-  const double gammaTauTau = sumTerms(kTauTauTerms, aPowers, bPowers) / (b * b);
+  const double gamma = sumTerms<kRegion1Gibbs>(aPowers, bPowers);
+  const double gammaTau = sumTerms<kTauTerms>(aPowers, bPowers) / b;
+  const double gammaTauTau = sumTerms<kTauTauTerms>(aPowers, bPowers) / (b * b);
   s = R * (tau * gammaTau - gamma);
   dsdT = -R * tau * tau * gammaTauTau / T;
 }

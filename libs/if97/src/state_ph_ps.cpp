@@ -126,8 +126,14 @@ double temperatureOf(double p, double value) {
   if (p < kCriticalPressure) {
     const SaturatedPair line = Q::saturated(p);
     if (value >= line.liquid && value <= line.vapour) return line.T;
-    const double T = Q::region3Temperature(p, value);
-    return value < line.liquid ? keepLiquidSide(T, line.T) : keepVapourSide(T, line.T);
+    const bool liquid = value < line.liquid;
+    double T = Q::region3Temperature(p, value);
+    // Within a hair of the saturated end the region 3 solve may find no
+    // single-phase state; the saturation temperature is then the answer to
+    // well below 1e-9 (near the critical point cp is large, so T moves little).
+    const double end = liquid ? line.liquid : line.vapour;
+    if (std::isnan(T) && std::fabs(value - end) <= 1e-9 * std::fabs(end)) T = line.T;
+    return liquid ? keepLiquidSide(T, line.T) : keepVapourSide(T, line.T);
   }
   return Q::region3Temperature(p, value);
 }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
+#include <utility>
 
 #include "coefficient_terms.h"
 
@@ -34,34 +36,43 @@ constexpr std::array<Term, N> foldDerivative(const Term (&table)[N], Derivative 
   return folded;
 }
 
-// SUM n * X^I * Y^J. Four running sums keep the additions from waiting on
-// each other (the compiler may not reorder them itself).
-template <std::size_t N, class XPowers, class YPowers>
-inline double sumTerms(const std::array<Term, N>& terms, const XPowers& x, const YPowers& y) {
-  double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-  std::size_t k = 0;
-  for (; k + 4 <= N; k += 4) {
-    s0 += terms[k].n * x[terms[k].I] * y[terms[k].J];
-    s1 += terms[k + 1].n * x[terms[k + 1].I] * y[terms[k + 1].J];
-    s2 += terms[k + 2].n * x[terms[k + 2].I] * y[terms[k + 2].J];
-    s3 += terms[k + 3].n * x[terms[k + 3].I] * y[terms[k + 3].J];
-  }
-  for (; k < N; ++k) s0 += terms[k].n * x[terms[k].I] * y[terms[k].J];
-  return (s0 + s1) + (s2 + s3);
+// SUM n * X^I * Y^J over a table known at compile time, unrolled so every
+// power is read at a constant index. Four running sums keep the additions
+// from waiting on each other (the compiler may not reorder them itself).
+template <const auto& table, class XPowers, class YPowers, std::size_t... K>
+inline double sumTermsUnrolled(const XPowers& x, const YPowers& y, std::index_sequence<K...>) {
+  double sums[4] = {0.0, 0.0, 0.0, 0.0};
+  ((sums[K % 4] += table[K].n * x[table[K].I] * y[table[K].J]), ...);
+  return (sums[0] + sums[1]) + (sums[2] + sums[3]);
 }
 
-template <std::size_t N, class XPowers, class YPowers>
-inline double sumTerms(const Term (&table)[N], const XPowers& x, const YPowers& y) {
-  double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-  std::size_t k = 0;
-  for (; k + 4 <= N; k += 4) {
-    s0 += table[k].n * x[table[k].I] * y[table[k].J];
-    s1 += table[k + 1].n * x[table[k + 1].I] * y[table[k + 1].J];
-    s2 += table[k + 2].n * x[table[k + 2].I] * y[table[k + 2].J];
-    s3 += table[k + 3].n * x[table[k + 3].I] * y[table[k + 3].J];
+template <const auto& table, class XPowers, class YPowers>
+inline double sumTerms(const XPowers& x, const YPowers& y) {
+  return sumTermsUnrolled<table>(x, y, std::make_index_sequence<std::size(table)>{});
+}
+
+// SUM n * X^J over a one-argument table (an ideal-gas part).
+template <const auto& table, class Powers, std::size_t... K>
+inline double sumIdealUnrolled(const Powers& x, std::index_sequence<K...>) {
+  double sums[2] = {0.0, 0.0};
+  ((sums[K % 2] += table[K].n * x[table[K].J]), ...);
+  return sums[0] + sums[1];
+}
+
+template <const auto& table, class Powers>
+inline double sumIdeal(const Powers& x) {
+  return sumIdealUnrolled<table>(x, std::make_index_sequence<std::size(table)>{});
+}
+
+template <std::size_t N>
+constexpr std::array<IdealTerm, N> foldIdealDerivative(const IdealTerm (&table)[N], int order) {
+  std::array<IdealTerm, N> folded{};
+  for (std::size_t k = 0; k < N; ++k) {
+    const double J = table[k].J;
+    const double factor = order == 0 ? 1.0 : (order == 1 ? J : J * (J - 1.0));
+    folded[k] = IdealTerm{table[k].J, table[k].n * factor};
   }
-  for (; k < N; ++k) s0 += table[k].n * x[table[k].I] * y[table[k].J];
-  return (s0 + s1) + (s2 + s3);
+  return folded;
 }
 
 // SUM n * X^I * Y^J over a table, with power tables sized to its exponents.
@@ -71,7 +82,7 @@ inline double sumOverTable(double x, double y) {
   constexpr int iHi = largestI(table) > 0 ? largestI(table) : 0;
   constexpr int jLo = smallestJ(table) < 0 ? smallestJ(table) : 0;
   constexpr int jHi = largestJ(table) > 0 ? largestJ(table) : 0;
-  return sumTerms(table, PowerTable<iLo, iHi>(x), PowerTable<jLo, jHi>(y));
+  return sumTerms<table>(PowerTable<iLo, iHi>(x), PowerTable<jLo, jHi>(y));
 }
 
 // Every derivative of a Gibbs-type double sum up to the second order, with
@@ -81,22 +92,25 @@ struct SumDerivatives {
   double value, x, xx, y, yy, xy;
 };
 
-template <std::size_t N, class XPowers, class YPowers>
-inline SumDerivatives sumAllDerivatives(const Term (&table)[N], const XPowers& x,
-                                        const YPowers& y) {
+template <const auto& table, class XPowers, class YPowers, std::size_t... K>
+inline SumDerivatives sumAllDerivativesUnrolled(const XPowers& x, const YPowers& y,
+                                                std::index_sequence<K...>) {
   SumDerivatives s{0, 0, 0, 0, 0, 0};
-  for (std::size_t k = 0; k < N; ++k) {
-    const double I = table[k].I;
-    const double J = table[k].J;
-    const double term = table[k].n * x[table[k].I] * y[table[k].J];
+  const auto add = [&s](double I, double J, double term) {
     s.value += term;
     s.x += I * term;
     s.xx += I * (I - 1.0) * term;
     s.y += J * term;
     s.yy += J * (J - 1.0) * term;
     s.xy += I * J * term;
-  }
+  };
+  (add(table[K].I, table[K].J, table[K].n * x[table[K].I] * y[table[K].J]), ...);
   return s;
+}
+
+template <const auto& table, class XPowers, class YPowers>
+inline SumDerivatives sumAllDerivatives(const XPowers& x, const YPowers& y) {
+  return sumAllDerivativesUnrolled<table>(x, y, std::make_index_sequence<std::size(table)>{});
 }
 
 }  // namespace if97

@@ -216,7 +216,7 @@ TEST_F(HydrixEntryPoints, TwoPhaseStatesGiveTheSaturationTemperature) {
 // The driver calls a state vapour when STM_nTph(p, h) > STM_sTp(p) after both
 // are in deg F; a vapour state a hair above h'' must stay vapour.
 TEST_F(HydrixEntryPoints, VapourBesideTheSaturationLineStaysAboveItInFahrenheit) {
-  for (double pAtm : {0.0061, 0.01, 1.0, 10.0, 100.0, 160.0}) {
+  for (double pAtm : {0.0061, 0.01, 1.0, 10.0, 100.0, 160.0, 200.0, 217.0}) {
     const double p = pAtm * kAtm;
     const if97::SaturationState line = if97::saturationStateP(p);
     for (double step : {1e-9, 1e-6, 1e-3}) {
