@@ -10,7 +10,8 @@ namespace mainwindow {
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
-  // False when the clipboard could not be emptied.
+  // False when the clipboard could not be emptied. The other calls may throw
+  // a std::exception when the system's clipboard is unavailable.
   virtual bool Clear() = 0;
   virtual void SetText(const std::string& text) = 0;
   // Empty when the clipboard holds no text.

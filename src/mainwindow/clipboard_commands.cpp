@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 
 namespace mainwindow {
 
@@ -15,17 +16,22 @@ void frmMain::CutCopyPaste(std::string_view command) {
 
   // A locked field shows a result or a fixed input: the user may copy from
   // it, never change it, or a pasted number would pass for a computed one.
-  if (upper == "CUT") {
-    if (!clipboard_.Clear()) return;
-    clipboard_.SetText(field->SelectedText());
-    if (!field->locked) field->UserReplaceSelection({});
-  } else if (upper == "COPY") {
-    if (!clipboard_.Clear()) return;
-    clipboard_.SetText(field->SelectedText());
-  } else if (upper == "PASTE") {
-    if (!field->locked) field->UserReplaceSelection(clipboard_.GetText());
-  } else if (upper == "DELETE") {
-    if (!field->locked) field->UserReplaceSelection({});
+  // A clipboard that fails stops the command where it failed, quietly; Cut
+  // then keeps the text it could not copy.
+  try {
+    if (upper == "CUT") {
+      if (!clipboard_.Clear()) return;
+      clipboard_.SetText(field->SelectedText());
+      if (!field->locked) field->UserReplaceSelection({});
+    } else if (upper == "COPY") {
+      if (!clipboard_.Clear()) return;
+      clipboard_.SetText(field->SelectedText());
+    } else if (upper == "PASTE") {
+      if (!field->locked) field->UserReplaceSelection(clipboard_.GetText());
+    } else if (upper == "DELETE") {
+      if (!field->locked) field->UserReplaceSelection({});
+    }
+  } catch (const std::exception&) {
   }
 }
 

@@ -125,8 +125,9 @@ void frmMain::Form_Load() {
 
   const WindowSettings settings = ReadWindowSettings();
   DisplayFormats = settings.displayFormats;
-  optUnits(settings.units == 0 ? 0 : 1).SetValue(true);
-  optSteam(settings.formulation == 0 ? 0 : 1).SetValue(true);
+  // A stored value other than 0 or 1 counts as missing.
+  optUnits(settings.units == 1 ? 1 : 0).SetValue(true);
+  optSteam(settings.formulation == 1 ? 1 : 0).SetValue(true);
   cboUnits_Click(16);
   cboUnits_Click(17);
 }

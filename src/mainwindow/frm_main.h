@@ -53,7 +53,10 @@ class frmMain {
 
   // ---- The window itself
   std::string caption = "Hydrelix";
-  Geometry clientArea{0, 0, 5820, 7125};
+  Geometry clientArea{0, 0, 5820, 7125};  // opens centred; fixed single border
+  bool resizable = false;
+  bool minimizeBox = true;
+  bool maximizeBox = false;
   bool keyPreview = true;
   bool visible = false;
 

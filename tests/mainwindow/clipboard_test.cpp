@@ -2,6 +2,9 @@
 // copied from but never changed.
 #include "loaded_window.h"
 
+#include <stdexcept>
+#include <string>
+
 using mainwindow::Key;
 
 TEST(Clipboard, CopyTakesTheSelectedTextOfAnyField) {
@@ -74,4 +77,30 @@ TEST(LockedField, PastedInputNeverReachesTheWorkingState) {
   w.Press(Key::Tab);
   EXPECT_EQ(w.form.WorkingState.Enthalpy, 0.0);
   EXPECT_EQ(w.Text(46), "");
+}
+
+namespace {
+
+class UnavailableClipboard : public mainwindow::Clipboard {
+ public:
+  bool Clear() override { return clearWorks; }
+  void SetText(const std::string&) override { throw std::runtime_error("clipboard busy"); }
+  std::string GetText() const override { throw std::runtime_error("clipboard busy"); }
+  bool clearWorks = true;
+};
+
+}  // namespace
+
+TEST(UnavailableClipboard, CutKeepsTheTextItCouldNotCopy) {
+  UnavailableClipboard clipboard;
+  mainwindow::frmMain form(clipboard);
+  form.Form_Load();
+  form.Show();
+  form.UserClick(form.mnuEditCut);
+  EXPECT_EQ(form.txtData(43).Text(), "68.00");
+  clipboard.clearWorks = false;
+  form.UserClick(form.mnuEditCut);
+  form.UserClick(form.mnuEditPaste);
+  EXPECT_EQ(form.txtData(43).Text(), "68.00");
+  EXPECT_TRUE(form.MessagesShown().empty());
 }

@@ -10,6 +10,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 using mainwindow::Key;
 
@@ -72,6 +73,15 @@ class RandomSession {
   std::mt19937 rng_;
 };
 
+// What the keystroke filter lets through, and what the pasted texts hold.
+bool MayStandInEditedText(char c) {
+  if (std::string_view("0123456789.,-").find(c) != std::string_view::npos) return true;
+  for (const char* pasted : kPastes) {
+    if (std::string_view(pasted).find(c) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
 struct FieldSnapshot {
   bool locked;
   std::string text;
@@ -115,6 +125,11 @@ void CheckWindow(const mainwindow::frmMain& form, const std::array<FieldSnapshot
     if (!field.EditedByUser() && !field.Text().empty()) {
       EXPECT_TRUE(units::ReadNumber(field.Text(), form.Locale).has_value())
           << "field " << i << " shows \"" << field.Text() << '"';
+    }
+    if (field.EditedByUser()) {
+      for (char c : field.Text()) {
+        EXPECT_TRUE(MayStandInEditedText(c)) << "field " << i << " holds \"" << field.Text() << '"';
+      }
     }
   }
 
