@@ -35,11 +35,15 @@ void frmMain::txtData_Change(int16_t /*index*/) { ResultsCleared = false; }
 
 // A mouse click places the caret after the focus arrives; the model has no
 // pending events, so the whole text is selected as the last word.
-void frmMain::txtData_GotFocus(int16_t index) { txtData(index).SelectAll(); }
+void frmMain::txtData_GotFocus(int16_t index) {
+  if (index < kFirstField || index > kLastField) return;
+  txtData(index).SelectAll();
+}
 
 // Judges the field's whole text, whatever part of it is selected: with all of
 // "12.5" selected a point is still refused.
 void frmMain::txtData_KeyPress(int16_t index, int& keyAscii) {
+  if (index < kFirstField || index > kLastField) return;
   const std::string& text = txtData(index).Text();
   auto holds = [&text](char c) { return text.find(c) != std::string::npos; };
   switch (keyAscii) {
@@ -60,6 +64,9 @@ void frmMain::txtData_KeyPress(int16_t index, int& keyAscii) {
   keyAscii = 0;
 }
 
-void frmMain::txtData_Validate(int16_t index, bool& /*cancel*/) { LastLeftField = index; }
+void frmMain::txtData_Validate(int16_t index, bool& /*cancel*/) {
+  if (index < kFirstField || index > kLastField) return;
+  LastLeftField = index;
+}
 
 }  // namespace mainwindow

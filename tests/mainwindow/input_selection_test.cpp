@@ -143,3 +143,16 @@ TEST(SelectAll, EveryFocusedFieldHasItsWholeTextSelected) {
   w.Click("txtData(49)");
   EXPECT_EQ(w.form.txtData(49).SelectedText(), "0.00000");
 }
+
+TEST(ValuesSetByCode, RunTheSameHandlingAsTheUser) {
+  LoadedWindow w;
+  w.form.chkStmInput(1).SetValue(0);
+  EXPECT_TRUE(w.form.chkStmInput(4).enabled) << "the tick rule ran";
+  EXPECT_EQ(w.Text(44), "");
+  w.form.cboUnits(16).SetListIndex(1);
+  EXPECT_EQ(w.Text(43), "20.00");
+  w.form.optUnits(1).SetValue(true);
+  EXPECT_FALSE(w.form.optUnits(0).Value());
+  EXPECT_EQ(w.form.cboUnits(17).ListIndex(), 7);
+  EXPECT_EQ(w.Text(44), "1.013");
+}
