@@ -1,6 +1,8 @@
 // Region 3 basic equation f(rho, T) (IAPWS-IF97 Eq. 28) and the properties
 // that follow from it.
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 #include "region3.h"
@@ -30,6 +32,25 @@ bool arguments(double rho, double T) {
 
 bool pressureInRange(double p, double T) { return inReachOfRegion3(T, p); }
 
+// Each term with its coefficient already multiplied by the exponents that
+// the derivatives bring down, so the sums below are plain products.
+struct DerivativeTerm {
+  int I, J;
+  double n, nI, nII, nJ, nJJ, nIJ;  // n, n I, n I (I - 1), n J, n J (J - 1), n I J
+};
+
+template <std::size_t N>
+constexpr std::array<DerivativeTerm, N> derivativeTerms(const PowerTerm (&terms)[N]) {
+  std::array<DerivativeTerm, N> out{};
+  for (std::size_t k = 0; k < N; ++k) {
+    const PowerTerm& t = terms[k];
+    out[k] = {t.I, t.J, t.n, t.n * t.I, t.n * t.I * (t.I - 1), t.n * t.J, t.n * t.J * (t.J - 1), t.n * t.I * t.J};
+  }
+  return out;
+}
+
+constexpr auto kDerivativeTerms = derivativeTerms(kRegion3Helmholtz);
+
 struct Powers {
   double delta[kMaxI + 1];
   double tau[kMaxJ + 1];
@@ -47,14 +68,14 @@ HelmholtzDerivatives helmholtzDerivatives(double rho, double T) {
   fillStatePowers(powers, rho, T);
   const double n1 = kRegion3HelmholtzLogCoefficient;
   HelmholtzDerivatives d{n1 * std::log(rho / kCriticalDensity), n1, -n1, 0.0, 0.0, 0.0};
-  for (const PowerTerm& t : kRegion3Helmholtz) {
-    const double term = t.n * powers.delta[t.I] * powers.tau[t.J];
-    d.phi += term;
-    d.deltaPhiDelta += t.I * term;
-    d.delta2PhiDeltaDelta += t.I * (t.I - 1) * term;
-    d.tauPhiTau += t.J * term;
-    d.tau2PhiTauTau += t.J * (t.J - 1) * term;
-    d.deltaTauPhiDeltaTau += t.I * t.J * term;
+  for (const DerivativeTerm& t : kDerivativeTerms) {
+    const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
+    d.phi += t.n * powersProduct;
+    d.deltaPhiDelta += t.nI * powersProduct;
+    d.delta2PhiDeltaDelta += t.nII * powersProduct;
+    d.tauPhiTau += t.nJ * powersProduct;
+    d.tau2PhiTauTau += t.nJJ * powersProduct;
+    d.deltaTauPhiDeltaTau += t.nIJ * powersProduct;
   }
   return d;
 }
@@ -63,10 +84,10 @@ PressureEnthalpyDerivatives pressureEnthalpyDerivatives(double rho, double T) {
   Powers powers;
   fillStatePowers(powers, rho, T);
   PressureEnthalpyDerivatives d{kRegion3HelmholtzLogCoefficient, 0.0};
-  for (const PowerTerm& t : kRegion3Helmholtz) {
-    const double term = t.n * powers.delta[t.I] * powers.tau[t.J];
-    d.deltaPhiDelta += t.I * term;
-    d.tauPhiTau += t.J * term;
+  for (const DerivativeTerm& t : kDerivativeTerms) {
+    const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
+    d.deltaPhiDelta += t.nI * powersProduct;
+    d.tauPhiTau += t.nJ * powersProduct;
   }
   return d;
 }

@@ -84,6 +84,13 @@ bool newton(double p, double z, Given given, const Box& box, double& rho, double
     if (!(std::fabs(determinant) > 0.0) || !std::isfinite(determinant)) return false;
     double dRho = -(f * r.zT - g * r.pT) / determinant;
     double dT = -(r.pRho * g - r.zRho * f) / determinant;
+    // A step this small means the state is found, even where the box would
+    // have shortened it (a state next to the saturation line).
+    if (converged(dRho, rho) && converged(dT, T)) {
+      rho += dRho;
+      T += dT;
+      return true;
+    }
     double scale = 1.0;
     if (rho + dRho < box.rhoLow) scale = std::fmin(scale, 0.5 * (box.rhoLow - rho) / dRho);
     if (rho + dRho > box.rhoHigh) scale = std::fmin(scale, 0.5 * (box.rhoHigh - rho) / dRho);
@@ -94,7 +101,6 @@ bool newton(double p, double z, Given given, const Box& box, double& rho, double
     dT *= scale;
     rho += dRho;
     T += dT;
-    if (scale == 1.0 && converged(dRho, rho) && converged(dT, T)) return true;
   }
   return false;
 }
@@ -106,7 +112,15 @@ bool bisectOnIsobar(double p, double z, Given given, const Box& box, double& rho
   double high = box.THigh;
   const double zLow = givenAt(solveDensity(Isotherm(low), p, branchAt(box, low), kNaN), low, given);
   const double zHigh = givenAt(solveDensity(Isotherm(high), p, branchAt(box, high), kNaN), high, given);
-  if (!(z >= zLow && z <= zHigh)) return false;
+  // A state on an end of the range (the saturated state itself, up to the
+  // rounding its z carries near the critical point) is that end.
+  const double endTolerance = 1e-10 * std::fabs(z);
+  if (!(z >= zLow - endTolerance && z <= zHigh + endTolerance)) return false;
+  if (z <= zLow || z >= zHigh) {
+    T = z <= zLow ? low : high;
+    rho = solveDensity(Isotherm(T), p, branchAt(box, T), kNaN);
+    return true;
+  }
   for (int step = 0; step < kMaxBisectionSteps && high - low > kRelativeStep * high; ++step) {
     const double middle = 0.5 * (low + high);
     rho = solveDensity(Isotherm(middle), p, branchAt(box, middle), rho);
@@ -121,8 +135,31 @@ bool bisectOnIsobar(double p, double z, Given given, const Box& box, double& rho
   return true;
 }
 
+// Near the critical point the isotherms are so flat that the saturated
+// densities carry rounding of about 1e-9; a state beyond the saturated one by
+// less than that may solve to a point just outside the box. Newton gets this
+// much room on the saturation side, and the result is put back inside.
+Box widenedAtSaturation(Box box) {
+  constexpr double kRoom = 1e-7;
+  if (box.liquid) {
+    box.THigh += kRoom * box.THigh;
+    box.rhoLow -= kRoom * box.rhoLow;
+  }
+  if (box.vapour) {
+    box.TLow -= kRoom * box.TLow;
+    box.rhoHigh += kRoom * box.rhoHigh;
+  }
+  return box;
+}
+
+// A start outside the box goes just inside its nearest edge: the backward
+// equations are a few mK and 0.01 % off, so a state next to the saturation
+// line can start on its far side.
 double clampInto(double value, double low, double high) {
-  if (!(value > low && value < high)) return 0.5 * (low + high);
+  const double inset = 1e-6 * (high - low);
+  if (value < low + inset) return low + inset;
+  if (value > high - inset) return high - inset;
+  if (!(value == value)) return 0.5 * (low + high);
   return value;
 }
 
@@ -165,8 +202,12 @@ TemperatureDensity stateFrom(double p, double z, Given given) {
   }
   T = clampInto(T, box.TLow, box.THigh);
   double rho = clampInto(1.0 / v, box.rhoLow, box.rhoHigh);
-  if (!newton(p, z, given, box, rho, T) && !bisectOnIsobar(p, z, given, box, rho, T)) return kNoState;
-  return {T, rho};
+  if (!newton(p, z, given, widenedAtSaturation(box), rho, T) && !bisectOnIsobar(p, z, given, box, rho, T)) {
+    return kNoState;
+  }
+  // Back onto the state's own side of the saturation line, where rounding
+  // may have left it a hair across.
+  return {std::fmin(std::fmax(T, box.TLow), box.THigh), std::fmin(std::fmax(rho, box.rhoLow), box.rhoHigh)};
 }
 
 }  // namespace

@@ -111,6 +111,35 @@ TEST(Region3FromPh, StatesJustOutsideSaturationKeepTheirPhase) {
   }
 }
 
+TEST(Region3FromPh, StatesBesideTheSaturationLineNearTheCriticalPointAreSolved) {
+  // Close to pc the saturated states sit where the isobar turns sharply; a
+  // state a hair beyond them must still be found, on its own side.
+  for (double p : {21.0, 21.9, 21.987525, 22.0, 22.05, 22.063, 22.0639}) {
+    const SaturatedEnds h = saturatedEnds(p, specificEnthalpy);
+    const SaturatedEnds s = saturatedEnds(p, specificEntropy);
+    for (double step : {1e-12, 1e-9, 1e-6, 1e-3}) {
+      const double vapourH = h.zVapour + step;
+      const double liquidH = h.zLiquid - step;
+      const double vapourS = s.zVapour + step * 1e-3;
+      const double liquidS = s.zLiquid - step * 1e-3;
+      const TemperatureDensity states[] = {fromPh(p, vapourH), fromPh(p, liquidH), fromPs(p, vapourS),
+                                           fromPs(p, liquidS)};
+      for (int k = 0; k < 4; ++k) {
+        ASSERT_TRUE(std::isfinite(states[k].T)) << p << " MPa, step " << step << ", case " << k;
+        EXPECT_NEAR(pressure(states[k].rho, states[k].T), p, 1e-9 * p) << p << " MPa, step " << step;
+      }
+      EXPECT_GE(states[0].T, h.Ts) << p << " MPa, step " << step;
+      EXPECT_LE(states[1].T, h.Ts) << p << " MPa, step " << step;
+      EXPECT_GE(states[2].T, h.Ts) << p << " MPa, step " << step;
+      EXPECT_LE(states[3].T, h.Ts) << p << " MPa, step " << step;
+      EXPECT_NEAR(specificEnthalpy(states[0].rho, states[0].T), vapourH, 1e-9 * vapourH);
+      EXPECT_NEAR(specificEnthalpy(states[1].rho, states[1].T), liquidH, 1e-9 * liquidH);
+      EXPECT_NEAR(specificEntropy(states[2].rho, states[2].T), vapourS, 1e-9 * vapourS);
+      EXPECT_NEAR(specificEntropy(states[3].rho, states[3].T), liquidS, 1e-9 * liquidS);
+    }
+  }
+}
+
 TEST(Region3FromPs, StatesJustOutsideSaturationKeepTheirPhase) {
   for (double p = 16.6; p < kPc; p += 0.37) {
     const SaturatedEnds ends = saturatedEnds(p, specificEntropy);
