@@ -18,18 +18,18 @@ TEST(Region3BackwardTp, VolumeMatchesPublishedValuesInEverySubregion) {
   for (const auto& row : rows) {
     // The published 3z value at (647.15 K, 22.064 MPa) lies within 0.03 of a
     // last-digit unit of a rounding midpoint: either rounding is right.
-    const bool atRoundingMidpoint = row.region == "3z" && row.input.at("p_MPa") == 22.064;
-    const double tolerance = (atRoundingMidpoint ? 2.0 : 1.0) * row.halfLastDigit;
-    EXPECT_NEAR(backward::specificVolumeTp(row.input.at("T_K"), row.input.at("p_MPa")), row.value, tolerance)
-        << row.region << " at " << row.inputs;
+    const bool atRoundingMidpoint = row.region == "3z" && row.input("p_MPa") == 22.064;
+    const double tolerance = (atRoundingMidpoint ? 2.0 : 1.0) * row.halfLastDigit();
+    EXPECT_NEAR(backward::specificVolumeTp(row.input("T_K"), row.input("p_MPa")), row.value, tolerance)
+        << row.describe();
   }
 }
 
 TEST(Region3BackwardTp, EachPublishedStateFallsInTheSubregionItIsListedFor) {
   for (const auto& row : region3_test::checkValues({"v_of_pT"}, "3")) {
     const char listed = row.region.at(1);
-    const Subregion chosen = subregionTp(row.input.at("T_K"), row.input.at("p_MPa"));
-    EXPECT_EQ(static_cast<char>('a' + static_cast<int>(chosen)), listed) << row.inputs;
+    const Subregion chosen = subregionTp(row.input("T_K"), row.input("p_MPa"));
+    EXPECT_EQ(static_cast<char>('a' + static_cast<int>(chosen)), listed) << row.describe();
   }
 }
 
@@ -48,9 +48,9 @@ TEST(Region3BackwardTp, SubregionBoundariesMatchPublishedValues) {
   for (const auto& entry : boundaries) {
     const auto rows = region3_test::checkValues({entry.property}, "boundary 3");
     ASSERT_EQ(rows.size(), 1u) << entry.property;
-    EXPECT_NEAR(boundaryTemperature(entry.boundary, rows[0].input.at("p_MPa")), rows[0].value,
-                rows[0].halfLastDigit)
-        << entry.property << " at " << rows[0].inputs;
+    EXPECT_NEAR(boundaryTemperature(entry.boundary, rows[0].input("p_MPa")), rows[0].value,
+                rows[0].halfLastDigit())
+        << rows[0].describe();
   }
 }
 
@@ -65,11 +65,11 @@ TEST(Region3BackwardPh, TemperatureAndVolumeMatchPublishedValues) {
   const auto rows = region3_test::checkValues({"T_of_ph", "v_of_ph"}, "3");
   ASSERT_EQ(rows.size(), 12u);
   for (const auto& row : rows) {
-    const double p = row.input.at("p_MPa");
-    const double h = row.input.at("h_kJkg");
+    const double p = row.input("p_MPa");
+    const double h = row.input("h_kJkg");
     const double actual = row.property == "T_of_ph" ? backward::temperaturePh(p, h)
                                                     : backward::specificVolumePh(p, h);
-    EXPECT_NEAR(actual, row.value, row.halfLastDigit) << row.property << " in " << row.region << " at " << row.inputs;
+    EXPECT_NEAR(actual, row.value, row.halfLastDigit()) << row.describe();
   }
 }
 
@@ -77,18 +77,18 @@ TEST(Region3BackwardPs, TemperatureAndVolumeMatchPublishedValues) {
   const auto rows = region3_test::checkValues({"T_of_ps", "v_of_ps"}, "3");
   ASSERT_EQ(rows.size(), 12u);
   for (const auto& row : rows) {
-    const double p = row.input.at("p_MPa");
-    const double s = row.input.at("s_kJkgK");
+    const double p = row.input("p_MPa");
+    const double s = row.input("s_kJkgK");
     const double actual = row.property == "T_of_ps" ? backward::temperaturePs(p, s)
                                                     : backward::specificVolumePs(p, s);
-    EXPECT_NEAR(actual, row.value, row.halfLastDigit) << row.property << " in " << row.region << " at " << row.inputs;
+    EXPECT_NEAR(actual, row.value, row.halfLastDigit()) << row.describe();
   }
 }
 
 TEST(Region3BackwardPh, CriticalIsentropeSplitsSubregionsAAndB) {
   const auto rows = region3_test::checkValues({"h3ab_of_p"}, "3a/3b");
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_NEAR(criticalIsentropeEnthalpy(rows[0].input.at("p_MPa")), rows[0].value, rows[0].halfLastDigit);
+  EXPECT_NEAR(criticalIsentropeEnthalpy(rows[0].input("p_MPa")), rows[0].value, rows[0].halfLastDigit());
 }
 
 TEST(Region3SaturationPressure, FromEnthalpyAndEntropyMatchPublishedValues) {
@@ -96,9 +96,9 @@ TEST(Region3SaturationPressure, FromEnthalpyAndEntropyMatchPublishedValues) {
   ASSERT_EQ(rows.size(), 6u);
   for (const auto& row : rows) {
     const double actual = row.property == "p3sat_of_h"
-                              ? backward::saturationPressureH(row.input.at("h_kJkg"))
-                              : backward::saturationPressureS(row.input.at("s_kJkgK"));
-    EXPECT_NEAR(actual, row.value, row.halfLastDigit) << row.property << " at " << row.inputs;
+                              ? backward::saturationPressureH(row.input("h_kJkg"))
+                              : backward::saturationPressureS(row.input("s_kJkgK"));
+    EXPECT_NEAR(actual, row.value, row.halfLastDigit()) << row.describe();
   }
 }
 

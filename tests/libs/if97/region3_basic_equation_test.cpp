@@ -24,8 +24,8 @@ TEST(Region3BasicEquation, ReproducesEveryPublishedDigitAtDensityAndTemperature)
   const auto rows = region3_test::checkValues({"p", "h", "u", "s", "cp", "w"}, "3");
   ASSERT_EQ(rows.size(), 18u);
   for (const auto& row : rows) {
-    const double actual = propertyAt(row.property, row.input.at("rho_kgm3"), row.input.at("T_K"));
-    EXPECT_NEAR(actual, row.value, row.halfLastDigit) << row.property << " at " << row.inputs;
+    const double actual = propertyAt(row.property, row.input("rho_kgm3"), row.input("T_K"));
+    EXPECT_NEAR(actual, row.value, row.halfLastDigit()) << row.describe();
   }
 }
 
