@@ -68,7 +68,11 @@ double saturationPressure(double T) {
 }
 
 double saturationTemperature(double p) {
-  return kCriticalTemperature * reducedSaturationTemperature(p / kCriticalPressure);
+  static const double lowest = saturationPressure(kMinTemperature);
+  if (!(p >= lowest && p <= kCriticalPressure)) return kNaN;
+  // p / pc1 may round a hair below betaK(273.16 K) / pc1 * pc1.
+  const double beta = std::fmax(p / kCriticalPressure, lowestReducedSaturationPressure());
+  return kCriticalTemperature * reducedSaturationTemperature(beta);
 }
 
 double boundaryPressure(double T) {

@@ -11,6 +11,8 @@ double logReducedSaturationPressure(double theta);
 
 // betaK(theta) = ps(T) / pc1.
 double reducedSaturationPressure(double theta);
+// betaK at the triple point, the lowest pressure of the line.
+double lowestReducedSaturationPressure();
 
 // theta with betaK(theta) = beta, for beta from betaK(Ttrip/Tc1) to 1;
 // NaN otherwise.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "coefficients.h"
 #include "subregion3.h"
 
 namespace ifc67 {
@@ -74,7 +75,10 @@ double refine(const TemperatureFactors& factors, double target, Bracket b) {
   if (b.residualLow == 0.0) return b.low;
   if (b.residualHigh == 0.0) return b.high;
   const bool risingAtLow = b.residualLow < 0.0;  // the residual's sign at the low end
-  double chi = 0.5 * (b.low + b.high);
+  // Start where the chord crosses zero: inside a short bracket beta(chi) is
+  // nearly straight.
+  double chi = b.low + (b.high - b.low) * b.residualLow / (b.residualLow - b.residualHigh);
+  if (!(chi > b.low && chi < b.high)) chi = 0.5 * (b.low + b.high);
   for (int iteration = 0; iteration < 200; ++iteration) {
     const double residual = reducedPressure(factors, chi) - target;
     if (residual == 0.0) return chi;
@@ -94,12 +98,21 @@ double refine(const TemperatureFactors& factors, double target, Bracket b) {
 double reducedVolume(const TemperatureFactors& factors, double beta, Root root) {
   const ScanSteps steps = scanSteps(factors.theta);
   const bool liquid = root == Root::Liquid;
-  const double start = liquid ? kSmallestVolume : kLargestVolume;
+  double start = liquid ? kSmallestVolume : kLargestVolume;
+  if (!liquid) {
+    // Every vapour and supercritical state here is denser than the ideal gas
+    // (chi = I1 theta / beta): start the walk down a little above that when
+    // the residual there already has the sign of the large-volume side.
+    const double idealGas = 1.1 * kI1 * factors.theta / beta;
+    if (idealGas < start && reducedPressure(factors, idealGas) < beta) start = idealGas;
+  }
   const double end = liquid ? kLargestVolume : kSmallestVolume;
   const Bracket coarse = scan(factors, beta, start, end, steps, false);
   if (!coarse.found) return std::numeric_limits<double>::quiet_NaN();
-  // Walk the coarse bracket again in fine steps from the same side, so that
-  // of two roots close together the one on the chosen branch is taken.
+  if (steps.windowLow > steps.windowHigh) return refine(factors, beta, coarse);
+  // Near the critical point, walk the coarse bracket again in fine steps from
+  // the same side, so that of two roots close together the one on the chosen
+  // branch is taken.
   const Bracket fine = liquid ? scan(factors, beta, coarse.low, coarse.high, steps, true)
                               : scan(factors, beta, coarse.high, coarse.low, steps, true);
   return refine(factors, beta, fine.found ? fine : coarse);

@@ -24,7 +24,8 @@ bool validPressure(double p) { return p > 0.0 && p <= ifc67::kMaxPressure; }
 double saturationTemperatureExtended(double p) {
   if (!validPressure(p)) return kNaN;
   if (p >= ifc67::kCriticalPressure) return ifc67::kCriticalTemperature;
-  if (p < ifc67::saturationPressure(ifc67::kMinTemperature)) return ifc67::kMinTemperature;
+  static const double lowest = ifc67::saturationPressure(ifc67::kMinTemperature);
+  if (p < lowest) return ifc67::kMinTemperature;
   return ifc67::saturationTemperature(p);
 }
 
