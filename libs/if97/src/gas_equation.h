@@ -32,6 +32,8 @@ class GasEquation {
   static constexpr auto kResidualPi = foldDerivative(kResidual, Derivative::x);
   static constexpr auto kResidualTau = foldDerivative(kResidual, Derivative::y);
   static constexpr auto kResidualTauTau = foldDerivative(kResidual, Derivative::yy);
+  static constexpr auto kResidualPiPi = foldDerivative(kResidual, Derivative::xx);
+  static constexpr auto kResidualPiTau = foldDerivative(kResidual, Derivative::xy);
   static constexpr double R = kGasConstant;
 
   struct Reduced {
@@ -83,6 +85,26 @@ class GasEquation {
                        s.xy / (r.pi * r.shifted)};
   }
 
+  // What cv and w need: every derivative of the second order, and gammar_pi.
+  struct SecondDerivatives {
+    double pi, tau, idealTauTau, residualPi, residualPiPi, residualTauTau, residualPiTau;
+  };
+
+  static SecondDerivatives secondDerivatives(double T, double p) {
+    const Reduced r(T, p);
+    const IdealPowers idealPowers(r.tau);
+    const PiPowers piPowers(r.pi);
+    const TauPowers tauPowers(r.shifted);
+    return SecondDerivatives{
+        r.pi,
+        r.tau,
+        idealTauTau(idealPowers, r.tau),
+        sumTerms<kResidualPi>(piPowers, tauPowers) / r.pi,
+        sumTerms<kResidualPiPi>(piPowers, tauPowers) / (r.pi * r.pi),
+        sumTerms<kResidualTauTau>(piPowers, tauPowers) / (r.shifted * r.shifted),
+        sumTerms<kResidualPiTau>(piPowers, tauPowers) / (r.pi * r.shifted)};
+  }
+
   static double specificVolume(double T, double p) {
     const Reduced r(T, p);
     const double residualPi = sumTerms<kResidualPi>(PiPowers(r.pi), TauPowers(r.shifted));
@@ -121,14 +143,14 @@ class GasEquation {
   }
 
   static double isochoricHeatCapacity(double T, double p) {
-    const Derivatives d = derivatives(T, p);
+    const SecondDerivatives d = secondDerivatives(T, p);
     const double A = 1.0 + d.pi * d.residualPi - d.tau * d.pi * d.residualPiTau;
     return R * (-d.tau * d.tau * (d.idealTauTau + d.residualTauTau) -
                 A * A / (1.0 - d.pi * d.pi * d.residualPiPi));
   }
 
   static double speedOfSound(double T, double p) {
-    const Derivatives d = derivatives(T, p);
+    const SecondDerivatives d = secondDerivatives(T, p);
     const double A = 1.0 + d.pi * d.residualPi - d.tau * d.pi * d.residualPiTau;
     const double piGr = d.pi * d.residualPi;
     const double w2 = 1000.0 * R * T * (1.0 + 2.0 * piGr + piGr * piGr) /

@@ -22,9 +22,27 @@ using BPowers = PowerTable<kLowestJ, kHighestJ>;
 constexpr auto kPiTerms = foldDerivative(kRegion1Gibbs, Derivative::x);
 constexpr auto kTauTerms = foldDerivative(kRegion1Gibbs, Derivative::y);
 constexpr auto kTauTauTerms = foldDerivative(kRegion1Gibbs, Derivative::yy);
+constexpr auto kPiPiTerms = foldDerivative(kRegion1Gibbs, Derivative::xx);
+constexpr auto kPiTauTerms = foldDerivative(kRegion1Gibbs, Derivative::xy);
 
 double shiftedPi(double pi) { return 7.1 - pi; }
 double shiftedTau(double tau) { return tau - 1.222; }
+
+// The second derivatives cv and w need, and gamma_pi, over one pair of
+// power tables.
+struct SecondDerivatives {
+  double pi, pipi, tautau, pitau;
+};
+
+SecondDerivatives secondDerivatives(double pi, double tau) {
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const APowers aPowers(a);
+  const BPowers bPowers(b);
+  return SecondDerivatives{-sumTerms<kPiTerms>(aPowers, bPowers) / a,
+                           sumTerms<kPiPiTerms>(aPowers, bPowers) / (a * a),
+                           sumTerms<kTauTauTerms>(aPowers, bPowers) / (b * b),
+                           -sumTerms<kPiTauTerms>(aPowers, bPowers) / (a * b)};
+}
 
 }  // namespace
 
@@ -63,8 +81,12 @@ double specificEnthalpy(double T, double p) {
 
 double specificInternalEnergy(double T, double p) {
   const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const Gibbs g = gibbs(pi, tau);
-  return R * T * (tau * g.tau - pi * g.pi);
+  const double a = shiftedPi(pi), b = shiftedTau(tau);
+  const APowers aPowers(a);
+  const BPowers bPowers(b);
+  const double gammaTau = sumTerms<kTauTerms>(aPowers, bPowers) / b;
+  const double gammaPi = -sumTerms<kPiTerms>(aPowers, bPowers) / a;
+  return R * T * (tau * gammaTau - pi * gammaPi);
 }
 
 double specificEntropy(double T, double p) {
@@ -84,14 +106,14 @@ double isobaricHeatCapacity(double T, double p) {
 
 double isochoricHeatCapacity(double T, double p) {
   const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const Gibbs g = gibbs(pi, tau);
+  const SecondDerivatives g = secondDerivatives(pi, tau);
   const double mixed = g.pi - tau * g.pitau;
   return R * (-tau * tau * g.tautau + mixed * mixed / g.pipi);
 }
 
 double speedOfSound(double T, double p) {
   const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const Gibbs g = gibbs(pi, tau);
+  const SecondDerivatives g = secondDerivatives(pi, tau);
   const double mixed = g.pi - tau * g.pitau;
   const double w2 =
       1000.0 * R * T * g.pi * g.pi / (mixed * mixed / (tau * tau * g.tautau) - g.pipi);
