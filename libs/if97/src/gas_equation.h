@@ -59,32 +59,6 @@ class GasEquation {
   }
 
  public:
-  // All derivatives the property relations use, from one set of power tables.
-  struct Derivatives {
-    double pi, tau;
-    double ideal, idealTau, idealTauTau;
-    double residual, residualPi, residualPiPi, residualTau, residualTauTau, residualPiTau;
-  };
-
-  static Derivatives derivatives(double T, double p) {
-    const Reduced r(T, p);
-    const IdealPowers idealPowers(r.tau);
-    const PiPowers piPowers(r.pi);
-    const TauPowers tauPowers(r.shifted);
-    const SumDerivatives s = sumAllDerivatives<kResidual>(piPowers, tauPowers);
-    return Derivatives{r.pi,
-                       r.tau,
-                       idealValue(idealPowers, r.pi),
-                       idealTau(idealPowers, r.tau),
-                       idealTauTau(idealPowers, r.tau),
-                       s.value,
-                       s.x / r.pi,
-                       s.xx / (r.pi * r.pi),
-                       s.y / r.shifted,
-                       s.yy / (r.shifted * r.shifted),
-                       s.xy / (r.pi * r.shifted)};
-  }
-
   // What cv and w need: every derivative of the second order, and gammar_pi.
   struct SecondDerivatives {
     double pi, tau, idealTauTau, residualPi, residualPiPi, residualTauTau, residualPiTau;
@@ -127,8 +101,14 @@ class GasEquation {
   }
 
   static double specificInternalEnergy(double T, double p) {
-    const Derivatives d = derivatives(T, p);
-    return R * T * (d.tau * (d.idealTau + d.residualTau) - (1.0 + d.pi * d.residualPi));
+    const Reduced r(T, p);
+    const PiPowers piPowers(r.pi);
+    const TauPowers tauPowers(r.shifted);
+    const double gammaTau = idealTau(IdealPowers(r.tau), r.tau) +
+                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
+    // pi * gammar_pi == SUM n I pi^I (tau - shift)^J
+    const double piResidualPi = sumTerms<kResidualPi>(piPowers, tauPowers);
+    return R * T * (r.tau * gammaTau - (1.0 + piResidualPi));
   }
 
   static double specificEntropy(double T, double p) {

@@ -62,13 +62,6 @@ double gammaTauTau(double pi, double tau) {
   return sumTerms<kTauTauTerms>(APowers(a), BPowers(b)) / (b * b);
 }
 
-Gibbs gibbs(double pi, double tau) {
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const SumDerivatives s = sumAllDerivatives<kRegion1Gibbs>(APowers(a), BPowers(b));
-  return Gibbs{s.value,         -s.x / a, s.xx / (a * a), s.y / b, s.yy / (b * b),
-               -s.xy / (a * b)};
-}
-
 double specificVolume(double T, double p) {
   const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
   return R * T * pi * gammaPi(pi, tau) / p / 1000.0;

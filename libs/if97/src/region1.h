@@ -9,15 +9,9 @@ namespace if97::region1 {
 inline constexpr double kReducingPressure = 16.53;
 inline constexpr double kReducingTemperature = 1386.0;
 
-// gamma and its derivatives at one state.
-struct Gibbs {
-  double gamma, pi, pipi, tau, tautau, pitau;
-};
-
 double gammaPi(double pi, double tau);
 double gammaTau(double pi, double tau);
 double gammaTauTau(double pi, double tau);
-Gibbs gibbs(double pi, double tau);
 
 double specificVolume(double T, double p);
 double specificEnthalpy(double T, double p);

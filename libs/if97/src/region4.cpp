@@ -31,7 +31,10 @@ double temperatureOnLine(double p) {
   return 0.5 * (sum - std::sqrt(sum * sum - 4.0 * (n[8] + n[9] * D)));
 }
 
-const double kLowestPressure = pressureOnLine(kMinTemperature);
+// ps(273.15 K) as pressureOnLine computes it (a test holds the two equal):
+// a literal, so that no static initialisation order can ever see it unset.
+constexpr double kLowestPressure = 0.00061121267744434539;
+constexpr double kRegion3Pressure = 16.529164252604509;  // ps(623.15 K), likewise
 
 }  // namespace
 
@@ -49,5 +52,7 @@ double saturationTemperature(double p) {
 }
 
 double lowestSaturationPressure() { return kLowestPressure; }
+
+double region3SaturationPressure() { return kRegion3Pressure; }
 
 }  // namespace if97::region4

@@ -14,6 +14,9 @@ double saturationTemperature(double p);
 // The lowest pressure of the saturation line, ps(273.15 K), in MPa.
 double lowestSaturationPressure();
 
+// ps(623.15 K), where the saturation line enters region 3, in MPa.
+double region3SaturationPressure();
+
 }  // namespace if97::region4
 
 #endif

@@ -1,17 +1,10 @@
-#include "region_selection.h"
+#include <if97/if97.h>
 
 #include "boundary_b23.h"
 #include "constants.h"
 #include "region4.h"
 
 namespace if97 {
-namespace {
-
-const double kRegion13SaturationPressure = region4::saturationPressure(kRegion13Temperature);
-
-}  // namespace
-
-double region13SaturationPressure() { return kRegion13SaturationPressure; }
 
 Region regionTp(double T, double p) {
   // Comparisons are written so that NaN falls outside.
@@ -20,7 +13,7 @@ Region regionTp(double T, double p) {
   if (!(p <= kMaxPressure)) return Region::outside;
   if (T <= kRegion13Temperature) {
     // Above ps(623.15 K) every such state is liquid: no need for ps(T).
-    if (p > kRegion13SaturationPressure) return Region::region1;
+    if (p > region4::region3SaturationPressure()) return Region::region1;
     return p >= region4::saturationPressure(T) ? Region::region1 : Region::region2;
   }
   if (T <= kRegion23MaxTemperature) return p >= b23::pressure(T) ? Region::region3 : Region::region2;

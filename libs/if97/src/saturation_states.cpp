@@ -12,7 +12,6 @@
 #include "region2.h"
 #include "region3.h"
 #include "region4.h"
-#include "region_selection.h"
 
 namespace if97 {
 namespace {
@@ -74,7 +73,7 @@ SaturationState saturationStateT(double T) {
 SaturationState saturationStateP(double p) {
   const double T = region4::saturationTemperature(p);
   if (std::isnan(T)) return nanState();
-  return stateOnLine(T, p, p <= region13SaturationPressure());
+  return stateOnLine(T, p, p <= region4::region3SaturationPressure());
 }
 
 SaturatedPhase mixtureTx(double T, double x) { return mix(saturationStateT(T), x); }
@@ -84,7 +83,7 @@ SaturatedPhase mixturePx(double p, double x) { return mix(saturationStateP(p), x
 SaturatedPair saturatedEnthalpies(double p) {
   if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
   const double T = region4::saturationTemperature(p);
-  if (p <= region13SaturationPressure()) {
+  if (p <= region4::region3SaturationPressure()) {
     return SaturatedPair{T, region1::specificEnthalpy(T, p), region2::specificEnthalpy(T, p)};
   }
   double liquidDensity = nan(), vapourDensity = nan();
@@ -98,7 +97,7 @@ SaturatedPair saturatedEnthalpies(double p) {
 SaturatedPair saturatedEntropies(double p) {
   if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
   const double T = region4::saturationTemperature(p);
-  if (p <= region13SaturationPressure()) {
+  if (p <= region4::region3SaturationPressure()) {
     return SaturatedPair{T, region1::specificEntropy(T, p), region2::specificEntropy(T, p)};
   }
   double liquidDensity = nan(), vapourDensity = nan();

@@ -16,7 +16,6 @@
 #include "region3.h"
 #include "region4.h"
 #include "region5.h"
-#include "region_selection.h"
 #include "saturation_states.h"
 #include "temperature_solver.h"
 
@@ -109,7 +108,7 @@ double temperatureOf(double p, double value) {
   if (!pressureInRange(p) || !std::isfinite(value)) return nan();
   if (belowSaturationLine(p)) return vapourTemperature<Q>(p, value, kMinTemperature);
 
-  if (p <= region13SaturationPressure()) {
+  if (p <= region4::region3SaturationPressure()) {
     const SaturatedPair line = Q::saturated(p);
     if (value < line.liquid) return keepLiquidSide(liquidTemperature<Q>(p, value, line.T), line.T);
     if (value <= line.vapour) return line.T;

@@ -85,34 +85,6 @@ inline double sumOverTable(double x, double y) {
   return sumTerms<table>(PowerTable<iLo, iHi>(x), PowerTable<jLo, jHi>(y));
 }
 
-// Every derivative of a Gibbs-type double sum up to the second order, with
-// X and Y the table's two arguments. The d/dX and d/dY factors are left to
-// the caller (X^(I-1) = X^I / X).
-struct SumDerivatives {
-  double value, x, xx, y, yy, xy;
-};
-
-template <const auto& table, class XPowers, class YPowers, std::size_t... K>
-inline SumDerivatives sumAllDerivativesUnrolled(const XPowers& x, const YPowers& y,
-                                                std::index_sequence<K...>) {
-  SumDerivatives s{0, 0, 0, 0, 0, 0};
-  const auto add = [&s](double I, double J, double term) {
-    s.value += term;
-    s.x += I * term;
-    s.xx += I * (I - 1.0) * term;
-    s.y += J * term;
-    s.yy += J * (J - 1.0) * term;
-    s.xy += I * J * term;
-  };
-  (add(table[K].I, table[K].J, table[K].n * x[table[K].I] * y[table[K].J]), ...);
-  return s;
-}
-
-template <const auto& table, class XPowers, class YPowers>
-inline SumDerivatives sumAllDerivatives(const XPowers& x, const YPowers& y) {
-  return sumAllDerivativesUnrolled<table>(x, y, std::make_index_sequence<std::size(table)>{});
-}
-
 }  // namespace if97
 
 #endif

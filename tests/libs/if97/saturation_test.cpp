@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "region4.h"
+
 namespace {
 
 TEST(SaturationLine, EndsAtTheTriplePointAndTheCriticalPoint) {
@@ -79,6 +81,17 @@ TEST(WetStates, MixLinearlyBetweenTheEnds) {
     EXPECT_EQ(if97::mixtureTx(T, 1.0).h, line.vapour.h);
     EXPECT_NEAR(if97::mixturePx(line.p, 0.3).h, wet.h, 1e-7 * wet.h);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The library keeps ps(273.15 K) and ps(623.15 K) as literals; they must be
+// exactly what its own equation gives.
+TEST(SaturationLine, StoredEndPressuresAreTheEquationsOwn) {
+  EXPECT_EQ(if97::region4::lowestSaturationPressure(), if97::saturationPressure(273.15));
+  EXPECT_EQ(if97::region4::region3SaturationPressure(), if97::saturationPressure(623.15));
 }
 
 }  // namespace
