@@ -2,7 +2,7 @@
 // subregion, cycled so that every call sees a different state. Run with the
 // repetitions built in (7, median reported); `ifc67_bench --calls NAME N`
 // instead makes N calls of one case and nothing else, for counting
-// instructions under callgrind (instructions.sh).
+// instructions under callgrind (instructions.sh); `--list` names the cases.
 #include <benchmark/benchmark.h>
 #include <ifc67/ifc67.h>
 #include <stm/dynamic_library.h>
@@ -202,6 +202,10 @@ int main(int argc, char** argv) {
     }
   }
 
+  if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+    for (const Case& c : all) std::printf("%s\n", c.name.c_str());
+    return 0;
+  }
   if (argc == 4 && std::strcmp(argv[1], "--calls") == 0) {
     for (const Case& c : all) {
       if (c.name != argv[2]) continue;

@@ -42,10 +42,6 @@ double solveWholeRange(Property property, double p, double target) {
                        kMaxTemperature, singlePhase(property, kMaxTemperature, p));
 }
 
-double saturatedValue(const SaturatedState& state, Property property) {
-  return property == Property::Enthalpy ? state.enthalpy : state.entropy;
-}
-
 double lowestSaturationPressure() {
   static const double pressure = saturationPressure(kMinTemperature);
   return pressure;
@@ -54,8 +50,8 @@ double lowestSaturationPressure() {
 double quality(Property property, double p, double value) {
   if (!(p >= lowestSaturationPressure() && p < kCriticalPressure) || !std::isfinite(value)) return kNaN;
   const double Ts = saturationTemperature(p);
-  const double liquid = saturatedValue(saturatedState(Ts, Phase::Liquid), property);
-  const double vapour = saturatedValue(saturatedState(Ts, Phase::Vapour), property);
+  const double liquid = saturatedProperty(property, Ts, Phase::Liquid);
+  const double vapour = saturatedProperty(property, Ts, Phase::Vapour);
   // Close below pc1 the saturated states nearly coincide: a value far from
   // them overflows, which is no quality at all.
   const double x = (value - liquid) / (vapour - liquid);
@@ -68,7 +64,7 @@ double temperatureFromEnthalpy(double p, double h) {
   if (!validPressure(p) || !std::isfinite(h)) return kNaN;
   if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Enthalpy, p, h);
   const double Ts = saturationTemperature(p);
-  return solveOnIsobar(Property::Enthalpy, p, h, Ts, saturatedState(Ts, Phase::Vapour).enthalpy, kMaxTemperature,
+  return solveOnIsobar(Property::Enthalpy, p, h, Ts, saturatedProperty(Property::Enthalpy, Ts, Phase::Vapour), kMaxTemperature,
                        singlePhase(Property::Enthalpy, kMaxTemperature, p));
 }
 
@@ -76,11 +72,11 @@ double temperatureFromEntropy(double p, double s) {
   if (!validPressure(p) || !std::isfinite(s)) return kNaN;
   if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Entropy, p, s);
   const double Ts = saturationTemperature(p);
-  const double liquid = saturatedState(Ts, Phase::Liquid).entropy;
+  const double liquid = saturatedProperty(Property::Entropy, Ts, Phase::Liquid);
   if (s < liquid)
     return solveOnIsobar(Property::Entropy, p, s, kMinTemperature, singlePhase(Property::Entropy, kMinTemperature, p),
                          Ts, liquid);
-  const double vapour = saturatedState(Ts, Phase::Vapour).entropy;
+  const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);
   if (s <= vapour) return Ts;
   return solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
                        singlePhase(Property::Entropy, kMaxTemperature, p));

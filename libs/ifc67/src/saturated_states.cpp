@@ -6,8 +6,6 @@
 #include "coefficients.h"
 #include "ifc67/ifc67.h"
 #include "saturation_line.h"
-#include "subregion1.h"
-#include "subregion2.h"
 #include "subregion3.h"
 
 namespace ifc67 {
@@ -15,39 +13,26 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-SaturatedState fromReduced(double chi, double eps, double sigma) {
-  return {chi * kCriticalVolume, eps * kEnergyScale, sigma * kEntropyScale};
-}
-
 bool validTemperature(double T) { return T >= kMinTemperature && T <= kCriticalTemperature; }
 bool validQuality(double x) { return x >= 0.0 && x <= 1.0; }
 
-template <typename Member>
-double mixture(double T, double x, Member member) {
+double mixture(Property property, double T, double x) {
   if (!validTemperature(T) || !validQuality(x)) return kNaN;
   // A saturated end state costs a density search above 623.15 K: skip the
   // one that carries no weight.
-  if (x == 0.0) return saturatedState(T, Phase::Liquid).*member;
-  if (x == 1.0) return saturatedState(T, Phase::Vapour).*member;
-  const double liquid = saturatedState(T, Phase::Liquid).*member;
-  const double vapour = saturatedState(T, Phase::Vapour).*member;
-  return (1.0 - x) * liquid + x * vapour;
+  if (x == 0.0) return saturatedProperty(property, T, Phase::Liquid);
+  if (x == 1.0) return saturatedProperty(property, T, Phase::Vapour);
+  return (1.0 - x) * saturatedProperty(property, T, Phase::Liquid) + x * saturatedProperty(property, T, Phase::Vapour);
 }
 
 }  // namespace
 
-SaturatedState saturatedState(double T, Phase phase) {
-  const double theta = T / kCriticalTemperature;
-  if (T <= kSubregion1MaxTemperature) {
-    const double beta = reducedSaturationPressure(theta);
-    if (phase == Phase::Liquid)
-      return fromReduced(subregion1::reducedVolume(beta, theta), subregion1::reducedEnthalpy(beta, theta),
-                         subregion1::reducedEntropy(beta, theta));
-    return fromReduced(subregion2::reducedVolume(beta, theta), subregion2::reducedEnthalpy(beta, theta),
-                       subregion2::reducedEntropy(beta, theta));
-  }
+double saturatedProperty(Property property, double T, Phase phase) {
+  if (T <= kSubregion1MaxTemperature)
+    return propertyInSubregion(property, phase == Phase::Liquid ? 1 : 2, T, saturationPressure(T));
   // Above 623.15 K: the liquid root of subregion 4 and the vapour root of
   // subregion 3 on the same isobar; at Tc1 both are the critical point.
+  const double theta = T / kCriticalTemperature;
   const bool liquid = phase == Phase::Liquid && T < kCriticalTemperature;
   const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
       theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
@@ -55,9 +40,16 @@ SaturatedState saturatedState(double T, Phase phase) {
   if (T < kCriticalTemperature)
     chi = subregion3::reducedVolume(factors, reducedSaturationPressure(theta),
                                     liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
-  if (!std::isfinite(chi)) return {kNaN, kNaN, kNaN};
+  if (!std::isfinite(chi)) return kNaN;
+  if (property == Property::Volume) return chi * kCriticalVolume;
   const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
-  return fromReduced(chi, r.enthalpy, r.entropy);
+  switch (property) {
+    case Property::Volume: break;
+    case Property::Enthalpy: return r.enthalpy * kEnergyScale;
+    case Property::Entropy: return r.entropy * kEntropyScale;
+    case Property::HeatCapacity: return r.heatCapacity * kEntropyScale;
+  }
+  return kNaN;
 }
 
 // ---- Public API --------------------------------------------------------------
@@ -80,8 +72,8 @@ double boundaryPressure(double T) {
   return kCriticalPressure * reducedBoundaryPressure(T / kCriticalTemperature);
 }
 
-double saturatedVolume(double T, double x) { return mixture(T, x, &SaturatedState::volume); }
-double saturatedEnthalpy(double T, double x) { return mixture(T, x, &SaturatedState::enthalpy); }
-double saturatedEntropy(double T, double x) { return mixture(T, x, &SaturatedState::entropy); }
+double saturatedVolume(double T, double x) { return mixture(Property::Volume, T, x); }
+double saturatedEnthalpy(double T, double x) { return mixture(Property::Enthalpy, T, x); }
+double saturatedEntropy(double T, double x) { return mixture(Property::Entropy, T, x); }
 
 }  // namespace ifc67

@@ -5,19 +5,16 @@
 #ifndef IFC67_SATURATED_STATES_H
 #define IFC67_SATURATED_STATES_H
 
+#include "single_phase.h"
+
 namespace ifc67 {
 
 enum class Phase { Liquid, Vapour };
 
-// In API units.
-struct SaturatedState {
-  double volume;
-  double enthalpy;
-  double entropy;
-};
-
-// For kMinTemperature <= T <= kCriticalTemperature (not checked).
-SaturatedState saturatedState(double T, Phase phase);
+// One property of the saturated phase at T, in API units, for
+// kMinTemperature <= T <= kCriticalTemperature (not checked). At Tc1 both
+// phases are the critical point.
+double saturatedProperty(Property property, double T, Phase phase);
 
 }  // namespace ifc67
 
