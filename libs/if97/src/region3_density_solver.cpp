@@ -13,6 +13,7 @@ constexpr double kHighestDensity = 800.0;
 
 constexpr int kMaxSteps = 200;
 constexpr double kRelativeStep = 1e-14;
+constexpr double kQuadraticStep = 1e-8;
 
 }  // namespace
 
@@ -25,7 +26,7 @@ double solveDensity(const Isotherm& isotherm, double p, Branch branch, double st
   double high = branch == Branch::vapour ? kCriticalDensity : kHighestDensity;
   double rho = start > low && start < high ? start : 0.5 * (low + high);
   double previousStep = high - low;
-  for (int step = 0; step < kMaxSteps; ++step) {
+  for (int iteration = 0; iteration < kMaxSteps; ++iteration) {
     double pressure;
     double slope;
     isotherm.pressureAndSlope(rho, pressure, slope);
@@ -52,12 +53,21 @@ double solveDensity(const Isotherm& isotherm, double p, Branch branch, double st
     // Newton only while it stays in the bracket and at least halves its step
     // every time; near the critical point, where dp/drho vanishes, it would
     // otherwise crawl.
+    bool newtonStep = true;
     if (!(next > low && next < high) || std::fabs(2.0 * residual) > std::fabs(previousStep * slope)) {
       next = 0.5 * (low + high);
+      newtonStep = false;
     }
-    previousStep = next - rho;
+    const double step = next - rho;
     rho = next;
-    if (std::fabs(previousStep) <= kRelativeStep * rho || high - low <= kRelativeStep * rho) return rho;
+    if (std::fabs(step) <= kRelativeStep * rho || high - low <= kRelativeStep * rho) return rho;
+    // A Newton step far smaller than the one before means quadratic
+    // convergence: the step just taken left an error of the order of its
+    // square, below round-off, and one more evaluation would only confirm it.
+    if (newtonStep && std::fabs(step) <= kQuadraticStep * rho && std::fabs(step) <= 1e-3 * std::fabs(previousStep)) {
+      return rho;
+    }
+    previousStep = step;
   }
   return rho;
 }

@@ -76,7 +76,8 @@ bool converged(double step, double value) { return std::fabs(step) <= kRelativeS
 // Newton on both equations at once; a step that would leave the box is
 // shortened to stay inside. False when it does not settle.
 bool newton(double p, double z, Given given, const Box& box, double& rho, double& T) {
-  for (int step = 0; step < kMaxNewtonSteps; ++step) {
+  double previousStep = 1.0;  // relative size of the last full step
+  for (int iteration = 0; iteration < kMaxNewtonSteps; ++iteration) {
     const Residuals r = evaluate(rho, T, given);
     const double f = r.p - p;
     const double g = r.z - z;
@@ -101,6 +102,12 @@ bool newton(double p, double z, Given given, const Box& box, double& rho, double
     dT *= scale;
     rho += dRho;
     T += dT;
+    // A full step far smaller than the one before means quadratic
+    // convergence: the error left is of the order of its square, below
+    // round-off, and one more evaluation would only confirm it.
+    const double relativeStep = std::fmax(std::fabs(dRho / rho), std::fabs(dT / T));
+    if (scale == 1.0 && relativeStep <= 1e-7 && relativeStep <= 1e-3 * previousStep) return true;
+    if (scale == 1.0) previousStep = relativeStep;
   }
   return false;
 }
