@@ -33,21 +33,30 @@ namespace {
 // them exactly; beyond it every digit is 0.
 constexpr int kExactDecimals = 1074;
 
-// A pattern of "#", "0" and exactly one ".".
+// A pattern of "#" and "0" placeholders with at most one ".". Without a point
+// every placeholder stands before it: the value is shown as a whole number.
 struct NumberPattern {
   size_t minIntegerDigits = 0;  // from the first "0" before the point on
+  bool hasPoint = false;
   std::string_view decimals;    // the placeholders after the point
 };
 
 std::optional<NumberPattern> ParsePattern(std::string_view format) {
+  if (format.empty() || format.find_first_not_of("#0.") != std::string_view::npos) {
+    return std::nullopt;
+  }
   const size_t point = format.find('.');
-  if (point == std::string_view::npos) return std::nullopt;
-  if (format.find_first_not_of("#0.") != std::string_view::npos) return std::nullopt;
-  if (format.find('.', point + 1) != std::string_view::npos) return std::nullopt;
   NumberPattern pattern;
-  const size_t firstZero = format.substr(0, point).find('0');
-  if (firstZero != std::string_view::npos) pattern.minIntegerDigits = point - firstZero;
-  pattern.decimals = format.substr(point + 1);
+  pattern.hasPoint = point != std::string_view::npos;
+  if (pattern.hasPoint && format.find('.', point + 1) != std::string_view::npos) {
+    return std::nullopt;
+  }
+  const std::string_view integerPlaces = format.substr(0, point);
+  const size_t firstZero = integerPlaces.find('0');
+  if (firstZero != std::string_view::npos) {
+    pattern.minIntegerDigits = integerPlaces.size() - firstZero;
+  }
+  if (pattern.hasPoint) pattern.decimals = format.substr(point + 1);
   return pattern;
 }
 
@@ -116,8 +125,8 @@ std::string FormatWithPattern(double value, const NumberPattern& pattern,
          fractionDigits.back() == '0') {
     fractionDigits.pop_back();
   }
-  // All "#" and nothing to show ("#." with 0.2) would leave a lone separator,
-  // which is no number at all and would not read back.
+  // All "#" and nothing to show ("#." or "##" with 0.2) would leave a lone
+  // separator or nothing at all, which is no number and would not read back.
   if (integerDigits.empty() && fractionDigits.empty()) integerDigits = "0";
 
   // A value that rounds to zero shows no minus sign: "-0.00" would read as
@@ -127,7 +136,7 @@ std::string FormatWithPattern(double value, const NumberPattern& pattern,
   std::string out;
   if (value < 0 && showsNonZero) out.push_back('-');
   out += integerDigits;
-  out += DecimalSeparator(locale);
+  if (pattern.hasPoint) out += DecimalSeparator(locale);
   out += fractionDigits;
   return out;
 }

@@ -17,13 +17,14 @@ namespace units {
 // 0.125 gives 0.13 but 1.005 (held as 1.00499999...) gives 1.00. A value
 // that rounds to zero shows no minus sign ("0.00", never "-0.00").
 //
-// A pattern is "#" and "0" placeholders around exactly one ".". Any other
-// format (empty, without a point, with two points or foreign characters)
-// shows the value in a general form: the shortest digits that read back as
-// the same number (as the 32-bit number when the value is one), with the
-// locale's separator and an exponent for very large or small values
-// ("1e+20"). A NaN or an infinity gives an empty text. Never fails, whatever
-// the format.
+// A pattern is "#" and "0" placeholders around at most one "."; without a
+// point the value is rounded to a whole number and shown without a separator
+// ("0000" shows 68.5 as 0069). Any other format (empty, with two points or
+// foreign characters) shows the value in a general form: the shortest digits
+// that read back as the same number (as the 32-bit number when the value is
+// one), with the locale's separator and an exponent for very large or small
+// values ("1e+20"). A NaN or an infinity gives an empty text. Never fails,
+// whatever the format.
 std::string FormatValue(double value, std::string_view format, const NumberLocale& locale);
 
 // Characters after the first ".", or the whole length when there is none.

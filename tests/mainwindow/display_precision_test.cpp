@@ -69,6 +69,10 @@ TEST(DigitsButtons, FormatWithoutPointShrinksToEmptyAndGrowsToEight) {
   w.form.DisplayFormats[0] = "0000";
   w.Click("cmdLess");
   EXPECT_EQ(w.form.DisplayFormats[0], "000");
+  w.Select(16, 2);
+  EXPECT_EQ(w.Text(43), "528") << "68 F is 527.69 R, a whole number with at least three digits";
+  w.Select(16, 0);
+  EXPECT_EQ(w.Text(43), "068");
   for (int press = 0; press < 5; ++press) w.Click("cmdLess");
   EXPECT_EQ(w.form.DisplayFormats[0], "");
   for (int press = 0; press < 12; ++press) w.Click("cmdMore");

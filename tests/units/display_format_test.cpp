@@ -131,12 +131,25 @@ TEST(FormatValue, OtherPatternsShowTheValueInAGeneralForm) {
       {-17.5, "", "-17.5", "-17,5"},
       {-0.0, "", "0", "0"},
       {static_cast<double>(293.15f), "", "293.15", "293,15"},
-      {1234567.891, "0000", "1234567.891", "1234567,891"},
       {68.0, "####0.00x", "68", "68"},
       {68.0, "0.0.0", "68", "68"},
       {68.0, "##,##0.00", "68", "68"},
       {0.5, "abc", "0.5", "0,5"},
       {1e20, "", "1e+20", "1e+20"},
+  });
+}
+
+// A format without a point, which only the settings can hold, still follows
+// its placeholders: a whole number, padded by its "0"s, with no separator.
+TEST(FormatValue, PatternWithoutPointShowsAWholeNumber) {
+  ExpectFormats({
+      {68.0, "0000", "0068", "0068"},
+      {68.5, "0000", "0069", "0069"},
+      {-2.5, "0", "-3", "-3"},
+      {1234567.891, "0000", "1234568", "1234568"},
+      {68.4, "##", "68", "68"},
+      {0.2, "##", "0", "0"},
+      {-0.2, "#0", "0", "0"},
   });
 }
 
