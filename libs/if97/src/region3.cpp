@@ -134,15 +134,6 @@ double Isotherm::pressure(double rho) const {
   return p;
 }
 
-double Isotherm::gibbsEnergy(double rho) const {
-  // g / (RT) = phi + delta phi_delta
-  const double delta = rho / kCriticalDensity;
-  double sum = 0.0;
-  for (int I = kMaxI; I >= 1; --I) sum = (sum + (I + 1) * c_[I]) * delta;
-  const double n1 = kRegion3HelmholtzLogCoefficient;
-  return kGasConstant * T_ * (n1 * std::log(delta) + n1 + c_[0] + sum);
-}
-
 // Each property checks the state against region 3 on the pressure the
 // equation gives, which it computes anyway or nearly so.
 

@@ -1,6 +1,5 @@
 // Densities from the region 3 basic equation: the single-phase state at
 // (T, p) and the saturated liquid and vapour at T.
-#include <cmath>
 #include <limits>
 
 #include "region3.h"
@@ -14,24 +13,6 @@ namespace if97::region3 {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Subregions whose v(p, T) equations reach the saturation line from the
-// liquid and from the vapour side, by pressure band.
-void saturationStartSubregions(double p, Subregion& liquid, Subregion& vapour) {
-  if (p <= 19.00881189173929) {
-    liquid = Subregion::c;
-    vapour = Subregion::t;
-  } else if (p <= 20.5) {
-    liquid = Subregion::s;
-    vapour = Subregion::t;
-  } else if (p <= 21.04336732) {
-    liquid = Subregion::s;
-    vapour = Subregion::r;
-  } else {
-    liquid = p <= 21.93161551 ? Subregion::u : Subregion::y;
-    vapour = p <= 21.90096265 ? Subregion::x : Subregion::z;
-  }
-}
 
 }  // namespace
 
@@ -52,18 +33,18 @@ double densityTp(double T, double p) {
 
 bool saturatedDensities(double T, double& liquidDensity, double& vapourDensity) {
   liquidDensity = vapourDensity = kNaN;
-  if (!(T >= kLowestTemperature && T <= kCriticalTemperature)) return false;
+  // The same room at 623.15 K as everywhere, so that Ts(p) of a pressure a
+  // rounding above ps(623.15 K) is still accepted.
+  if (!(temperatureInRegion3(T) && T <= kCriticalTemperature)) return false;
   if (T == kCriticalTemperature) {
     liquidDensity = vapourDensity = kCriticalDensity;
     return true;
   }
   const double p = region4::saturationPressure(T);
-  Subregion liquid;
-  Subregion vapour;
-  saturationStartSubregions(p, liquid, vapour);
+  const SaturationSubregions start = saturationSubregions(p);
   const Isotherm isotherm(T);
-  liquidDensity = solveDensity(isotherm, p, Branch::liquid, 1.0 / specificVolumeInSubregion(liquid, T, p));
-  vapourDensity = solveDensity(isotherm, p, Branch::vapour, 1.0 / specificVolumeInSubregion(vapour, T, p));
+  liquidDensity = solveDensity(isotherm, p, Branch::liquid, 1.0 / specificVolumeInSubregion(start.liquid, T, p));
+  vapourDensity = solveDensity(isotherm, p, Branch::vapour, 1.0 / specificVolumeInSubregion(start.vapour, T, p));
   return true;
 }
 

@@ -43,13 +43,9 @@ class Isotherm {
  public:
   explicit Isotherm(double T);
 
-  double temperature() const { return T_; }
   // p(rho) in MPa and dp/drho in MPa per kg/m3.
   void pressureAndSlope(double rho, double& p, double& dpdrho) const;
   double pressure(double rho) const;
-  // Specific Gibbs energy g = f + p/rho, kJ/kg: equal on both sides of a
-  // saturation line that is consistent with the equation.
-  double gibbsEnergy(double rho) const;
 
   static constexpr int kMaxI = 11;  // highest power of delta in the equation
 

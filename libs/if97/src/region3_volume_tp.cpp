@@ -207,6 +207,14 @@ Subregion subregionTp(double T, double p) {
   return T <= Ts ? Subregion::c : Subregion::t;
 }
 
+SaturationSubregions saturationSubregions(double p) {
+  if (p <= kPressure3cd) return {Subregion::c, Subregion::t};
+  if (p <= 20.5) return {Subregion::s, Subregion::t};
+  if (p <= saturationPressureAt643K()) return {Subregion::s, Subregion::r};
+  return {p <= kPressure3uvSaturation ? Subregion::u : Subregion::y,
+          p <= kPressure3wxSaturation ? Subregion::x : Subregion::z};
+}
+
 double specificVolumeInSubregion(Subregion subregion, double T, double p) {
   switch (subregion) {
     case Subregion::a: return volume<kRegion3aVolumeTp>(subregion, T, p);

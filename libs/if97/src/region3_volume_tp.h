@@ -15,6 +15,13 @@ double boundaryTemperature(SubregionBoundary boundary, double p);
 // that (T, p) lies in region 3.
 Subregion subregionTp(double T, double p);
 
+// The subregions whose equations reach the saturation line at p (MPa) from
+// the liquid and from the vapour side: the start of the saturated densities.
+struct SaturationSubregions {
+  Subregion liquid, vapour;
+};
+SaturationSubregions saturationSubregions(double p);
+
 // v(p, T) in m3/kg from the equation of one subregion, wherever the caller
 // wants it (the saturated densities take their start values from subregions
 // the state only borders on). NaN where the equation's arguments have no real

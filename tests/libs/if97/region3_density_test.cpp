@@ -163,6 +163,19 @@ TEST(Region3SaturatedDensities, PhasesMergeAtTheCriticalPoint) {
   }
 }
 
+TEST(Region3SaturatedDensities, LowestTemperatureIsAcceptedWithinRounding) {
+  // Ts(p) just above ps(623.15 K) may round to a hair below 623.15 K.
+  const double ps623 = saturationPressure(623.15);
+  for (double T : {623.15, std::nextafter(623.15, 0.0), saturationTemperature(ps623),
+                   saturationTemperature(std::nextafter(ps623, 100.0))}) {
+    double liquid;
+    double vapour;
+    ASSERT_TRUE(saturatedDensities(T, liquid, vapour)) << T;
+    EXPECT_NEAR(pressure(liquid, T), ps623, 1e-9) << T;
+    EXPECT_NEAR(pressure(vapour, T), ps623, 1e-9) << T;
+  }
+}
+
 TEST(Region3SaturatedDensities, OutsideRegion3SaturationIsRefused) {
   double liquid;
   double vapour;
