@@ -138,10 +138,10 @@ std::vector<Case> cases() {
   std::vector<Pair> wet;
   for (const Pair& state : sat) wet.push_back({state.a, 0.37});
   all.push_back({"STM_sHtx/saturation", entry2("STM_sHtx"), wet});
-  all.push_back({"floor region1 h(T,p)",
+  all.push_back({"floor/region1_h",
                  [](const Pair& p) { return if97_bench::region1EnthalpyFloor(p.a, p.b); },
                  s.region1});
-  all.push_back({"if97::specificEnthalpy/region1",
+  all.push_back({"core_if97_specificEnthalpy/region1",
                  [](const Pair& p) { return if97::specificEnthalpy(p.a, p.b); }, s.region1});
   return all;
 }

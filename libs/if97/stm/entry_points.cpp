@@ -55,7 +55,7 @@ double qualityOut(double x) {
 
 // The saturation temperature as STM_sTp reports it, in K.
 double saturationTemperatureAtEnds(double P) {
-  if (!(P > 0.0 && P <= if97::kMaxPressure)) return nan();
+  if (!(P > 0.0 && std::isfinite(P))) return nan();
   if (P > if97::kCriticalPressure) return if97::kCriticalTemperature;
   const double T = if97::saturationTemperature(P);
   return std::isnan(T) ? if97::kMinTemperature : T;  // below ps(273.15 K)

@@ -184,6 +184,7 @@ TEST_F(HydrixEntryPoints, StatesAtTheReportedLimitsAreComputed) {
 TEST_F(HydrixEntryPoints, SaturationTemperatureAtTheEndsOfTheLine) {
   // above the critical pressure: the critical temperature
   EXPECT_NEAR(lib.sTp(25.0 / kAtm), fahrenheit(647.096), 1e-9);
+  EXPECT_NEAR(lib.sTp(1000.0), fahrenheit(647.096), 1e-9);  // even beyond 100 MPa
   // below ps(273.15 K): 273.15 K
   EXPECT_EQ(lib.sTp(0.0005 / kAtm), 32.0);
   EXPECT_EQ(lib.sTp(1e-9), 32.0);
