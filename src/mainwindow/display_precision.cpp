@@ -5,18 +5,20 @@
 
 namespace mainwindow {
 
-void frmMain::cmdMore_Click() {
-  if (LastLeftField < kFirstField || LastLeftField > kLastField) return;
-  std::string& format = DisplayFormats[LastLeftField - kFirstField];
-  format = units::WithMoreDigits(format);
-  cmdCompute.Press();
+namespace {
+
+// Nothing at all happens, not even the compute, until a value field has been
+// left towards another value field or a digits button.
+void ChangeLastLeftFormat(frmMain& form, std::string (*change)(std::string)) {
+  if (form.LastLeftField < kFirstField || form.LastLeftField > kLastField) return;
+  std::string& format = form.DisplayFormats[form.LastLeftField - kFirstField];
+  format = change(format);
+  form.cmdCompute.Press();
 }
 
-void frmMain::cmdLess_Click() {
-  if (LastLeftField < kFirstField || LastLeftField > kLastField) return;
-  std::string& format = DisplayFormats[LastLeftField - kFirstField];
-  format = units::WithLessDigits(format);
-  cmdCompute.Press();
-}
+}  // namespace
+
+void frmMain::cmdMore_Click() { ChangeLastLeftFormat(*this, units::WithMoreDigits); }
+void frmMain::cmdLess_Click() { ChangeLastLeftFormat(*this, units::WithLessDigits); }
 
 }  // namespace mainwindow

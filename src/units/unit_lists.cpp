@@ -31,12 +31,12 @@ const UnitList* FindUnitList(int list) {
 
 namespace {
 
+// Every quantity has exactly one list, which records its working unit.
 int16_t WorkingUnit(Quantity quantity) {
-  switch (quantity) {
-    case Quantity::SurfaceTension: return 2;
-    case Quantity::SoundSpeed: return 1;
-    default: return 0;
+  for (const UnitList& row : kUnitLists) {
+    if (row.quantity == quantity) return row.workingUnit;
   }
+  return 0;
 }
 
 }  // namespace
