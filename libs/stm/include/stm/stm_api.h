@@ -62,6 +62,9 @@ STM_EXPORT double STM_nStp(double t, double p);
 
 // ---- libHydrix.so (IAPWS-IF97) ----------------------------------------------
 //
+// Unit codes beside the program's: libs/if97/include/if97/unit_codes.h.
+// STM_nWtp always returns m/s.
+//
 // Ends of the saturation line:
 // - STM_sTp above the critical pressure returns the critical temperature, so a
 //   supercritical state above it counts as vapour-like and below it as
@@ -69,7 +72,9 @@ STM_EXPORT double STM_nStp(double t, double p);
 //   in-range vapour at very low pressure counts as vapour.
 // - STM_sPt above the critical temperature returns NaN.
 // - STM_nTph and STM_nTps of a two-phase state return the saturation
-//   temperature.
+//   temperature; of a single-phase state above h''(p) (s''(p)) a temperature
+//   strictly above STM_sTp(p) in the current unit, and below h'(p) (s'(p))
+//   one at or below it.
 // - STM_sXph and STM_sXps are clamped to [0, 1] (never -0, never 1 + eps).
 
 STM_EXPORT int16_t STM_SetEnthalUnit(int32_t code);
