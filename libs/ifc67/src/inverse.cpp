@@ -5,7 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "bracketed_root.h"
 #include "coefficients.h"
 #include "ifc67/ifc67.h"
 #include "saturated_states.h"
@@ -26,13 +25,56 @@ double singlePhase(Property property, double T, double p) {
 // T in [low, high] with property(T, p) = target, where the caller knows the
 // property's values at both ends (a saturated end uses the saturated state's
 // value, which the single-phase choice at exactly Ts may not reproduce).
+//
+// The bracket always holds the answer. Inside it, a Newton step where the
+// slope comes free (subregions 3 and 4, where every value costs a density
+// search), an Illinois false-position step elsewhere; a step that leaves the
+// bracket, or a Newton step no shorter than half the one before (a jump of
+// the formulation ahead), gives way to bisection.
 double solveOnIsobar(Property property, double p, double target, double low, double valueLow, double high,
                      double valueHigh) {
   if (!(target >= valueLow && target <= valueHigh)) return kNaN;
-  const auto residual = [&](double T) { return singlePhase(property, T, p) - target; };
-  const double T =
-      solveBracketed(residual, low, high, valueLow - target, valueHigh - target, kTemperatureTolerance);
-  return std::isfinite(T) ? T : kNaN;
+  double residualLow = valueLow - target;
+  double residualHigh = valueHigh - target;
+  if (residualLow == 0.0) return low;
+  if (residualHigh == 0.0) return high;
+  double T = low + (high - low) * (-residualLow) / (residualHigh - residualLow);
+  int lastMoved = 0;  // -1: the low end moved last, +1: the high end
+  double previousStep = high - low;
+  for (int iteration = 0; iteration < 200; ++iteration) {
+    const PropertyAndSlope e = propertyAndSlopeInSubregion(property, selectSubregion(T, p), T, p);
+    const double residual = e.value - target;
+    if (!std::isfinite(residual)) return kNaN;
+    if (residual == 0.0) return T;
+    if (residual < 0.0) {
+      low = T;
+      residualLow = residual;
+      if (lastMoved == -1) residualHigh *= 0.5;  // Illinois: the stale end weighs less
+      lastMoved = -1;
+    } else {
+      high = T;
+      residualHigh = residual;
+      if (lastMoved == +1) residualLow *= 0.5;
+      lastMoved = +1;
+    }
+    const double width = high - low;
+    if (width <= kTemperatureTolerance) return 0.5 * (low + high);
+    double next;
+    if (e.slope > 0.0) {
+      // Newton steps shrink fast unless a jump lies ahead: then bisect.
+      next = T - residual / e.slope;
+      if (std::fabs(next - T) > 0.5 * previousStep) next = 0.5 * (low + high);
+    } else {
+      next = low + width * (-residualLow) / (residualHigh - residualLow);
+    }
+    if (!(next > low && next < high)) next = 0.5 * (low + high);
+    // A step shorter than the tolerance still crosses to close the bracket.
+    const double shortest = 0.5 * kTemperatureTolerance;
+    if (std::fabs(next - T) < shortest) next = residual < 0.0 ? T + shortest : T - shortest;
+    previousStep = std::fabs(next - T);
+    T = next;
+  }
+  return T;
 }
 
 // Over the whole temperature range, where the isobar has no saturated state:

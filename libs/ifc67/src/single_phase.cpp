@@ -97,6 +97,23 @@ double propertyInSubregion(Property property, int subregion, double T, double p)
   return kNaN;
 }
 
+PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, double T, double p) {
+  const bool nearCritical = subregion == 3 || subregion == 4;
+  if (!nearCritical || (property != Property::Enthalpy && property != Property::Entropy))
+    return {propertyInSubregion(property, subregion, T, p), kNaN};
+  const bool liquid = subregion == 4;
+  const double theta = T / kCriticalTemperature;
+  const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
+      theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
+  const double chi = subregion3::reducedVolume(factors, p / kCriticalPressure,
+                                               liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
+  if (!std::isfinite(chi)) return {kNaN, kNaN};
+  const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
+  const double cp = r.heatCapacity * kEntropyScale;
+  if (property == Property::Enthalpy) return {finiteOrNaN(r.enthalpy * kEnergyScale), cp};
+  return {finiteOrNaN(r.entropy * kEntropyScale), cp / T};
+}
+
 // ---- Public API --------------------------------------------------------------
 
 int subregion(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
