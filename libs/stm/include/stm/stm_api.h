@@ -101,15 +101,23 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 
 // ---- libCalorix.so (IFC-67) -------------------------------------------------
 //
+// One unit per quantity, so each setter accepts its program code only; the
+// units of 72, 82 and 91 (W/(m K), Pa s, N/m) are in
+// libs/ifc67/stm/calorix_units.h. A temperature within 1e-9 K of 32.018 F or
+// 1472 F counts as that limit.
+//
 // Ends of the saturation line:
 // - STM_kTp above the critical pressure returns the critical temperature;
 //   below the saturation pressure at 273.16 K it returns 273.16 K.
 // - STM_kPt above the critical temperature returns NaN.
 // - STM_sEpw and STM_sSpw above the critical pressure return the critical-point
 //   values; below the lowest saturation pressure they evaluate at 273.16 K.
-// - STM_2Tep and STM_nTsp also cover supercritical states.
+// - STM_2Tep and STM_nTsp also cover supercritical states. Below the critical
+//   pressure STM_2Tep is NaN for an enthalpy below the saturated vapour's, and
+//   STM_nTsp of a wet state returns the saturation temperature.
 // - STM_sWep and STM_sWsp are clamped to [0, 1] below the critical pressure
-//   (never -0) and are NaN above it or outside the range.
+//   (never -0) and are NaN above it or outside the range; at exactly the
+//   critical pressure they are 0 or 1.
 
 STM_EXPORT int16_t STM_SetEntlUnit(int32_t code);
 STM_EXPORT int16_t STM_SetEntrUnit(int32_t code);
