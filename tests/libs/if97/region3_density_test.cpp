@@ -6,6 +6,7 @@
 
 #include "boundary_b23.h"
 #include "region3.h"
+#include "region3_volume_tp.h"
 #include "region4.h"
 
 namespace {
@@ -41,6 +42,26 @@ std::vector<State> region3States() {
   }
   for (double dT : {-1e-3, -1e-6, 0.0, 1e-6, 1e-3}) {
     for (double dp : {-1e-3, -1e-6, 0.0, 1e-6, 1e-3}) states.push_back({kTc + dT, kPc + dp});
+  }
+  // Each subregion boundary over the pressures where it is used, on it and
+  // just either side of it.
+  const struct {
+    SubregionBoundary boundary;
+    double pLow, pHigh;
+  } boundaries[] = {
+      {SubregionBoundary::ab, 25.0, 100.0}, {SubregionBoundary::cd, 19.1, 40.0},
+      {SubregionBoundary::ef, 22.5, 40.0},  {SubregionBoundary::gh, 22.5, 25.0},
+      {SubregionBoundary::ij, 22.5, 25.0},  {SubregionBoundary::jk, 20.5, 25.0},
+      {SubregionBoundary::mn, 22.5, 23.0},  {SubregionBoundary::op, 22.5, 23.0},
+      {SubregionBoundary::qu, 21.05, 22.5}, {SubregionBoundary::rx, 21.05, 22.5},
+      {SubregionBoundary::uv, 21.94, 22.5}, {SubregionBoundary::wx, 21.91, 22.5},
+  };
+  for (const auto& b : boundaries) {
+    for (int k = 0; k <= 8; ++k) {
+      const double p = b.pLow + (b.pHigh - b.pLow) * k / 8.0;
+      const double T = boundaryTemperature(b.boundary, p);
+      for (double offset : {-1e-2, -1e-9, 0.0, 1e-9, 1e-2}) states.push_back({T + offset, p});
+    }
   }
   return states;
 }
