@@ -33,18 +33,20 @@ double saturatedProperty(Property property, double T, Phase phase) {
   // Above 623.15 K: the liquid root of subregion 4 and the vapour root of
   // subregion 3 on the same isobar; at Tc1 both are the critical point.
   const double theta = T / kCriticalTemperature;
-  const bool liquid = phase == Phase::Liquid && T < kCriticalTemperature;
-  const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
-      theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
+  subregion3::ReducedProperties r;
   double chi = 1.0;
-  if (T < kCriticalTemperature)
-    chi = subregion3::reducedVolume(factors, reducedSaturationPressure(theta),
-                                    liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
-  if (!std::isfinite(chi)) return kNaN;
-  if (property == Property::Volume) return chi * kCriticalVolume;
-  const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
+  if (T < kCriticalTemperature) {
+    const subregion3::State state = subregion3::stateAt(
+        reducedSaturationPressure(theta), theta,
+        phase == Phase::Liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour,
+        property == Property::Volume ? subregion3::Wanted::VolumeOnly : subregion3::Wanted::Everything);
+    chi = state.chi;
+    r = state.properties;
+  } else {
+    r = subregion3::reducedProperties(subregion3::temperatureFactors(1.0, subregion3::Function::Subregion3), chi);
+  }
   switch (property) {
-    case Property::Volume: break;
+    case Property::Volume: return chi * kCriticalVolume;
     case Property::Enthalpy: return r.enthalpy * kEnergyScale;
     case Property::Entropy: return r.entropy * kEntropyScale;
     case Property::HeatCapacity: return r.heatCapacity * kEntropyScale;

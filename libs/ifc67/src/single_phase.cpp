@@ -71,21 +71,14 @@ double propertyInSubregion(Property property, int subregion, double T, double p)
         break;
     }
   } else if (subregion == 3 || subregion == 4) {
-    const bool liquid = subregion == 4;
-    const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
-        theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
-    const double chi =
-        subregion3::reducedVolume(factors, beta, liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
-    if (property == Property::Volume) {
-      reduced = chi;
-    } else if (std::isfinite(chi)) {
-      const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
-      switch (property) {
-        case Property::Volume: break;
-        case Property::Enthalpy: reduced = r.enthalpy; break;
-        case Property::Entropy: reduced = r.entropy; break;
-        case Property::HeatCapacity: reduced = r.heatCapacity; break;
-      }
+    const subregion3::State state = subregion3::stateAt(
+        beta, theta, subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour,
+        property == Property::Volume ? subregion3::Wanted::VolumeOnly : subregion3::Wanted::Everything);
+    switch (property) {
+      case Property::Volume: reduced = state.chi; break;
+      case Property::Enthalpy: reduced = state.properties.enthalpy; break;
+      case Property::Entropy: reduced = state.properties.entropy; break;
+      case Property::HeatCapacity: reduced = state.properties.heatCapacity; break;
     }
   }
   switch (property) {
@@ -101,14 +94,11 @@ PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, d
   const bool nearCritical = subregion == 3 || subregion == 4;
   if (!nearCritical || (property != Property::Enthalpy && property != Property::Entropy))
     return {propertyInSubregion(property, subregion, T, p), kNaN};
-  const bool liquid = subregion == 4;
-  const double theta = T / kCriticalTemperature;
-  const subregion3::TemperatureFactors factors = subregion3::temperatureFactors(
-      theta, liquid ? subregion3::Function::Subregion4 : subregion3::Function::Subregion3);
-  const double chi = subregion3::reducedVolume(factors, p / kCriticalPressure,
-                                               liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
-  if (!std::isfinite(chi)) return {kNaN, kNaN};
-  const subregion3::ReducedProperties r = subregion3::reducedProperties(factors, chi);
+  const subregion3::State state =
+      subregion3::stateAt(p / kCriticalPressure, T / kCriticalTemperature,
+                          subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour,
+                          subregion3::Wanted::Everything);
+  const subregion3::ReducedProperties& r = state.properties;
   const double cp = r.heatCapacity * kEntropyScale;
   if (property == Property::Enthalpy) return {finiteOrNaN(r.enthalpy * kEnergyScale), cp};
   return {finiteOrNaN(r.entropy * kEntropyScale), cp / T};

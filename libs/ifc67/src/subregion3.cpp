@@ -1,6 +1,7 @@
 #include "subregion3.h"
 
 #include <cmath>
+#include <limits>
 
 #include "coefficients.h"
 
@@ -178,6 +179,16 @@ ReducedProperties reducedProperties(const TemperatureFactors& factors, double ch
   p.enthalpy = d.psi + theta * p.entropy + chi * p.beta;
   p.heatCapacity = -theta * d.thetaTheta + theta * d.chiTheta * d.chiTheta / d.chiChi;
   return p;
+}
+
+State stateAt(double beta, double theta, Root root, Wanted wanted) {
+  const TemperatureFactors factors =
+      temperatureFactors(theta, root == Root::Liquid ? Function::Subregion4 : Function::Subregion3);
+  const double chi = reducedVolume(factors, beta, root);
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  State state{chi, {nan, nan, nan, nan}};
+  if (wanted == Wanted::Everything && std::isfinite(chi)) state.properties = reducedProperties(factors, chi);
+  return state;
 }
 
 }  // namespace subregion3

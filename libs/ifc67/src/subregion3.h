@@ -62,6 +62,16 @@ struct ReducedProperties {
 
 ReducedProperties reducedProperties(const TemperatureFactors& factors, double chi);
 
+// The state at (beta, theta): the liquid root of psi4 (subregion 4) or the
+// vapour root of psi3 (subregion 3), and its reduced properties unless only
+// the volume is wanted. chi (and every property) is NaN when no root is found.
+struct State {
+  double chi;
+  ReducedProperties properties;
+};
+enum class Wanted { VolumeOnly, Everything };
+State stateAt(double beta, double theta, Root root, Wanted wanted);
+
 }  // namespace subregion3
 }  // namespace ifc67
 
