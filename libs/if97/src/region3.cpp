@@ -70,6 +70,7 @@ HelmholtzDerivatives helmholtzDerivatives(double rho, double T) {
   Powers powers;
   fillStatePowers(powers, rho, T);
   HelmholtzDerivatives half[2] = {};
+#pragma GCC unroll 40
   for (std::size_t k = 0; k < kDerivativeTerms.size(); ++k) {
     const DerivativeTerm& t = kDerivativeTerms[k];
     const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
@@ -94,6 +95,7 @@ PressureEnthalpyDerivatives pressureEnthalpyDerivatives(double rho, double T) {
   Powers powers;
   fillStatePowers(powers, rho, T);
   PressureEnthalpyDerivatives half[2] = {};
+#pragma GCC unroll 40
   for (std::size_t k = 0; k < kDerivativeTerms.size(); ++k) {
     const DerivativeTerm& t = kDerivativeTerms[k];
     const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
@@ -108,6 +110,7 @@ Isotherm::Isotherm(double T) : T_(T) {
   double tauPowers[kMaxJ + 1];
   fillPowers(tauPowers, kCriticalTemperature / T, 0, kMaxJ);
   for (double& c : c_) c = 0.0;
+#pragma GCC unroll 40
   for (const PowerTerm& t : kRegion3Helmholtz) c_[t.I] += t.n * tauPowers[t.J];
 }
 
