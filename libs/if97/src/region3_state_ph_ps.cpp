@@ -166,7 +166,7 @@ double clampInto(double value, double low, double high) {
   const double inset = 1e-6 * (high - low);
   if (value < low + inset) return low + inset;
   if (value > high - inset) return high - inset;
-  if (!(value == value)) return 0.5 * (low + high);
+  if (std::isnan(value)) return 0.5 * (low + high);
   return value;
 }
 
