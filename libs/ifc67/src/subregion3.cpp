@@ -14,20 +14,9 @@ struct ThetaTerm {
   double value, slope, curvature;
 };
 
-// w^m with w = theta - 1
-ThetaTerm powerOfW(double w, int m) {
-  double wm2 = 1.0;  // w^(m-2)
-  for (int i = 0; i < m - 2; ++i) wm2 *= w;
-  if (m == 1) return {w, 1.0, 0.0};
-  return {wm2 * w * w, m * wm2 * w, m * (m - 1) * wm2};
-}
-
-// y^m with y = (1 - theta)/(1 - theta1), so dy/dtheta = -1/(1 - theta1)
-ThetaTerm powerOfY(double y, int m) {
-  const double dy = -1.0 / (1.0 - kTheta1);
-  double ym2 = 1.0;
-  for (int i = 0; i < m - 2; ++i) ym2 *= y;
-  return {ym2 * y * y, m * ym2 * y * dy, m * (m - 1) * ym2 * dy * dy};
+// g = x^m with its derivatives by x times dx/dtheta, from x^m, x^(m-1), x^(m-2).
+ThetaTerm powerTerm(int m, double xm, double xm1, double xm2, double dx) {
+  return {xm, m * xm1 * dx, m * (m - 1) * xm2 * dx * dx};
 }
 
 class FactorBuilder {
@@ -58,6 +47,13 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
   FactorBuilder add(factors);
   const ThetaTerm one{1.0, 0.0, 0.0};
   const double w = theta - 1.0;
+  double wPower[10];  // w^k, k = 0..9
+  wPower[0] = 1.0;
+  for (int k = 1; k <= 9; ++k) wPower[k] = wPower[k - 1] * w;
+  // w^m for m >= 1 (dw/dtheta = 1); w^(m-2) is only needed, and only exists, from m = 2
+  const auto powerOfW = [&wPower](int m) {
+    return powerTerm(m, wPower[m], wPower[m - 1], m >= 2 ? wPower[m - 2] : 0.0, 1.0);
+  };
 
   // C00, C01, C0nu chi^(1-nu) (nu = 2..11), C012 ln chi
   add.addPower(0, kSubregion3C0[0], one);
@@ -69,7 +65,7 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
   const double* const groups[3] = {kSubregion3C1, kSubregion3C2, kSubregion3C3};
   const int lastIndex[3] = {7, 8, 10};
   for (int m = 1; m <= 3; ++m) {
-    const ThetaTerm g = powerOfW(w, m);
+    const ThetaTerm g = powerOfW(m);
     const double* C = groups[m - 1];
     add.addPower(1, C[1], g);
     for (int nu = 2; nu < lastIndex[m - 1]; ++nu) add.addPower(1 - nu, C[nu], g);
@@ -78,8 +74,10 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
 
   // C40 and C41 chi^-5, both times w theta^-23
   const double thetaMinus1 = 1.0 / theta;
-  double thetaMinus23 = 1.0;
-  for (int i = 0; i < 23; ++i) thetaMinus23 *= thetaMinus1;
+  const double thetaMinus2 = thetaMinus1 * thetaMinus1;
+  const double thetaMinus4 = thetaMinus2 * thetaMinus2;
+  const double thetaMinus16 = thetaMinus4 * thetaMinus4 * thetaMinus4 * thetaMinus4;
+  const double thetaMinus23 = thetaMinus16 * thetaMinus4 * thetaMinus2 * thetaMinus1;
   const ThetaTerm wTheta23{w * thetaMinus23, thetaMinus23 * thetaMinus1 * (theta - 23.0 * w),
                            thetaMinus23 * thetaMinus1 * thetaMinus1 * (-46.0 * theta + 552.0 * w)};
   add.addPower(0, kSubregion3C4[0], wTheta23);
@@ -99,13 +97,17 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
   }
 
   // C7nu w^(nu+1)
-  for (int nu = 0; nu <= 8; ++nu) add.addPower(0, kSubregion3C7[nu], powerOfW(w, nu + 1));
+  for (int nu = 0; nu <= 8; ++nu) add.addPower(0, kSubregion3C7[nu], powerOfW(nu + 1));
 
   if (function == Function::Subregion4) {
+    // y = (1 - theta)/(1 - theta1), dy/dtheta = -1/(1 - theta1)
     const double y = (1.0 - theta) / (1.0 - kTheta1);
-    const ThetaTerm y3 = powerOfY(y, 3);
-    const ThetaTerm y4 = powerOfY(y, 4);
-    const ThetaTerm y32 = powerOfY(y, 32);
+    const double dy = -1.0 / (1.0 - kTheta1);
+    const double y2 = y * y, y3p = y2 * y, y4p = y2 * y2, y8 = y4p * y4p, y16 = y8 * y8;
+    const double y30 = y16 * y8 * y4p * y2;
+    const ThetaTerm y3 = powerTerm(3, y3p, y2, y, dy);
+    const ThetaTerm y4 = powerTerm(4, y4p, y3p, y2, dy);
+    const ThetaTerm y32 = powerTerm(32, y30 * y2, y30 * y, y30, dy);
     for (int nu = 0; nu <= 4; ++nu) {
       add.addPower(-nu, kSubregion4D3[nu], y3);
       add.addPower(-nu, kSubregion4D4[nu], y4);

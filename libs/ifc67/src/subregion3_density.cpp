@@ -15,10 +15,11 @@ namespace {
 constexpr double kSmallestVolume = 0.38;  // beta turns unphysical below about 0.30 to 0.39
 constexpr double kLargestVolume = 5.0;
 
-// The scan walks in geometric steps. Away from the critical point 4 % steps
-// find the branch. Near it the three roots of the loop close in on chi = 1
-// (their spread is about 14 sqrt|1 - theta|), so inside a window around
-// chi = 1 the step shrinks with sqrt|1 - theta| to keep the roots apart.
+// The scan walks in geometric steps. Away from the critical point 10 % steps
+// find the branch. Just below it the three roots of the loop close in on
+// chi = 1 (they spread over about 14 sqrt(1 - theta)), so inside a window
+// around chi = 1 the step shrinks with sqrt(1 - theta) to keep them apart.
+// Above Tc1 the isotherms have no loop.
 struct ScanSteps {
   double ratio;                    // outside the window
   double windowLow, windowHigh;    // empty when far from the critical point
@@ -27,13 +28,13 @@ struct ScanSteps {
 };
 
 ScanSteps scanSteps(double theta) {
-  constexpr double kCoarseRatio = 1.04;
+  constexpr double kCoarseRatio = 1.10;
   constexpr double kFineRatio = 1.005;
-  const double distance = std::fabs(theta - 1.0);
-  if (distance >= 0.01) return {kCoarseRatio, 1.0, 0.0, kCoarseRatio, kFineRatio};
+  const double distance = 1.0 - theta;
+  if (!(distance > 0.0 && distance < 0.01)) return {kCoarseRatio, 1.0, 0.0, kCoarseRatio, kFineRatio};
   const double root = std::sqrt(distance);
-  const double step = std::fmin(0.01, std::fmax(2e-5, 0.25 * root));
-  const double halfWidth = 0.005 + 20.0 * root;
+  const double step = std::fmin(0.02, std::fmax(2e-5, 0.5 * root));
+  const double halfWidth = 0.005 + 10.0 * root;
   return {kCoarseRatio, 1.0 - halfWidth, 1.0 + halfWidth, 1.0 + step, 1.0 + std::fmin(0.005, 0.25 * step)};
 }
 
