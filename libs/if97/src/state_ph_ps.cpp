@@ -26,6 +26,8 @@ double nan() { return std::nan(""); }
 
 // Everything the decision needs of one of the two quantities, h or s.
 struct Enthalpy {
+  // Up to ps(623.15 K), h' <= 1671 kJ/kg and h'' >= 2563 kJ/kg.
+  static constexpr double kBetweenTheEnds = 2100.0;
   static double region1(double T, double p) { return region1::specificEnthalpy(T, p); }
   static double region2(double T, double p) { return region2::specificEnthalpy(T, p); }
   static double region5(double T, double p) { return region5::specificEnthalpy(T, p); }
@@ -45,6 +47,8 @@ struct Enthalpy {
 };
 
 struct Entropy {
+  // Up to ps(623.15 K), s' <= 3.78 kJ/(kg K) and s'' >= 5.21 kJ/(kg K).
+  static constexpr double kBetweenTheEnds = 4.5;
   static double region1(double T, double p) { return region1::specificEntropy(T, p); }
   static double region2(double T, double p) { return region2::specificEntropy(T, p); }
   static double region5(double T, double p) { return region5::specificEntropy(T, p); }
@@ -109,10 +113,18 @@ double temperatureOf(double p, double value) {
   if (belowSaturationLine(p)) return vapourTemperature<Q>(p, value, kMinTemperature);
 
   if (p <= region4::region3SaturationPressure()) {
-    const SaturatedPair line = Q::saturated(p);
-    if (value < line.liquid) return keepLiquidSide(liquidTemperature<Q>(p, value, line.T), line.T);
-    if (value <= line.vapour) return line.T;
-    return keepVapourSide(vapourTemperature<Q>(p, value, line.T), line.T);
+    // The saturated end on the state's likely side is evaluated first, so a
+    // single-phase state usually needs only one of the two. The guess only
+    // orders the work: the decision is still the exact comparison.
+    const double Ts = region4::saturationTemperature(p);
+    if (value > Q::kBetweenTheEnds) {
+      if (value > Q::region2(Ts, p)) return keepVapourSide(vapourTemperature<Q>(p, value, Ts), Ts);
+      if (value >= Q::region1(Ts, p)) return Ts;
+      return keepLiquidSide(liquidTemperature<Q>(p, value, Ts), Ts);
+    }
+    if (value < Q::region1(Ts, p)) return keepLiquidSide(liquidTemperature<Q>(p, value, Ts), Ts);
+    if (value <= Q::region2(Ts, p)) return Ts;
+    return keepVapourSide(vapourTemperature<Q>(p, value, Ts), Ts);
   }
 
   if (value <= Q::region1(kRegion13Temperature, p)) {
