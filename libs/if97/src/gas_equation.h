@@ -59,9 +59,13 @@ class GasEquation {
   }
 
  public:
-  // What cv and w need: every derivative of the second order, and gammar_pi.
+  // What cv and w need. The pi-derivatives are kept multiplied by the powers
+  // of pi they come with (pi gammar_pi, pi^2 gammar_pipi, pi gammar_pitau):
+  // that is how the relations use them, and no division by a tiny pi^2 can
+  // turn a dilute gas into 0/0.
   struct SecondDerivatives {
-    double pi, tau, idealTauTau, residualPi, residualPiPi, residualTauTau, residualPiTau;
+    double tau, idealTauTau, residualTauTau;
+    double piResidualPi, pi2ResidualPiPi, piResidualPiTau;
   };
 
   static SecondDerivatives secondDerivatives(double T, double p) {
@@ -70,13 +74,12 @@ class GasEquation {
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
     return SecondDerivatives{
-        r.pi,
         r.tau,
         idealTauTau(idealPowers, r.tau),
-        sumTerms<kResidualPi>(piPowers, tauPowers) / r.pi,
-        sumTerms<kResidualPiPi>(piPowers, tauPowers) / (r.pi * r.pi),
         sumTerms<kResidualTauTau>(piPowers, tauPowers) / (r.shifted * r.shifted),
-        sumTerms<kResidualPiTau>(piPowers, tauPowers) / (r.pi * r.shifted)};
+        sumTerms<kResidualPi>(piPowers, tauPowers),
+        sumTerms<kResidualPiPi>(piPowers, tauPowers),
+        sumTerms<kResidualPiTau>(piPowers, tauPowers) / r.shifted};
   }
 
   static double specificVolume(double T, double p) {
@@ -124,17 +127,16 @@ class GasEquation {
 
   static double isochoricHeatCapacity(double T, double p) {
     const SecondDerivatives d = secondDerivatives(T, p);
-    const double A = 1.0 + d.pi * d.residualPi - d.tau * d.pi * d.residualPiTau;
+    const double A = 1.0 + d.piResidualPi - d.tau * d.piResidualPiTau;
     return R * (-d.tau * d.tau * (d.idealTauTau + d.residualTauTau) -
-                A * A / (1.0 - d.pi * d.pi * d.residualPiPi));
+                A * A / (1.0 - d.pi2ResidualPiPi));
   }
 
   static double speedOfSound(double T, double p) {
     const SecondDerivatives d = secondDerivatives(T, p);
-    const double A = 1.0 + d.pi * d.residualPi - d.tau * d.pi * d.residualPiTau;
-    const double piGr = d.pi * d.residualPi;
-    const double w2 = 1000.0 * R * T * (1.0 + 2.0 * piGr + piGr * piGr) /
-                      ((1.0 - d.pi * d.pi * d.residualPiPi) +
+    const double A = 1.0 + d.piResidualPi - d.tau * d.piResidualPiTau;
+    const double w2 = 1000.0 * R * T * (1.0 + 2.0 * d.piResidualPi + d.piResidualPi * d.piResidualPi) /
+                      ((1.0 - d.pi2ResidualPiPi) +
                        A * A / (d.tau * d.tau * (d.idealTauTau + d.residualTauTau)));
     return w2 >= 0.0 ? std::sqrt(w2) : std::nan("");
   }
