@@ -21,10 +21,11 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // rounding noise swamps a narrow difference: there a wider four-point
 // difference (error of order d^4) keeps cp within about 1e-9.
 double reducedHeatCapacity1(double beta, double theta) {
-  const double h = 1e-3 * theta;
+  const double step = 1e-3 * theta;
   const auto sigma = [beta](double t) { return subregion1::reducedEntropy(beta, t); };
-  return theta * (8.0 * (sigma(theta + h) - sigma(theta - h)) - (sigma(theta + 2 * h) - sigma(theta - 2 * h))) /
-         (12.0 * h);
+  return theta *
+         (8.0 * (sigma(theta + step) - sigma(theta - step)) - (sigma(theta + 2 * step) - sigma(theta - 2 * step))) /
+         (12.0 * step);
 }
 
 double reducedHeatCapacity2(double beta, double theta) {
