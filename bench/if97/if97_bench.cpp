@@ -2,7 +2,7 @@
 // so that every call sees a different state. Run with the repetitions built
 // in (7, median reported); `if97_bench --calls NAME N` instead makes N calls
 // of one case and nothing else, for counting instructions under callgrind
-// (instructions.sh).
+// (bench/instructions.sh).
 #include <benchmark/benchmark.h>
 #include <stm/dynamic_library.h>
 

@@ -2,7 +2,7 @@
 // subregion, cycled so that every call sees a different state. Run with the
 // repetitions built in (7, median reported); `ifc67_bench --calls NAME N`
 // instead makes N calls of one case and nothing else, for counting
-// instructions under callgrind (instructions.sh); `--list` names the cases.
+// instructions under callgrind (bench/instructions.sh); `--list` names the cases.
 #include <benchmark/benchmark.h>
 #include <ifc67/ifc67.h>
 #include <stm/dynamic_library.h>
