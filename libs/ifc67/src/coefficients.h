@@ -16,12 +16,10 @@ constexpr double kCriticalVolume = 3.17e-3;      // vc1, m3/kg
 constexpr double kEnergyScale = kCriticalPressure * kCriticalVolume * 1000.0;
 constexpr double kEntropyScale = kEnergyScale / kCriticalTemperature;
 
-constexpr double kTripleTemperature = kMinTemperature;
 constexpr double kSubregion1MaxTemperature = 623.15;  // T1
 constexpr double kSubregion3MaxTemperature = 863.15;  // T2: above it, subregion 2 only
 
 constexpr double kTheta1 = kSubregion1MaxTemperature / kCriticalTemperature;
-constexpr double kTheta2 = kSubregion3MaxTemperature / kCriticalTemperature;
 
 // I1 = R Tc1 / (pc1 vc1), as published (not recomputed from R).
 constexpr double kI1 = 4.260321148;

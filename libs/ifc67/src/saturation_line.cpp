@@ -45,11 +45,9 @@ LogSaturationPressure logValueAndSlope(double theta) {
   return result;
 }
 
-constexpr double kThetaTriple = kTripleTemperature / kCriticalTemperature;
+constexpr double kThetaTriple = kMinTemperature / kCriticalTemperature;  // the triple point
 
 }  // namespace
-
-double logReducedSaturationPressure(double theta) { return logValue(theta); }
 
 double reducedSaturationPressure(double theta) { return std::exp(logValue(theta)); }
 

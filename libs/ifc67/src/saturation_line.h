@@ -5,11 +5,7 @@
 
 namespace ifc67 {
 
-// ln betaK(theta): the reduced saturation pressure's logarithm, for
-// theta from Ttrip/Tc1 to 1. Its logarithm is what the inverse solves for.
-double logReducedSaturationPressure(double theta);
-
-// betaK(theta) = ps(T) / pc1.
+// betaK(theta) = ps(T) / pc1, for theta from Ttrip/Tc1 to 1.
 double reducedSaturationPressure(double theta);
 // betaK at the triple point, the lowest pressure of the line.
 double lowestReducedSaturationPressure();
