@@ -26,8 +26,8 @@ static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per powe
 bool arguments(double rho, double T) {
   // Also rejects NaN; the density limits are far outside anything region 3
   // reaches and only keep the powers of delta finite.
-  return rho > 1e-3 && rho < 1e4 && T >= kLowestTemperature - kTemperatureSeam &&
-         T <= kHighestTemperature + kTemperatureSeam;
+  return rho > 1e-3 && rho < 1e4 && T >= kRegion13Temperature - kTemperatureSeam &&
+         T <= kRegion23MaxTemperature + kTemperatureSeam;
 }
 
 bool pressureInRange(double p, double T) { return inReachOfRegion3(T, p); }

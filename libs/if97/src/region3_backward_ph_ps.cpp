@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "constants.h"
 #include "region3.h"
 #include "region3_backward_ph_ps.h"
 #include "region3_backward_ph_ps_tables.h"
@@ -14,11 +15,10 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Pressure range of region 3, MPa: ps(623.15 K) rounded down and the top.
+// The lowest pressure of region 3, MPa: ps(623.15 K) rounded down.
 constexpr double kLowestPressure = 16.5291642;
-constexpr double kHighestPressure = 100.0;
 
-bool pressureInRange(double p) { return p >= kLowestPressure && p <= kHighestPressure; }
+bool pressureInRange(double p) { return p >= kLowestPressure && p <= kMaxPressure; }
 
 // Enthalpy and entropy far outside anything region 3 reaches; inside these
 // the reduced arguments of every equation stay clear of zero.

@@ -1,19 +1,13 @@
 // The region 3 basic equation as the other region 3 files use it: reduced
-// Helmholtz energy phi = f/(RT) of delta = rho/rho* and tau = T*/T with its
+// Helmholtz energy phi = f/(RT) of delta = rho/rhoc and tau = Tc/T with its
 // derivatives, and the same equation along one isotherm. Not part of the
 // library's interface.
 #ifndef HYDRELIX_IF97_REGION3_HELMHOLTZ_H
 #define HYDRELIX_IF97_REGION3_HELMHOLTZ_H
 
-namespace if97::region3 {
+#include "constants.h"
 
-constexpr double kGasConstant = 0.461526;         // R, kJ/(kg K)
-constexpr double kCriticalTemperature = 647.096;  // T* = Tc, K
-constexpr double kCriticalDensity = 322.0;        // rho* = rhoc, kg/m3
-constexpr double kCriticalPressure = 22.064;      // pc, MPa
-constexpr double kLowestTemperature = 623.15;     // region 1/3 boundary, K
-constexpr double kHighestTemperature = 863.15;    // where B23 reaches 100 MPa, K
-constexpr double kHighestPressure = 100.0;        // MPa
+namespace if97::region3 {
 
 // phi and its derivatives, each multiplied by the powers of delta and tau of
 // its order (delta * dphi/ddelta, ...): every property is a sum of these, so

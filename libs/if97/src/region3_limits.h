@@ -12,11 +12,11 @@ namespace if97::region3 {
 constexpr double kBoundarySlack = 1e-9;
 
 inline bool temperatureInRegion3(double T) {
-  return T >= kLowestTemperature * (1.0 - kBoundarySlack) && T <= kHighestTemperature * (1.0 + kBoundarySlack);
+  return T >= kRegion13Temperature * (1.0 - kBoundarySlack) && T <= kRegion23MaxTemperature * (1.0 + kBoundarySlack);
 }
 
 inline bool pressureInRegion3(double p, double T) {
-  return p <= kHighestPressure * (1.0 + kBoundarySlack) && p >= b23::pressure(T) * (1.0 - kBoundarySlack);
+  return p <= kMaxPressure * (1.0 + kBoundarySlack) && p >= b23::pressure(T) * (1.0 - kBoundarySlack);
 }
 
 // False for NaN as well.
@@ -31,8 +31,8 @@ inline bool inRegion3(double T, double p) { return temperatureInRegion3(T) && pr
 constexpr double kTemperatureSeam = 0.1;  // K
 
 inline bool inReachOfRegion3(double T, double p) {
-  return T >= kLowestTemperature - kTemperatureSeam && T <= kHighestTemperature + kTemperatureSeam &&
-         p <= kHighestPressure * (1.0 + kBoundarySlack) &&
+  return T >= kRegion13Temperature - kTemperatureSeam && T <= kRegion23MaxTemperature + kTemperatureSeam &&
+         p <= kMaxPressure * (1.0 + kBoundarySlack) &&
          p >= b23::pressure(T - kTemperatureSeam) * (1.0 - kBoundarySlack);
 }
 

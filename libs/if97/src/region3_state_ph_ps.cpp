@@ -171,9 +171,9 @@ double clampInto(double value, double low, double high) {
 }
 
 TemperatureDensity stateFrom(double p, double z, Given given) {
-  static const double lowestPressure = region4::saturationPressure(kLowestTemperature);
-  if (!(p >= lowestPressure && p <= kHighestPressure) || !std::isfinite(z)) return kNoState;
-  Box box{kLowestTemperature - kTemperatureSeam, b23::temperature(p) + kTemperatureSeam, kLowestDensity,
+  static const double lowestPressure = region4::saturationPressure(kRegion13Temperature);
+  if (!(p >= lowestPressure && p <= kMaxPressure) || !std::isfinite(z)) return kNoState;
+  Box box{kRegion13Temperature - kTemperatureSeam, b23::temperature(p) + kTemperatureSeam, kLowestDensity,
           kHighestDensity, false, false};
   if (p < kCriticalPressure) {
     // Below pc the saturated states at Ts(p), exact on the basic equation,
