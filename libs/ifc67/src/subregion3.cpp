@@ -117,6 +117,18 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
   return factors;
 }
 
+namespace {
+
+// The derivatives of psi at one (chi, theta).
+struct Derivatives {
+  double psi;
+  double chi;          // d psi / d chi
+  double chiChi;       // d2 psi / d chi2
+  double theta;        // d psi / d theta
+  double thetaTheta;   // d2 psi / d theta2
+  double chiTheta;     // d2 psi / d chi d theta
+};
+
 Derivatives derivatives(const TemperatureFactors& factors, double chi) {
   // chi^k for k = -12..6, so that chi^(k-1) and chi^(k-2) are at hand.
   double powers[kPowerCount + 2];
@@ -147,6 +159,8 @@ Derivatives derivatives(const TemperatureFactors& factors, double chi) {
   d.chiTheta += factors.logarithm[1] * inverse;
   return d;
 }
+
+}  // namespace
 
 // The root search evaluates only these two, many times per state: Horner
 // sums in 1/chi for the negative powers.

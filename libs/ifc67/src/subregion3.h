@@ -27,18 +27,6 @@ struct TemperatureFactors {
 
 TemperatureFactors temperatureFactors(double theta, Function function);
 
-// The derivatives of psi at one (chi, theta).
-struct Derivatives {
-  double psi;
-  double chi;          // d psi / d chi
-  double chiChi;       // d2 psi / d chi2
-  double theta;        // d psi / d theta
-  double thetaTheta;   // d2 psi / d theta2
-  double chiTheta;     // d2 psi / d chi d theta
-};
-
-Derivatives derivatives(const TemperatureFactors& factors, double chi);
-
 // beta = -d psi / d chi, and its slope d beta / d chi = -d2 psi / d chi2.
 double reducedPressure(const TemperatureFactors& factors, double chi);
 double reducedPressureSlope(const TemperatureFactors& factors, double chi);
