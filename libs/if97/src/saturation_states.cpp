@@ -58,6 +58,23 @@ bool onSaturationLine(double p) {
   return p >= region4::lowestSaturationPressure() && p < kCriticalPressure;
 }
 
+// One property of both ends at p: of (T, p) in regions 1 and 2, of (rho, T)
+// in region 3.
+template <double (*region1Value)(double, double), double (*region2Value)(double, double),
+          double (*region3Value)(double, double)>
+SaturatedPair saturatedPair(double p) {
+  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
+  const double T = region4::saturationTemperature(p);
+  if (p <= region4::region3SaturationPressure()) {
+    return SaturatedPair{T, region1Value(T, p), region2Value(T, p)};
+  }
+  double liquidDensity = nan(), vapourDensity = nan();
+  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
+    return SaturatedPair{nan(), nan(), nan()};
+  }
+  return SaturatedPair{T, region3Value(liquidDensity, T), region3Value(vapourDensity, T)};
+}
+
 }  // namespace
 
 double saturationPressure(double T) { return region4::saturationPressure(T); }
@@ -81,31 +98,13 @@ SaturatedPhase mixtureTx(double T, double x) { return mix(saturationStateT(T), x
 SaturatedPhase mixturePx(double p, double x) { return mix(saturationStateP(p), x); }
 
 SaturatedPair saturatedEnthalpies(double p) {
-  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
-  const double T = region4::saturationTemperature(p);
-  if (p <= region4::region3SaturationPressure()) {
-    return SaturatedPair{T, region1::specificEnthalpy(T, p), region2::specificEnthalpy(T, p)};
-  }
-  double liquidDensity = nan(), vapourDensity = nan();
-  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
-    return SaturatedPair{nan(), nan(), nan()};
-  }
-  return SaturatedPair{T, region3::specificEnthalpy(liquidDensity, T),
-                       region3::specificEnthalpy(vapourDensity, T)};
+  return saturatedPair<region1::specificEnthalpy, region2::specificEnthalpy,
+                       region3::specificEnthalpy>(p);
 }
 
 SaturatedPair saturatedEntropies(double p) {
-  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
-  const double T = region4::saturationTemperature(p);
-  if (p <= region4::region3SaturationPressure()) {
-    return SaturatedPair{T, region1::specificEntropy(T, p), region2::specificEntropy(T, p)};
-  }
-  double liquidDensity = nan(), vapourDensity = nan();
-  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
-    return SaturatedPair{nan(), nan(), nan()};
-  }
-  return SaturatedPair{T, region3::specificEntropy(liquidDensity, T),
-                       region3::specificEntropy(vapourDensity, T)};
+  return saturatedPair<region1::specificEntropy, region2::specificEntropy,
+                       region3::specificEntropy>(p);
 }
 
 }  // namespace if97
