@@ -25,15 +25,18 @@ bool pressureInRange(double p) { return p >= kLowestPressure && p <= kMaxPressur
 bool enthalpyPlausible(double h) { return h > 1000.0 && h < 3500.0; }
 bool entropyPlausible(double s) { return s > 2.5 && s < 6.5; }
 
+// Critical entropy, kJ/(kg K): subregion 3a lies at or below it.
+constexpr double kCriticalEntropy = 4.41202148223476;
+
+bool isSubregion3aPh(double p, double h) { return h <= criticalIsentropeEnthalpy(p); }
+bool isSubregion3aPs(double s) { return s <= kCriticalEntropy; }
+
 }  // namespace
 
 double criticalIsentropeEnthalpy(double p) {
   const double* n = kBoundaryH3ab;
   return n[0] + p * (n[1] + p * (n[2] + p * n[3]));
 }
-
-bool isSubregion3aPh(double p, double h) { return h <= criticalIsentropeEnthalpy(p); }
-bool isSubregion3aPs(double s) { return s <= kCriticalEntropy; }
 
 namespace backward {
 

@@ -6,7 +6,6 @@
 
 #include "boundary_b23.h"
 #include "region3.h"
-#include "region3_backward_ph_ps.h"
 #include "region3_density_solver.h"
 #include "region3_helmholtz.h"
 #include "region3_limits.h"
