@@ -5,12 +5,6 @@
 namespace if97::region3 {
 namespace {
 
-// Densities that enclose every region 3 state, kg/m3: below 20 kg/m3 the
-// pressure stays under 9 MPa and up to 800 kg/m3 it rises past 140 MPa on
-// every isotherm of the region; much beyond, the equation turns over.
-constexpr double kLowestDensity = 20.0;
-constexpr double kHighestDensity = 800.0;
-
 constexpr int kMaxSteps = 200;
 constexpr double kRelativeStep = 1e-14;
 constexpr double kQuadraticStep = 1e-8;

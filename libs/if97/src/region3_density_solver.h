@@ -11,6 +11,12 @@ namespace if97::region3 {
 // rises again along the liquid branch. At and above Tc it rises throughout.
 enum class Branch { liquid, vapour, supercritical };
 
+// Densities that enclose every region 3 state, kg/m3: below 20 kg/m3 the
+// pressure stays under 9 MPa and up to 800 kg/m3 it rises past 140 MPa on
+// every isotherm of the region; much beyond, the equation turns over.
+constexpr double kLowestDensity = 20.0;
+constexpr double kHighestDensity = 800.0;
+
 // The density on `branch` where the isotherm reaches p, starting from `start`
 // (a backward-equation value; any value works, a close one saves steps).
 // Newton steps kept inside a bracket that shrinks around the root, with

@@ -17,9 +17,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr TemperatureDensity kNoState{kNaN, kNaN};
 
-constexpr double kLowestDensity = 20.0;  // kg/m3, below any region 3 state
-constexpr double kHighestDensity = 800.0;
-
 constexpr int kMaxNewtonSteps = 40;
 constexpr int kMaxBisectionSteps = 200;
 constexpr double kRelativeStep = 1e-13;
@@ -170,8 +167,7 @@ double clampInto(double value, double low, double high) {
 }
 
 TemperatureDensity stateFrom(double p, double z, Given given) {
-  static const double lowestPressure = region4::saturationPressure(kRegion13Temperature);
-  if (!(p >= lowestPressure && p <= kMaxPressure) || !std::isfinite(z)) return kNoState;
+  if (!(p >= region4::region3SaturationPressure() && p <= kMaxPressure) || !std::isfinite(z)) return kNoState;
   Box box{kRegion13Temperature - kTemperatureSeam, b23::temperature(p) + kTemperatureSeam, kLowestDensity,
           kHighestDensity, false, false};
   if (p < kCriticalPressure) {
