@@ -23,14 +23,12 @@ static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per powe
 // The state's limits are checked on the pressure the equation itself gives,
 // and with the allowance at the seams to regions 1 and 2 that the (p, h) and
 // (p, s) solutions have, so that every state they return can be evaluated.
-bool arguments(double rho, double T) {
+bool argumentsInRange(double rho, double T) {
   // Also rejects NaN; the density limits are far outside anything region 3
   // reaches and only keep the powers of delta finite.
   return rho > 1e-3 && rho < 1e4 && T >= kRegion13Temperature - kTemperatureSeam &&
          T <= kRegion23MaxTemperature + kTemperatureSeam;
 }
-
-bool pressureInRange(double p, double T) { return inReachOfRegion3(T, p); }
 
 // Each term with its coefficient already multiplied by the exponents that
 // the derivatives bring down, so the sums below are plain products.
@@ -141,46 +139,46 @@ double Isotherm::pressure(double rho) const {
 // equation gives, which it computes anyway or nearly so.
 
 double pressure(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   // Summed along the isotherm as the density solves sum it, so that the
   // pressure of a solved density returns the given pressure to round-off
   // rather than to the (1e-12 relative) noise between two summation orders.
   const double p = Isotherm(T).pressure(rho);
-  return pressureInRange(p, T) ? p : kNaN;
+  return inReachOfRegion3(T, p) ? p : kNaN;
 }
 
 double specificInternalEnergy(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const PressureEnthalpyDerivatives d = pressureEnthalpyDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   return kGasConstant * T * d.tauPhiTau;
 }
 
 double specificEnthalpy(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const PressureEnthalpyDerivatives d = pressureEnthalpyDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   return enthalpyFrom(T, d.deltaPhiDelta, d.tauPhiTau);
 }
 
 double specificEntropy(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   return entropyFrom(d.phi, d.tauPhiTau);
 }
 
 double isochoricHeatCapacity(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   return -kGasConstant * d.tau2PhiTauTau;
 }
 
 double isobaricHeatCapacity(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   const double mixed = d.deltaPhiDelta - d.deltaTauPhiDeltaTau;
   const double compressibility = 2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta;
   // At the critical point dp/drho = 0 and cp diverges; so do states inside
@@ -190,9 +188,9 @@ double isobaricHeatCapacity(double rho, double T) {
 }
 
 double speedOfSound(double rho, double T) {
-  if (!arguments(rho, T)) return kNaN;
+  if (!argumentsInRange(rho, T)) return kNaN;
   const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
-  if (!pressureInRange(pressureFrom(rho, T, d.deltaPhiDelta), T)) return kNaN;
+  if (!inReachOfRegion3(T, pressureFrom(rho, T, d.deltaPhiDelta))) return kNaN;
   const double mixed = d.deltaPhiDelta - d.deltaTauPhiDeltaTau;
   const double w2 = 1000.0 * kGasConstant * T *
                     (2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta - mixed * mixed / d.tau2PhiTauTau);
