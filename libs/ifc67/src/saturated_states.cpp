@@ -25,6 +25,12 @@ double mixture(Property property, double T, double x) {
   return (1.0 - x) * saturatedProperty(property, T, Phase::Liquid) + x * saturatedProperty(property, T, Phase::Vapour);
 }
 
+subregion3::State criticalPoint() {
+  constexpr double chi = 1.0;
+  return {chi, subregion3::reducedProperties(
+                   subregion3::temperatureFactors(1.0, subregion3::Function::Subregion3), chi)};
+}
+
 }  // namespace
 
 double saturatedProperty(Property property, double T, Phase phase) {
@@ -33,25 +39,12 @@ double saturatedProperty(Property property, double T, Phase phase) {
   // Above 623.15 K: the liquid root of subregion 4 and the vapour root of
   // subregion 3 on the same isobar; at Tc1 both are the critical point.
   const double theta = T / kCriticalTemperature;
-  subregion3::ReducedProperties r;
-  double chi = 1.0;
-  if (T < kCriticalTemperature) {
-    const subregion3::State state = subregion3::stateAt(
-        reducedSaturationPressure(theta), theta,
-        phase == Phase::Liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour,
-        property == Property::Volume ? subregion3::Wanted::VolumeOnly : subregion3::Wanted::Everything);
-    chi = state.chi;
-    r = state.properties;
-  } else {
-    r = subregion3::reducedProperties(subregion3::temperatureFactors(1.0, subregion3::Function::Subregion3), chi);
-  }
-  switch (property) {
-    case Property::Volume: return chi * kCriticalVolume;
-    case Property::Enthalpy: return r.enthalpy * kEnergyScale;
-    case Property::Entropy: return r.entropy * kEntropyScale;
-    case Property::HeatCapacity: return r.heatCapacity * kEntropyScale;
-  }
-  return kNaN;
+  const subregion3::State state =
+      T < kCriticalTemperature
+          ? nearCriticalState(property, reducedSaturationPressure(theta), theta,
+                              phase == Phase::Liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour)
+          : criticalPoint();
+  return nearCriticalProperty(property, state);
 }
 
 // ---- Public API --------------------------------------------------------------

@@ -37,6 +37,20 @@ double reducedHeatCapacity2(double beta, double theta) {
 // A non-finite result is an arithmetic fault, never a value.
 double finiteOrNaN(double value) { return std::isfinite(value) ? value : kNaN; }
 
+double inApiUnits(Property property, double reduced) {
+  switch (property) {
+    case Property::Volume: return reduced * kCriticalVolume;
+    case Property::Enthalpy: return reduced * kEnergyScale;
+    case Property::Entropy:
+    case Property::HeatCapacity: return reduced * kEntropyScale;
+  }
+  return kNaN;
+}
+
+subregion3::Root nearCriticalRoot(int subregion) {
+  return subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour;
+}
+
 }  // namespace
 
 bool insideRange(double T, double p) {
@@ -56,13 +70,13 @@ int selectSubregion(double T, double p) {
 double propertyInSubregion(Property property, int subregion, double T, double p) {
   const double theta = T / kCriticalTemperature;
   const double beta = p / kCriticalPressure;
-  double reduced = kNaN;
   if (subregion == 1 || subregion == 2) {
     using Function = double (*)(double, double);
     const bool liquid = subregion == 1;
     const Function volume = liquid ? subregion1::reducedVolume : subregion2::reducedVolume;
     const Function enthalpy = liquid ? subregion1::reducedEnthalpy : subregion2::reducedEnthalpy;
     const Function entropy = liquid ? subregion1::reducedEntropy : subregion2::reducedEntropy;
+    double reduced = kNaN;
     switch (property) {
       case Property::Volume: reduced = volume(beta, theta); break;
       case Property::Enthalpy: reduced = enthalpy(beta, theta); break;
@@ -71,22 +85,25 @@ double propertyInSubregion(Property property, int subregion, double T, double p)
         reduced = liquid ? reducedHeatCapacity1(beta, theta) : reducedHeatCapacity2(beta, theta);
         break;
     }
-  } else if (subregion == 3 || subregion == 4) {
-    const subregion3::State state = subregion3::stateAt(
-        beta, theta, subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour,
-        property == Property::Volume ? subregion3::Wanted::VolumeOnly : subregion3::Wanted::Everything);
-    switch (property) {
-      case Property::Volume: reduced = state.chi; break;
-      case Property::Enthalpy: reduced = state.properties.enthalpy; break;
-      case Property::Entropy: reduced = state.properties.entropy; break;
-      case Property::HeatCapacity: reduced = state.properties.heatCapacity; break;
-    }
+    return finiteOrNaN(inApiUnits(property, reduced));
   }
+  if (subregion == 3 || subregion == 4)
+    return finiteOrNaN(
+        nearCriticalProperty(property, nearCriticalState(property, beta, theta, nearCriticalRoot(subregion))));
+  return kNaN;
+}
+
+subregion3::State nearCriticalState(Property property, double beta, double theta, subregion3::Root root) {
+  return subregion3::stateAt(
+      beta, theta, root, property == Property::Volume ? subregion3::Wanted::VolumeOnly : subregion3::Wanted::Everything);
+}
+
+double nearCriticalProperty(Property property, const subregion3::State& state) {
   switch (property) {
-    case Property::Volume: return finiteOrNaN(reduced * kCriticalVolume);
-    case Property::Enthalpy: return finiteOrNaN(reduced * kEnergyScale);
-    case Property::Entropy:
-    case Property::HeatCapacity: return finiteOrNaN(reduced * kEntropyScale);
+    case Property::Volume: return inApiUnits(property, state.chi);
+    case Property::Enthalpy: return inApiUnits(property, state.properties.enthalpy);
+    case Property::Entropy: return inApiUnits(property, state.properties.entropy);
+    case Property::HeatCapacity: return inApiUnits(property, state.properties.heatCapacity);
   }
   return kNaN;
 }
@@ -95,14 +112,11 @@ PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, d
   const bool nearCritical = subregion == 3 || subregion == 4;
   if (!nearCritical || (property != Property::Enthalpy && property != Property::Entropy))
     return {propertyInSubregion(property, subregion, T, p), kNaN};
-  const subregion3::State state =
-      subregion3::stateAt(p / kCriticalPressure, T / kCriticalTemperature,
-                          subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour,
-                          subregion3::Wanted::Everything);
-  const subregion3::ReducedProperties& r = state.properties;
-  const double cp = r.heatCapacity * kEntropyScale;
-  if (property == Property::Enthalpy) return {finiteOrNaN(r.enthalpy * kEnergyScale), cp};
-  return {finiteOrNaN(r.entropy * kEntropyScale), cp / T};
+  const subregion3::State state = nearCriticalState(property, p / kCriticalPressure, T / kCriticalTemperature,
+                                                    nearCriticalRoot(subregion));
+  const double cp = nearCriticalProperty(Property::HeatCapacity, state);
+  const double value = finiteOrNaN(nearCriticalProperty(property, state));
+  return {value, property == Property::Enthalpy ? cp : cp / T};
 }
 
 // ---- Public API --------------------------------------------------------------

@@ -3,6 +3,8 @@
 #ifndef IFC67_SINGLE_PHASE_H
 #define IFC67_SINGLE_PHASE_H
 
+#include "subregion3.h"
+
 namespace ifc67 {
 
 bool insideRange(double T, double p);
@@ -15,6 +17,13 @@ enum class Property { Volume, Enthalpy, Entropy, HeatCapacity };
 // The property in API units from the given subregion's equation, whichever
 // subregion (T, p) would select.
 double propertyInSubregion(Property property, int subregion, double T, double p);
+
+// A near-critical state at (beta, theta) on the given root (subregion 4's
+// liquid, subregion 3's vapour) with what the property needs of it, and the
+// property in API units from such a state: chi gives the volume, the reduced
+// properties the rest.
+subregion3::State nearCriticalState(Property property, double beta, double theta, subregion3::Root root);
+double nearCriticalProperty(Property property, const subregion3::State& state);
 
 // A property with its slope d/dT at constant p (API units per K). In
 // subregions 3 and 4 the slope of h or s comes with the value, from the same
