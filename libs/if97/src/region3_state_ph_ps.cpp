@@ -24,15 +24,15 @@ constexpr double kRelativeStep = 1e-13;
 enum class Given { enthalpy, entropy };
 
 // p and the given quantity z with their derivatives in rho and T.
-struct Residuals {
+struct PressureAndGiven {
   double p, pRho, pT;
   double z, zRho, zT;
 };
 
-Residuals evaluate(double rho, double T, Given given) {
+PressureAndGiven pressureAndGivenAt(double rho, double T, Given given) {
   const HelmholtzDerivatives d = helmholtzDerivatives(rho, T);
   const double R = kGasConstant;
-  Residuals r;
+  PressureAndGiven r;
   r.p = pressureFrom(rho, T, d.deltaPhiDelta);
   r.pRho = R * T * (2.0 * d.deltaPhiDelta + d.delta2PhiDeltaDelta) / 1000.0;
   r.pT = rho * R * (d.deltaPhiDelta - d.deltaTauPhiDeltaTau) / 1000.0;
@@ -74,7 +74,7 @@ bool converged(double step, double value) { return std::fabs(step) <= kRelativeS
 bool newton(double p, double z, Given given, const Box& box, double& rho, double& T) {
   double previousStep = 1.0;  // relative size of the last full step
   for (int iteration = 0; iteration < kMaxNewtonSteps; ++iteration) {
-    const Residuals r = evaluate(rho, T, given);
+    const PressureAndGiven r = pressureAndGivenAt(rho, T, given);
     const double f = r.p - p;
     const double g = r.z - z;
     const double determinant = r.pRho * r.zT - r.pT * r.zRho;
