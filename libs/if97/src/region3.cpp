@@ -38,10 +38,10 @@ struct DerivativeTerm {
 };
 
 template <std::size_t N>
-constexpr std::array<DerivativeTerm, N> derivativeTerms(const PowerTerm (&terms)[N]) {
+constexpr std::array<DerivativeTerm, N> derivativeTerms(const Term (&terms)[N]) {
   std::array<DerivativeTerm, N> out{};
   for (std::size_t k = 0; k < N; ++k) {
-    const PowerTerm& t = terms[k];
+    const Term& t = terms[k];
     out[k] = {t.I, t.J, t.n, t.n * t.I, t.n * t.I * (t.I - 1), t.n * t.J, t.n * t.J * (t.J - 1), t.n * t.I * t.J};
   }
   return out;
@@ -109,7 +109,7 @@ Isotherm::Isotherm(double T) : T_(T) {
   fillPowers(tauPowers, kCriticalTemperature / T, 0, kMaxJ);
   for (double& c : c_) c = 0.0;
 #pragma GCC unroll 40
-  for (const PowerTerm& t : kRegion3Helmholtz) c_[t.I] += t.n * tauPowers[t.J];
+  for (const Term& t : kRegion3Helmholtz) c_[t.I] += t.n * tauPowers[t.J];
 }
 
 void Isotherm::pressureAndSlope(double rho, double& p, double& dpdrho) const {

@@ -17,7 +17,7 @@ constexpr double kBoundaryH3ab[] = {
 };
 
 // T3a(p, h)
-constexpr PowerTerm kRegion3aBackwardTph[] = {
+constexpr Term kRegion3aBackwardTph[] = {
     {-12, 0, -0.133645667811215e-06},
     {-12, 1, 0.455912656802978e-05},
     {-12, 2, -0.146294640700979e-04},
@@ -52,7 +52,7 @@ constexpr PowerTerm kRegion3aBackwardTph[] = {
 };
 
 // v3a(p, h)
-constexpr PowerTerm kRegion3aBackwardVph[] = {
+constexpr Term kRegion3aBackwardVph[] = {
     {-12, 6, 0.529944062966028e-02},
     {-12, 8, -0.170099690234461e+00},
     {-12, 12, 0.111323814312927e+02},
@@ -88,7 +88,7 @@ constexpr PowerTerm kRegion3aBackwardVph[] = {
 };
 
 // T3a(p, s)
-constexpr PowerTerm kRegion3aBackwardTps[] = {
+constexpr Term kRegion3aBackwardTps[] = {
     {-12, 28, 0.150042008263875e+10},
     {-12, 32, -0.159397258480424e+12},
     {-10, 4, 0.502181140217975e-03},
@@ -125,7 +125,7 @@ constexpr PowerTerm kRegion3aBackwardTps[] = {
 };
 
 // v3a(p, s)
-constexpr PowerTerm kRegion3aBackwardVps[] = {
+constexpr Term kRegion3aBackwardVps[] = {
     {-12, 10, 0.795544074093975e+02},
     {-12, 12, -0.238261242984590e+04},
     {-12, 14, 0.176813100617787e+05},
@@ -157,7 +157,7 @@ constexpr PowerTerm kRegion3aBackwardVps[] = {
 };
 
 // T3b(p, h)
-constexpr PowerTerm kRegion3bBackwardTph[] = {
+constexpr Term kRegion3bBackwardTph[] = {
     {-12, 0, 0.323254573644920e-04},
     {-12, 1, -0.127575556587181e-03},
     {-10, 0, -0.475851877356068e-03},
@@ -194,7 +194,7 @@ constexpr PowerTerm kRegion3bBackwardTph[] = {
 };
 
 // v3b(p, h)
-constexpr PowerTerm kRegion3bBackwardVph[] = {
+constexpr Term kRegion3bBackwardVph[] = {
     {-12, 0, -0.225196934336318e-08},
     {-12, 1, 0.140674363313486e-07},
     {-8, 0, 0.233784085280560e-05},
@@ -228,7 +228,7 @@ constexpr PowerTerm kRegion3bBackwardVph[] = {
 };
 
 // T3b(p, s)
-constexpr PowerTerm kRegion3bBackwardTps[] = {
+constexpr Term kRegion3bBackwardTps[] = {
     {-12, 1, 0.527111701601660e+00},
     {-12, 3, -0.401317830052742e+02},
     {-12, 4, 0.153020073134484e+03},
@@ -260,7 +260,7 @@ constexpr PowerTerm kRegion3bBackwardTps[] = {
 };
 
 // v3b(p, s)
-constexpr PowerTerm kRegion3bBackwardVps[] = {
+constexpr Term kRegion3bBackwardVps[] = {
     {-12, 0, 0.591599780322238e-04},
     {-12, 1, -0.185465997137856e-02},
     {-12, 2, 0.104190510480013e-01},
@@ -295,7 +295,7 @@ constexpr PowerTerm kRegion3bBackwardVps[] = {
 };
 
 // p3sat(h)
-constexpr PowerTerm kRegion3SaturationPressureH[] = {
+constexpr Term kRegion3SaturationPressureH[] = {
     {0, 0, 0.600073641753024e+00},
     {1, 1, -0.936203654849857e+01},
     {1, 3, 0.246590798594147e+02},
@@ -313,7 +313,7 @@ constexpr PowerTerm kRegion3SaturationPressureH[] = {
 };
 
 // p3sat(s)
-constexpr PowerTerm kRegion3SaturationPressureS[] = {
+constexpr Term kRegion3SaturationPressureS[] = {
     {0, 0, 0.639767553612785e+00},
     {1, 1, -0.129727445396014e+02},
     {1, 32, -0.224595125848403e+16},

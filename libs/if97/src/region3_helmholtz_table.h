@@ -10,7 +10,7 @@ namespace if97::region3 {
 constexpr double kRegion3HelmholtzLogCoefficient = 0.10658070028513e+01;
 
 // Terms 2..40; term 1 is the logarithm above.
-constexpr PowerTerm kRegion3Helmholtz[] = {
+constexpr Term kRegion3Helmholtz[] = {
     {0, 0, -0.15732845290239e+02},
     {0, 1, 0.20944396974307e+02},
     {0, 2, -0.76867707878716e+01},

@@ -9,13 +9,9 @@
 
 #include <cstddef>
 
-namespace if97::region3 {
+#include "coefficient_terms.h"
 
-struct PowerTerm {
-  int I;
-  int J;
-  double n;
-};
+namespace if97::region3 {
 
 // A term of a boundary equation T(p) = sum n * X^I.
 struct BoundaryTerm {
@@ -28,9 +24,9 @@ struct ExponentRange {
 };
 
 template <std::size_t N>
-constexpr ExponentRange exponentRange(const PowerTerm (&terms)[N]) {
+constexpr ExponentRange exponentRange(const Term (&terms)[N]) {
   ExponentRange r{0, 0, 0, 0};
-  for (const PowerTerm& t : terms) {
+  for (const Term& t : terms) {
     if (t.I < r.minI) r.minI = t.I;
     if (t.I > r.maxI) r.maxI = t.I;
     if (t.J < r.minJ) r.minJ = t.J;
@@ -64,7 +60,7 @@ double powerSeries(double x, double y) {
   fillPowers(yPowers, y, r.minJ, r.maxJ);
   double sum = 0.0;
 #pragma GCC unroll 64
-  for (const PowerTerm& t : terms) sum += t.n * xPowers[t.I - r.minI] * yPowers[t.J - r.minJ];
+  for (const Term& t : terms) sum += t.n * xPowers[t.I - r.minI] * yPowers[t.J - r.minJ];
   return sum;
 }
 

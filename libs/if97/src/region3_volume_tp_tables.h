@@ -103,7 +103,7 @@ constexpr BoundaryTerm kBoundaryT3uv[] = {
 };
 
 // subregion 3a
-constexpr PowerTerm kRegion3aVolumeTp[] = {
+constexpr Term kRegion3aVolumeTp[] = {
     {-12, 5, 0.110879558823853e-02},
     {-12, 10, 0.572616740810616e+03},
     {-12, 12, -0.767051948380852e+05},
@@ -137,7 +137,7 @@ constexpr PowerTerm kRegion3aVolumeTp[] = {
 };
 
 // subregion 3b
-constexpr PowerTerm kRegion3bVolumeTp[] = {
+constexpr Term kRegion3bVolumeTp[] = {
     {-12, 10, -0.827670470003621e-01},
     {-12, 12, 0.416887126010565e+02},
     {-10, 8, 0.483651982197059e-01},
@@ -173,7 +173,7 @@ constexpr PowerTerm kRegion3bVolumeTp[] = {
 };
 
 // subregion 3c
-constexpr PowerTerm kRegion3cVolumeTp[] = {
+constexpr Term kRegion3cVolumeTp[] = {
     {-12, 6, 0.311967788763030e+01},
     {-12, 8, 0.276713458847564e+05},
     {-12, 10, 0.322583103403269e+08},
@@ -212,7 +212,7 @@ constexpr PowerTerm kRegion3cVolumeTp[] = {
 };
 
 // subregion 3d
-constexpr PowerTerm kRegion3dVolumeTp[] = {
+constexpr Term kRegion3dVolumeTp[] = {
     {-12, 4, -0.452484847171645e-09},
     {-12, 6, 0.315210389538801e-04},
     {-12, 7, -0.214991352047545e-02},
@@ -254,7 +254,7 @@ constexpr PowerTerm kRegion3dVolumeTp[] = {
 };
 
 // subregion 3e
-constexpr PowerTerm kRegion3eVolumeTp[] = {
+constexpr Term kRegion3eVolumeTp[] = {
     {-12, 14, 0.715815808404721e+09},
     {-12, 16, -0.114328360753449e+12},
     {-10, 3, 0.376531002015720e-11},
@@ -287,7 +287,7 @@ constexpr PowerTerm kRegion3eVolumeTp[] = {
 };
 
 // subregion 3f
-constexpr PowerTerm kRegion3fVolumeTp[] = {
+constexpr Term kRegion3fVolumeTp[] = {
     {0, -3, -0.251756547792325e-07},
     {0, -2, 0.601307193668763e-05},
     {0, -1, -0.100615977450049e-02},
@@ -333,7 +333,7 @@ constexpr PowerTerm kRegion3fVolumeTp[] = {
 };
 
 // subregion 3g
-constexpr PowerTerm kRegion3gVolumeTp[] = {
+constexpr Term kRegion3gVolumeTp[] = {
     {-12, 7, 0.412209020652996e-04},
     {-12, 12, -0.114987238280587e+07},
     {-12, 14, 0.948180885032080e+10},
@@ -375,7 +375,7 @@ constexpr PowerTerm kRegion3gVolumeTp[] = {
 };
 
 // subregion 3h
-constexpr PowerTerm kRegion3hVolumeTp[] = {
+constexpr Term kRegion3hVolumeTp[] = {
     {-12, 8, 0.561379678887577e-01},
     {-12, 12, 0.774135421587083e+10},
     {-10, 4, 0.111482975877938e-08},
@@ -408,7 +408,7 @@ constexpr PowerTerm kRegion3hVolumeTp[] = {
 };
 
 // subregion 3i
-constexpr PowerTerm kRegion3iVolumeTp[] = {
+constexpr Term kRegion3iVolumeTp[] = {
     {0, 0, 0.106905684359136e+01},
     {0, 1, -0.148620857922333e+01},
     {0, 10, 0.259862256980408e+15},
@@ -454,7 +454,7 @@ constexpr PowerTerm kRegion3iVolumeTp[] = {
 };
 
 // subregion 3j
-constexpr PowerTerm kRegion3jVolumeTp[] = {
+constexpr Term kRegion3jVolumeTp[] = {
     {0, -1, -0.111371317395540e-03},
     {0, 0, 0.100342892423685e+01},
     {0, 1, 0.530615581928979e+01},
@@ -487,7 +487,7 @@ constexpr PowerTerm kRegion3jVolumeTp[] = {
 };
 
 // subregion 3k
-constexpr PowerTerm kRegion3kVolumeTp[] = {
+constexpr Term kRegion3kVolumeTp[] = {
     {-2, 10, -0.401215699576099e+09},
     {-2, 12, 0.484501478318406e+11},
     {-1, -5, 0.394721471363678e-14},
@@ -525,7 +525,7 @@ constexpr PowerTerm kRegion3kVolumeTp[] = {
 };
 
 // subregion 3l
-constexpr PowerTerm kRegion3lVolumeTp[] = {
+constexpr Term kRegion3lVolumeTp[] = {
     {-12, 14, 0.260702058647537e+10},
     {-12, 16, -0.188277213604704e+15},
     {-12, 18, 0.554923870289667e+19},
@@ -572,7 +572,7 @@ constexpr PowerTerm kRegion3lVolumeTp[] = {
 };
 
 // subregion 3m
-constexpr PowerTerm kRegion3mVolumeTp[] = {
+constexpr Term kRegion3mVolumeTp[] = {
     {0, 0, 0.811384363481847e+00},
     {3, 0, -0.568199310990094e+04},
     {8, 0, -0.178657198172556e+11},
@@ -616,7 +616,7 @@ constexpr PowerTerm kRegion3mVolumeTp[] = {
 };
 
 // subregion 3n
-constexpr PowerTerm kRegion3nVolumeTp[] = {
+constexpr Term kRegion3nVolumeTp[] = {
     {0, -12, 0.280967799943151e-38},
     {3, -12, 0.614869006573609e-30},
     {4, -12, 0.582238667048942e-27},
@@ -659,7 +659,7 @@ constexpr PowerTerm kRegion3nVolumeTp[] = {
 };
 
 // subregion 3o
-constexpr PowerTerm kRegion3oVolumeTp[] = {
+constexpr Term kRegion3oVolumeTp[] = {
     {0, -12, 0.128746023979718e-34},
     {0, -4, -0.735234770382342e-11},
     {0, -1, 0.289078692149150e-02},
@@ -687,7 +687,7 @@ constexpr PowerTerm kRegion3oVolumeTp[] = {
 };
 
 // subregion 3p
-constexpr PowerTerm kRegion3pVolumeTp[] = {
+constexpr Term kRegion3pVolumeTp[] = {
     {0, -1, -0.982825342010366e-04},
     {0, 0, 0.105145700850612e+01},
     {0, 1, 0.116033094095084e+03},
@@ -718,7 +718,7 @@ constexpr PowerTerm kRegion3pVolumeTp[] = {
 };
 
 // subregion 3q
-constexpr PowerTerm kRegion3qVolumeTp[] = {
+constexpr Term kRegion3qVolumeTp[] = {
     {-12, 10, -0.820433843259950e+05},
     {-12, 12, 0.473271518461586e+11},
     {-10, 6, -0.805950021005413e-01},
@@ -746,7 +746,7 @@ constexpr PowerTerm kRegion3qVolumeTp[] = {
 };
 
 // subregion 3r
-constexpr PowerTerm kRegion3rVolumeTp[] = {
+constexpr Term kRegion3rVolumeTp[] = {
     {-8, 6, 0.144165955660863e-02},
     {-8, 14, -0.701438599628258e+13},
     {-3, -3, -0.830946716459219e-16},
@@ -777,7 +777,7 @@ constexpr PowerTerm kRegion3rVolumeTp[] = {
 };
 
 // subregion 3s
-constexpr PowerTerm kRegion3sVolumeTp[] = {
+constexpr Term kRegion3sVolumeTp[] = {
     {-12, 20, -0.532466612140254e+23},
     {-12, 24, 0.100415480000824e+32},
     {-10, 22, -0.191540001821367e+30},
@@ -810,7 +810,7 @@ constexpr PowerTerm kRegion3sVolumeTp[] = {
 };
 
 // subregion 3t
-constexpr PowerTerm kRegion3tVolumeTp[] = {
+constexpr Term kRegion3tVolumeTp[] = {
     {0, 0, 0.155287249586268e+01},
     {0, 1, 0.664235115009031e+01},
     {0, 4, -0.289366236727210e+04},
@@ -847,7 +847,7 @@ constexpr PowerTerm kRegion3tVolumeTp[] = {
 };
 
 // subregion 3u
-constexpr PowerTerm kRegion3uVolumeTp[] = {
+constexpr Term kRegion3uVolumeTp[] = {
     {-12, 14, 0.122088349258355e+18},
     {-10, 10, 0.104216468608488e+10},
     {-10, 12, -0.882666931564652e+16},
@@ -889,7 +889,7 @@ constexpr PowerTerm kRegion3uVolumeTp[] = {
 };
 
 // subregion 3v
-constexpr PowerTerm kRegion3vVolumeTp[] = {
+constexpr Term kRegion3vVolumeTp[] = {
     {-10, -8, -0.415652812061591e-54},
     {-8, -12, 0.177441742924043e-60},
     {-6, -12, -0.357078668203377e-54},
@@ -932,7 +932,7 @@ constexpr PowerTerm kRegion3vVolumeTp[] = {
 };
 
 // subregion 3w
-constexpr PowerTerm kRegion3wVolumeTp[] = {
+constexpr Term kRegion3wVolumeTp[] = {
     {-12, 8, -0.586219133817016e-07},
     {-12, 14, -0.894460355005526e+11},
     {-10, -1, 0.531168037519774e-30},
@@ -971,7 +971,7 @@ constexpr PowerTerm kRegion3wVolumeTp[] = {
 };
 
 // subregion 3x
-constexpr PowerTerm kRegion3xVolumeTp[] = {
+constexpr Term kRegion3xVolumeTp[] = {
     {-8, 14, 0.377373741298151e+19},
     {-6, 10, -0.507100883722913e+13},
     {-5, 10, -0.103363225598860e+16},
@@ -1011,7 +1011,7 @@ constexpr PowerTerm kRegion3xVolumeTp[] = {
 };
 
 // subregion 3y
-constexpr PowerTerm kRegion3yVolumeTp[] = {
+constexpr Term kRegion3yVolumeTp[] = {
     {0, -3, -0.525597995024633e-09},
     {0, 1, 0.583441305228407e+04},
     {0, 5, -0.134778968457925e+17},
@@ -1035,7 +1035,7 @@ constexpr PowerTerm kRegion3yVolumeTp[] = {
 };
 
 // subregion 3z
-constexpr PowerTerm kRegion3zVolumeTp[] = {
+constexpr Term kRegion3zVolumeTp[] = {
     {-8, 3, 0.244007892290650e-10},
     {-6, 6, -0.463057430331242e+07},
     {-5, 6, 0.728803274777712e+10},
