@@ -25,12 +25,6 @@ double mixture(Property property, double T, double x) {
   return (1.0 - x) * saturatedProperty(property, T, Phase::Liquid) + x * saturatedProperty(property, T, Phase::Vapour);
 }
 
-subregion3::State criticalPoint() {
-  constexpr double chi = 1.0;
-  return {chi, subregion3::reducedProperties(
-                   subregion3::temperatureFactors(1.0, subregion3::Function::Subregion3), chi)};
-}
-
 }  // namespace
 
 double saturatedProperty(Property property, double T, Phase phase) {
@@ -39,11 +33,14 @@ double saturatedProperty(Property property, double T, Phase phase) {
   // Above 623.15 K: the liquid root of subregion 4 and the vapour root of
   // subregion 3 on the same isobar; at Tc1 both are the critical point.
   const double theta = T / kCriticalTemperature;
-  const subregion3::State state =
-      T < kCriticalTemperature
-          ? nearCriticalState(property, reducedSaturationPressure(theta), theta,
-                              phase == Phase::Liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour)
-          : criticalPoint();
+  subregion3::State state{1.0, {}};  // the critical point, chi = 1
+  if (T < kCriticalTemperature) {
+    state = nearCriticalState(property, reducedSaturationPressure(theta), theta,
+                              phase == Phase::Liquid ? subregion3::Root::Liquid : subregion3::Root::Vapour);
+  } else {
+    state.properties =
+        subregion3::reducedProperties(subregion3::temperatureFactors(1.0, subregion3::Function::Subregion3), 1.0);
+  }
   return nearCriticalProperty(property, state);
 }
 
