@@ -15,25 +15,6 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// cp of subregions 1 and 2 is theta d sigma / d theta from differences of the
-// analytic entropy, both sides with the same subregion's function. The
-// subregion 1 entropy sums terms of order 1e5 that cancel to order 1, so its
-// rounding noise swamps a narrow difference: there a wider four-point
-// difference (error of order d^4) keeps cp within about 1e-9.
-double reducedHeatCapacity1(double beta, double theta) {
-  const double step = 1e-3 * theta;
-  const auto sigma = [beta](double t) { return subregion1::reducedEntropy(beta, t); };
-  return theta *
-         (8.0 * (sigma(theta + step) - sigma(theta - step)) - (sigma(theta + 2 * step) - sigma(theta - 2 * step))) /
-         (12.0 * step);
-}
-
-double reducedHeatCapacity2(double beta, double theta) {
-  constexpr double d = 1e-6;
-  return (subregion2::reducedEntropy(beta, theta * (1.0 + d)) - subregion2::reducedEntropy(beta, theta * (1.0 - d))) /
-         (2.0 * d);
-}
-
 // A non-finite result is an arithmetic fault, never a value.
 double finiteOrNaN(double value) { return std::isfinite(value) ? value : kNaN; }
 
@@ -76,14 +57,13 @@ double propertyInSubregion(Property property, int subregion, double T, double p)
     const Function volume = liquid ? subregion1::reducedVolume : subregion2::reducedVolume;
     const Function enthalpy = liquid ? subregion1::reducedEnthalpy : subregion2::reducedEnthalpy;
     const Function entropy = liquid ? subregion1::reducedEntropy : subregion2::reducedEntropy;
+    const Function heatCapacity = liquid ? subregion1::reducedHeatCapacity : subregion2::reducedHeatCapacity;
     double reduced = kNaN;
     switch (property) {
       case Property::Volume: reduced = volume(beta, theta); break;
       case Property::Enthalpy: reduced = enthalpy(beta, theta); break;
       case Property::Entropy: reduced = entropy(beta, theta); break;
-      case Property::HeatCapacity:
-        reduced = liquid ? reducedHeatCapacity1(beta, theta) : reducedHeatCapacity2(beta, theta);
-        break;
+      case Property::HeatCapacity: reduced = heatCapacity(beta, theta); break;
     }
     return finiteOrNaN(inApiUnits(property, reduced));
   }

@@ -11,6 +11,8 @@ double reducedVolume(double beta, double theta);
 double reducedEntropy(double beta, double theta);
 // eps = zeta1 + theta sigma
 double reducedEnthalpy(double beta, double theta);
+// phi = theta d sigma / d theta, by differences of sigma
+double reducedHeatCapacity(double beta, double theta);
 
 }  // namespace subregion1
 }  // namespace ifc67

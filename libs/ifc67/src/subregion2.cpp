@@ -147,5 +147,12 @@ double reducedEnthalpy(double beta, double theta) {
   return zeta + theta * entropy(s, beta, theta);
 }
 
+// A central difference over theta (1 - d) .. theta (1 + d): divided by 2 d
+// rather than 2 d theta, it is already theta d sigma / d theta.
+double reducedHeatCapacity(double beta, double theta) {
+  constexpr double d = 1e-6;
+  return (reducedEntropy(beta, theta * (1.0 + d)) - reducedEntropy(beta, theta * (1.0 - d))) / (2.0 * d);
+}
+
 }  // namespace subregion2
 }  // namespace ifc67

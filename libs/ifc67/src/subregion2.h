@@ -12,6 +12,8 @@ double reducedVolume(double beta, double theta);
 double reducedEntropy(double beta, double theta);
 // eps = zeta2 + theta sigma
 double reducedEnthalpy(double beta, double theta);
+// phi = theta d sigma / d theta, by differences of sigma
+double reducedHeatCapacity(double beta, double theta);
 
 }  // namespace subregion2
 }  // namespace ifc67
