@@ -18,10 +18,6 @@ constexpr double kTemperatureTolerance = 1e-9;  // K
 
 bool validPressure(double p) { return p > 0.0 && p <= kMaxPressure; }
 
-double singlePhase(Property property, double T, double p) {
-  return propertyInSubregion(property, selectSubregion(T, p), T, p);
-}
-
 // T in [low, high] with property(T, p) = target, where the caller knows the
 // property's values at both ends (a saturated end uses the saturated state's
 // value, which the single-phase choice at exactly Ts may not reproduce).
@@ -42,8 +38,8 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
   int lastMoved = 0;  // -1: the low end moved last, +1: the high end
   double previousStep = high - low;
   for (int iteration = 0; iteration < 200; ++iteration) {
-    const PropertyAndSlope e = propertyAndSlopeInSubregion(property, selectSubregion(T, p), T, p);
-    const double residual = e.value - target;
+    const PropertyAndSlope current = propertyAndSlopeAt(property, T, p);
+    const double residual = current.value - target;
     if (!std::isfinite(residual)) return kNaN;
     if (residual == 0.0) return T;
     if (residual < 0.0) {
@@ -60,9 +56,9 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
     const double width = high - low;
     if (width <= kTemperatureTolerance) return 0.5 * (low + high);
     double next;
-    if (e.slope > 0.0) {
+    if (current.slope > 0.0) {
       // Newton steps shrink fast unless a jump lies ahead: then bisect.
-      next = T - residual / e.slope;
+      next = T - residual / current.slope;
       if (std::fabs(next - T) > 0.5 * previousStep) next = 0.5 * (low + high);
     } else {
       next = low + width * (-residualLow) / (residualHigh - residualLow);
@@ -80,13 +76,8 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
 // Over the whole temperature range, where the isobar has no saturated state:
 // below the lowest saturation pressure and at or above pc1.
 double solveWholeRange(Property property, double p, double target) {
-  return solveOnIsobar(property, p, target, kMinTemperature, singlePhase(property, kMinTemperature, p),
-                       kMaxTemperature, singlePhase(property, kMaxTemperature, p));
-}
-
-double lowestSaturationPressure() {
-  static const double pressure = saturationPressure(kMinTemperature);
-  return pressure;
+  return solveOnIsobar(property, p, target, kMinTemperature, propertyAt(property, kMinTemperature, p),
+                       kMaxTemperature, propertyAt(property, kMaxTemperature, p));
 }
 
 double quality(Property property, double p, double value) {
@@ -107,7 +98,7 @@ double temperatureFromEnthalpy(double p, double h) {
   if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Enthalpy, p, h);
   const double Ts = saturationTemperature(p);
   return solveOnIsobar(Property::Enthalpy, p, h, Ts, saturatedProperty(Property::Enthalpy, Ts, Phase::Vapour), kMaxTemperature,
-                       singlePhase(Property::Enthalpy, kMaxTemperature, p));
+                       propertyAt(Property::Enthalpy, kMaxTemperature, p));
 }
 
 double temperatureFromEntropy(double p, double s) {
@@ -116,12 +107,12 @@ double temperatureFromEntropy(double p, double s) {
   const double Ts = saturationTemperature(p);
   const double liquid = saturatedProperty(Property::Entropy, Ts, Phase::Liquid);
   if (s < liquid)
-    return solveOnIsobar(Property::Entropy, p, s, kMinTemperature, singlePhase(Property::Entropy, kMinTemperature, p),
+    return solveOnIsobar(Property::Entropy, p, s, kMinTemperature, propertyAt(Property::Entropy, kMinTemperature, p),
                          Ts, liquid);
   const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);
   if (s <= vapour) return Ts;
   return solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
-                       singlePhase(Property::Entropy, kMaxTemperature, p));
+                       propertyAt(Property::Entropy, kMaxTemperature, p));
 }
 
 double qualityFromEnthalpy(double p, double h) { return quality(Property::Enthalpy, p, h); }

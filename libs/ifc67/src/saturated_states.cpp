@@ -51,9 +51,13 @@ double saturationPressure(double T) {
   return kCriticalPressure * reducedSaturationPressure(T / kCriticalTemperature);
 }
 
-double saturationTemperature(double p) {
+double lowestSaturationPressure() {
   static const double lowest = saturationPressure(kMinTemperature);
-  if (!(p >= lowest && p <= kCriticalPressure)) return kNaN;
+  return lowest;
+}
+
+double saturationTemperature(double p) {
+  if (!(p >= lowestSaturationPressure() && p <= kCriticalPressure)) return kNaN;
   // p / pc1 may round a hair below betaK(273.16 K) / pc1 * pc1.
   const double beta = std::fmax(p / kCriticalPressure, lowestReducedSaturationPressure());
   return kCriticalTemperature * reducedSaturationTemperature(beta);

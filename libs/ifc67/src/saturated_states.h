@@ -16,6 +16,9 @@ enum class Phase { Liquid, Vapour };
 // phases are the critical point.
 double saturatedProperty(Property property, double T, Phase phase);
 
+// ps(273.16 K) in MPa, the lowest pressure of the saturation line.
+double lowestSaturationPressure();
+
 }  // namespace ifc67
 
 #endif  // IFC67_SATURATED_STATES_H

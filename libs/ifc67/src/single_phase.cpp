@@ -32,12 +32,11 @@ subregion3::Root nearCriticalRoot(int subregion) {
   return subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour;
 }
 
-}  // namespace
-
 bool insideRange(double T, double p) {
   return T >= kMinTemperature && T <= kMaxTemperature && p > 0.0 && p <= kMaxPressure;
 }
 
+// 1 to 4 for (T, p) inside the range.
 int selectSubregion(double T, double p) {
   const double theta = T / kCriticalTemperature;
   const double beta = p / kCriticalPressure;
@@ -46,6 +45,12 @@ int selectSubregion(double T, double p) {
   if (beta <= reducedBoundaryPressure(theta)) return 2;
   if (T < kCriticalTemperature && beta >= reducedSaturationPressure(theta)) return 4;
   return 3;
+}
+
+}  // namespace
+
+double propertyAt(Property property, double T, double p) {
+  return propertyInSubregion(property, selectSubregion(T, p), T, p);
 }
 
 double propertyInSubregion(Property property, int subregion, double T, double p) {
@@ -88,7 +93,8 @@ double nearCriticalProperty(Property property, const subregion3::State& state) {
   return kNaN;
 }
 
-PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, double T, double p) {
+PropertyAndSlope propertyAndSlopeAt(Property property, double T, double p) {
+  const int subregion = selectSubregion(T, p);
   const bool nearCritical = subregion == 3 || subregion == 4;
   if (!nearCritical || (property != Property::Enthalpy && property != Property::Entropy))
     return {propertyInSubregion(property, subregion, T, p), kNaN};
@@ -104,10 +110,7 @@ PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, d
 int subregion(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
 
 namespace {
-double singlePhase(Property property, double T, double p) {
-  if (!insideRange(T, p)) return kNaN;
-  return propertyInSubregion(property, selectSubregion(T, p), T, p);
-}
+double singlePhase(Property property, double T, double p) { return insideRange(T, p) ? propertyAt(property, T, p) : kNaN; }
 }  // namespace
 
 double specificVolume(double T, double p) { return singlePhase(Property::Volume, T, p); }

@@ -7,12 +7,10 @@
 
 namespace ifc67 {
 
-bool insideRange(double T, double p);
-
-// 1 to 4 for (T, p) inside the range.
-int selectSubregion(double T, double p);
-
 enum class Property { Volume, Enthalpy, Entropy, HeatCapacity };
+
+// The property in API units from the equation of the subregion (T, p) selects.
+double propertyAt(Property property, double T, double p);
 
 // The property in API units from the given subregion's equation, whichever
 // subregion (T, p) would select.
@@ -33,7 +31,7 @@ struct PropertyAndSlope {
   double value;
   double slope;
 };
-PropertyAndSlope propertyAndSlopeInSubregion(Property property, int subregion, double T, double p);
+PropertyAndSlope propertyAndSlopeAt(Property property, double T, double p);
 
 }  // namespace ifc67
 
