@@ -38,23 +38,17 @@ struct Sums {
 
 Sums sums(double theta) {
   const PowersOfX X(std::exp(b * (1.0 - theta)));
+  const auto addTerms = [&X](const auto& terms, double& sum, double& primed) {
+    for (const PowerTerm& term : terms) {
+      if (term.coefficient == 0.0) continue;
+      const double value = term.coefficient * X(term.exponent);
+      sum += value;
+      primed += term.exponent * value;
+    }
+  };
   Sums s{};
-  for (int mu = 1; mu <= 8; ++mu) {
-    for (const PowerTerm& term : kSubregion2B[mu - 1]) {
-      if (term.coefficient == 0.0) continue;
-      const double value = term.coefficient * X(term.exponent);
-      s.S[mu] += value;
-      s.Sprime[mu] += term.exponent * value;
-    }
-  }
-  for (int mu = 6; mu <= 8; ++mu) {
-    for (const PowerTerm& term : kSubregion2Denominator[mu - 6]) {
-      if (term.coefficient == 0.0) continue;
-      const double value = term.coefficient * X(term.exponent);
-      s.M[mu] += value;
-      s.Mprime[mu] += term.exponent * value;
-    }
-  }
+  for (int mu = 1; mu <= 8; ++mu) addTerms(kSubregion2B[mu - 1], s.S[mu], s.Sprime[mu]);
+  for (int mu = 6; mu <= 8; ++mu) addTerms(kSubregion2Denominator[mu - 6], s.M[mu], s.Mprime[mu]);
   const double X1 = X.squares[0];
   double Xn = 1.0;
   for (int lambda = 0; lambda <= 6; ++lambda) {
