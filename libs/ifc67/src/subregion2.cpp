@@ -74,8 +74,8 @@ LowPressureFraction fraction(const Sums& s, int mu, double beta) {
 }
 
 // (beta/betaL)^10
-double boundaryFactor(double beta, double theta) {
-  const double ratio = beta / reducedBoundaryPressure(theta);
+double boundaryFactor(double beta, double betaL) {
+  const double ratio = beta / betaL;
   const double ratio2 = ratio * ratio;
   const double ratio4 = ratio2 * ratio2;
   return ratio4 * ratio4 * ratio2;
@@ -97,7 +97,7 @@ double entropy(const Sums& s, double beta, double theta) {
                   s.S[mu] * s.Mprime[mu] * f.q * f.q / (f.denominator * f.denominator));
   }
   const double betaL = reducedBoundaryPressure(theta);
-  sigma += beta * boundaryFactor(beta, theta) *
+  sigma += beta * boundaryFactor(beta, betaL) *
            (10.0 * reducedBoundaryPressureSlope(theta) / betaL * s.P + b * s.Pprime);
   return sigma;
 }
@@ -117,7 +117,7 @@ double reducedVolume(double beta, double theta) {
     const LowPressureFraction f = fraction(s, mu, beta);
     chi -= (mu - 2) * s.S[mu] * (f.q / beta) / (f.denominator * f.denominator);
   }
-  chi += 11.0 * boundaryFactor(beta, theta) * s.P;
+  chi += 11.0 * boundaryFactor(beta, reducedBoundaryPressure(theta)) * s.P;
   return chi;
 }
 
@@ -137,7 +137,7 @@ double reducedEnthalpy(double beta, double theta) {
     const LowPressureFraction f = fraction(s, mu, beta);
     zeta -= s.S[mu] * f.q / f.denominator;
   }
-  zeta += beta * boundaryFactor(beta, theta) * s.P;
+  zeta += beta * boundaryFactor(beta, reducedBoundaryPressure(theta)) * s.P;
   return zeta + theta * entropy(s, beta, theta);
 }
 
