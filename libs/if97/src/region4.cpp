@@ -10,8 +10,6 @@ namespace {
 
 constexpr const double (&n)[10] = kRegion4Saturation;
 
-// Unchecked forms, also used for the line's own end points.
-//
 // ps(T): theta = T + n9 / (T - n10) is carried as the fraction N / d, and A,
 // B and C (quadratics in theta) are multiplied through by d^2. The root
 // 2C / (-B + sqrt(B^2 - 4AC)) does not change, and one division is left
