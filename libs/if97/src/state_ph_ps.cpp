@@ -31,14 +31,14 @@ struct Enthalpy {
   static double region1(double T, double p) { return region1::specificEnthalpy(T, p); }
   static double region2(double T, double p) { return region2::specificEnthalpy(T, p); }
   static double region5(double T, double p) { return region5::specificEnthalpy(T, p); }
-  static void region1WithSlope(double T, double p, double& v, double& d) {
-    region1::enthalpyWithSlope(T, p, v, d);
+  static void region1WithSlope(double T, double p, double& value, double& slope) {
+    region1::enthalpyWithSlope(T, p, value, slope);
   }
-  static void region2WithSlope(double T, double p, double& v, double& d) {
-    region2::enthalpyWithSlope(T, p, v, d);
+  static void region2WithSlope(double T, double p, double& value, double& slope) {
+    region2::enthalpyWithSlope(T, p, value, slope);
   }
-  static void region5WithSlope(double T, double p, double& v, double& d) {
-    region5::enthalpyWithSlope(T, p, v, d);
+  static void region5WithSlope(double T, double p, double& value, double& slope) {
+    region5::enthalpyWithSlope(T, p, value, slope);
   }
   static double region1Start(double p, double h) { return region1::backward::temperaturePh(p, h); }
   static double region2Start(double p, double h) { return region2::backward::temperaturePh(p, h); }
@@ -52,14 +52,14 @@ struct Entropy {
   static double region1(double T, double p) { return region1::specificEntropy(T, p); }
   static double region2(double T, double p) { return region2::specificEntropy(T, p); }
   static double region5(double T, double p) { return region5::specificEntropy(T, p); }
-  static void region1WithSlope(double T, double p, double& v, double& d) {
-    region1::entropyWithSlope(T, p, v, d);
+  static void region1WithSlope(double T, double p, double& value, double& slope) {
+    region1::entropyWithSlope(T, p, value, slope);
   }
-  static void region2WithSlope(double T, double p, double& v, double& d) {
-    region2::entropyWithSlope(T, p, v, d);
+  static void region2WithSlope(double T, double p, double& value, double& slope) {
+    region2::entropyWithSlope(T, p, value, slope);
   }
-  static void region5WithSlope(double T, double p, double& v, double& d) {
-    region5::entropyWithSlope(T, p, v, d);
+  static void region5WithSlope(double T, double p, double& value, double& slope) {
+    region5::entropyWithSlope(T, p, value, slope);
   }
   static double region1Start(double p, double s) { return region1::backward::temperaturePs(p, s); }
   static double region2Start(double p, double s) { return region2::backward::temperaturePs(p, s); }
@@ -75,8 +75,10 @@ bool belowSaturationLine(double p) { return p < region4::lowestSaturationPressur
 template <class Q>
 double liquidTemperature(double p, double value, double high) {
   if (!(value >= Q::region1(kMinTemperature, p))) return nan();
-  return solveTemperature([p](double T, double& v, double& d) { Q::region1WithSlope(T, p, v, d); },
-                          value, Q::region1Start(p, value), kMinTemperature, high);
+  const auto valueWithSlope = [p](double T, double& valueAtT, double& slope) {
+    Q::region1WithSlope(T, p, valueAtT, slope);
+  };
+  return solveTemperature(valueWithSlope, value, Q::region1Start(p, value), kMinTemperature, high);
 }
 
 // Vapour from `low` (on region 2's lower edge) up through region 5.
@@ -85,9 +87,11 @@ double vapourTemperature(double p, double value, double low) {
   const double region2Top = Q::region2(kRegion2MaxTemperature, p);
   if (value <= region2Top) {
     if (!(value >= Q::region2(low, p))) return nan();
-    return solveTemperature(
-        [p](double T, double& v, double& d) { Q::region2WithSlope(T, p, v, d); }, value,
-        Q::region2Start(p, value), low, kRegion2MaxTemperature);
+    const auto valueWithSlope = [p](double T, double& valueAtT, double& slope) {
+      Q::region2WithSlope(T, p, valueAtT, slope);
+    };
+    return solveTemperature(valueWithSlope, value, Q::region2Start(p, value), low,
+                            kRegion2MaxTemperature);
   }
   if (!(p <= kRegion5MaxPressure && value <= Q::region5(kMaxTemperature, p))) return nan();
   // Region 5 has no backward equation; h and s are close to linear in T there.
@@ -97,8 +101,10 @@ double vapourTemperature(double p, double value, double low) {
                              : kRegion2MaxTemperature + (kMaxTemperature - kRegion2MaxTemperature) *
                                                             (value - region5Bottom) /
                                                             (Q::region5(kMaxTemperature, p) - region5Bottom);
-  return solveTemperature([p](double T, double& v, double& d) { Q::region5WithSlope(T, p, v, d); },
-                          value, start, kRegion2MaxTemperature, kMaxTemperature);
+  const auto valueWithSlope = [p](double T, double& valueAtT, double& slope) {
+    Q::region5WithSlope(T, p, valueAtT, slope);
+  };
+  return solveTemperature(valueWithSlope, value, start, kRegion2MaxTemperature, kMaxTemperature);
 }
 
 // A single-phase state next to the saturation line keeps its side of it.
