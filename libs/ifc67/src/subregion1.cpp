@@ -23,9 +23,9 @@ struct Terms {
   double thetaMinus20;  // theta^-20
   double Y, Yslope, Z;
   double Z12;           // Z^(12/17)
-  double Z5;            // Z^(-5/17)
+  double ZMinus5;       // Z^(-5/17)
   double a6Diff9;       // (a6 - theta)^9
-  double a10Cube;       // (a10 + beta)^-3
+  double a10SumMinus3;  // (a10 + beta)^-3
 };
 
 Terms terms(double beta, double theta) {
@@ -45,12 +45,12 @@ Terms terms(double beta, double theta) {
   const double W = a[3] * t.Y * t.Y - 2.0 * a[4] * theta + 2.0 * a[5] * beta;
   t.Z = t.Y + std::sqrt(W);
   t.Z12 = std::pow(t.Z, 12.0 / 17.0);
-  t.Z5 = t.Z12 / t.Z;
+  t.ZMinus5 = t.Z12 / t.Z;
   const double d = a[6] - theta;
   const double d3 = d * d * d;
   t.a6Diff9 = d3 * d3 * d3;
   const double sum10 = a[10] + beta;
-  t.a10Cube = 1.0 / (sum10 * sum10 * sum10);
+  t.a10SumMinus3 = 1.0 / (sum10 * sum10 * sum10);
   return t;
 }
 
@@ -65,11 +65,11 @@ double entropy(const Terms& t, double beta, double theta) {
   const double beta2 = beta * beta;
   const double beta3 = beta2 * beta;
   return polynomialEntropy(theta) +
-         A[11] * t.Z5 * (((5.0 / 12.0) * t.Z - (a[3] - 1.0) * t.Y) * t.Yslope + a[4]) -
+         A[11] * t.ZMinus5 * (((5.0 / 12.0) * t.Z - (a[3] - 1.0) * t.Y) * t.Yslope + a[4]) -
          beta * (A[13] + 2.0 * A[14] * theta - 10.0 * A[15] * t.a6Diff9 -
                  19.0 * A[16] * t.theta17 * theta / (t.theta19Sum * t.theta19Sum)) -
          11.0 * t.theta10 * (A[17] * beta + A[18] * beta2 + A[19] * beta3) / (t.theta11Sum * t.theta11Sum) +
-         A[20] * t.theta17 * (18.0 * a[9] + 20.0 * t.theta2) * (t.a10Cube + a[11] * beta) +
+         A[20] * t.theta17 * (18.0 * a[9] + 20.0 * t.theta2) * (t.a10SumMinus3 + a[11] * beta) +
          A[21] * beta3 + 20.0 * A[22] * beta3 * beta * t.thetaMinus20 / theta;
 }
 
@@ -78,10 +78,10 @@ double entropy(const Terms& t, double beta, double theta) {
 double reducedVolume(double beta, double theta) {
   const Terms t = terms(beta, theta);
   const double a6Diff10 = t.a6Diff9 * (a[6] - theta);
-  const double a10Fourth = t.a10Cube / (a[10] + beta);
-  return A[11] * a[5] * t.Z5 + A[12] + A[13] * theta + A[14] * t.theta2 + A[15] * a6Diff10 +
+  const double a10SumMinus4 = t.a10SumMinus3 / (a[10] + beta);
+  return A[11] * a[5] * t.ZMinus5 + A[12] + A[13] * theta + A[14] * t.theta2 + A[15] * a6Diff10 +
          A[16] / t.theta19Sum - (A[17] + 2.0 * A[18] * beta + 3.0 * A[19] * beta * beta) / t.theta11Sum -
-         A[20] * t.theta17 * theta * (a[9] + t.theta2) * (a[11] - 3.0 * a10Fourth) +
+         A[20] * t.theta17 * theta * (a[9] + t.theta2) * (a[11] - 3.0 * a10SumMinus4) +
          3.0 * A[21] * (a[12] - theta) * beta * beta + 4.0 * A[22] * beta * beta * beta * t.thetaMinus20;
 }
 
@@ -99,7 +99,7 @@ double reducedEnthalpy(double beta, double theta) {
       A[11] * t.Z12 * ((17.0 / 29.0) * t.Z - (17.0 / 12.0) * t.Y) +
       beta * (A[12] + A[13] * theta + A[14] * t.theta2 + A[15] * a6Diff10 + A[16] / t.theta19Sum) -
       (A[17] * beta + A[18] * beta2 + A[19] * beta3) / t.theta11Sum -
-      A[20] * t.theta17 * theta * (a[9] + t.theta2) * (t.a10Cube + a[11] * beta) +
+      A[20] * t.theta17 * theta * (a[9] + t.theta2) * (t.a10SumMinus3 + a[11] * beta) +
       A[21] * (a[12] - theta) * beta3 + A[22] * beta3 * beta * t.thetaMinus20;
   return zeta + theta * entropy(t, beta, theta);
 }
