@@ -23,11 +23,10 @@ class FactorBuilder {
  public:
   explicit FactorBuilder(TemperatureFactors& factors) : factors_(factors) {}
   void addPower(int k, double coefficient, const ThetaTerm& g) {
-    double* slot[3] = {&factors_.power[0][k - kLowestPower], &factors_.power[1][k - kLowestPower],
-                       &factors_.power[2][k - kLowestPower]};
-    *slot[0] += coefficient * g.value;
-    *slot[1] += coefficient * g.slope;
-    *slot[2] += coefficient * g.curvature;
+    const int i = k - kLowestPower;
+    factors_.power[0][i] += coefficient * g.value;
+    factors_.power[1][i] += coefficient * g.slope;
+    factors_.power[2][i] += coefficient * g.curvature;
   }
   void addLogarithm(double coefficient, const ThetaTerm& g) {
     factors_.logarithm[0] += coefficient * g.value;
@@ -103,16 +102,16 @@ TemperatureFactors temperatureFactors(double theta, Function function) {
     // y = (1 - theta)/(1 - theta1), dy/dtheta = -1/(1 - theta1)
     const double y = (1.0 - theta) / (1.0 - kTheta1);
     const double dy = -1.0 / (1.0 - kTheta1);
-    const double y2 = y * y, y3p = y2 * y, y4p = y2 * y2, y8 = y4p * y4p, y16 = y8 * y8;
-    const double y30 = y16 * y8 * y4p * y2;
-    const ThetaTerm y3 = powerTerm(3, y3p, y2, y, dy);
-    const ThetaTerm y4 = powerTerm(4, y4p, y3p, y2, dy);
-    const ThetaTerm y32 = powerTerm(32, y30 * y2, y30 * y, y30, dy);
+    const double y2 = y * y, y3 = y2 * y, y4 = y2 * y2, y8 = y4 * y4, y16 = y8 * y8;
+    const double y30 = y16 * y8 * y4 * y2;
+    const ThetaTerm y3Term = powerTerm(3, y3, y2, y, dy);
+    const ThetaTerm y4Term = powerTerm(4, y4, y3, y2, dy);
+    const ThetaTerm y32Term = powerTerm(32, y30 * y2, y30 * y, y30, dy);
     for (int nu = 0; nu <= 4; ++nu) {
-      add.addPower(-nu, kSubregion4D3[nu], y3);
-      add.addPower(-nu, kSubregion4D4[nu], y4);
+      add.addPower(-nu, kSubregion4D3[nu], y3Term);
+      add.addPower(-nu, kSubregion4D4[nu], y4Term);
     }
-    for (int nu = 0; nu <= 2; ++nu) add.addPower(nu, kSubregion4D5[nu], y32);
+    for (int nu = 0; nu <= 2; ++nu) add.addPower(nu, kSubregion4D5[nu], y32Term);
   }
   return factors;
 }
