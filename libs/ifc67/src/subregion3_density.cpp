@@ -20,22 +20,24 @@ constexpr double kLargestVolume = 5.0;
 // chi = 1 (they spread over about 14 sqrt(1 - theta)), so inside a window
 // around chi = 1 the step shrinks with sqrt(1 - theta) to keep them apart.
 // Above Tc1 the isotherms have no loop.
+constexpr double kCoarseRatio = 1.10;  // outside the window
+
 struct ScanSteps {
-  double ratio;                    // outside the window
-  double windowLow, windowHigh;    // empty when far from the critical point
+  double windowLow, windowHigh;  // empty when far from the critical point
   double windowRatio;
-  double fineRatio;                // inside a bracket the coarse walk found
+  double fineRatio;              // inside a bracket the coarse walk found
+
+  bool hasWindow() const { return windowLow <= windowHigh; }
 };
 
 ScanSteps scanSteps(double theta) {
-  constexpr double kCoarseRatio = 1.10;
   constexpr double kFineRatio = 1.005;
   const double distance = 1.0 - theta;
-  if (!(distance > 0.0 && distance < 0.01)) return {kCoarseRatio, 1.0, 0.0, kCoarseRatio, kFineRatio};
+  if (!(distance > 0.0 && distance < 0.01)) return {1.0, 0.0, kCoarseRatio, kFineRatio};
   const double root = std::sqrt(distance);
   const double step = std::fmin(0.02, std::fmax(2e-5, 0.5 * root));
   const double halfWidth = 0.005 + 10.0 * root;
-  return {kCoarseRatio, 1.0 - halfWidth, 1.0 + halfWidth, 1.0 + step, 1.0 + std::fmin(0.005, 0.25 * step)};
+  return {1.0 - halfWidth, 1.0 + halfWidth, 1.0 + step, 1.0 + std::fmin(0.005, 0.25 * step)};
 }
 
 struct Bracket {
@@ -52,7 +54,7 @@ Bracket scan(const TemperatureFactors& factors, double target, double from, doub
   double previous = from;
   double previousResidual = reducedPressure(factors, from) - target;
   while (upward ? previous < to : previous > to) {
-    double ratio = steps.ratio;
+    double ratio = kCoarseRatio;
     if (fine) ratio = steps.fineRatio;
     else if (previous >= steps.windowLow && previous <= steps.windowHigh) ratio = steps.windowRatio;
     double next = upward ? previous * ratio : previous / ratio;
@@ -110,7 +112,7 @@ double reducedVolume(const TemperatureFactors& factors, double beta, Root root) 
   const double end = liquid ? kLargestVolume : kSmallestVolume;
   const Bracket coarse = scan(factors, beta, start, end, steps, false);
   if (!coarse.found) return std::numeric_limits<double>::quiet_NaN();
-  if (steps.windowLow > steps.windowHigh) return refine(factors, beta, coarse);
+  if (!steps.hasWindow()) return refine(factors, beta, coarse);
   // Near the critical point, walk the coarse bracket again in fine steps from
   // the same side, so that of two roots close together the one on the chosen
   // branch is taken.
