@@ -3,9 +3,14 @@
 #ifndef HYDRELIX_IF97_CONSTANTS_H
 #define HYDRELIX_IF97_CONSTANTS_H
 
+#include <limits>
+
 #include <if97/if97.h>
 
 namespace if97 {
+
+// What a function gives outside its validity.
+inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 inline constexpr double kGasConstant = 0.461526;  // kJ/(kg K), not the IAPWS-95 value
 inline constexpr double kCriticalDensity = 322.0;

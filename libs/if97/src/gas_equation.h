@@ -138,7 +138,7 @@ class GasEquation {
     const double w2 = 1000.0 * R * T * (1.0 + 2.0 * d.piResidualPi + d.piResidualPi * d.piResidualPi) /
                       ((1.0 - d.pi2ResidualPiPi) +
                        A * A / (d.tau * d.tau * (d.idealTauTau + d.residualTauTau)));
-    return w2 >= 0.0 ? std::sqrt(w2) : std::nan("");
+    return w2 >= 0.0 ? std::sqrt(w2) : kNaN;
   }
 
   // h with dh/dT = cp, and s with ds/dT = cp / T: one Newton step's worth.

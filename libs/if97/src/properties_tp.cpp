@@ -13,10 +13,8 @@
 namespace if97 {
 namespace {
 
-double nan() { return std::nan(""); }
-
 // Very low pressures overflow v = RT/p; such a result is no result.
-double finiteOrNaN(double value) { return std::isfinite(value) ? value : nan(); }
+double finiteOrNaN(double value) { return std::isfinite(value) ? value : kNaN; }
 
 template <class Region1, class Region2, class Region3, class Region5>
 double byRegion(double T, double p, Region1 r1, Region2 r2, Region3 r3, Region5 r5) {
@@ -30,7 +28,7 @@ double byRegion(double T, double p, Region1 r1, Region2 r2, Region3 r3, Region5 
     case Region::region5: return finiteOrNaN(r5(T, p));
     case Region::outside: break;
   }
-  return nan();
+  return kNaN;
 }
 
 double region3Volume(double rho, double) { return 1.0 / rho; }
@@ -83,7 +81,7 @@ Properties metastableVapourTp(double T, double p) {
   constexpr double kHighestPressure = 10.0;
   if (!(T >= kMinTemperature && T <= kRegion2MaxTemperature && p > 0.0 &&
         p <= kHighestPressure)) {
-    return Properties{nan(), nan(), nan(), nan(), nan(), nan(), nan()};
+    return Properties{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
   }
   namespace m = region2::metastable;
   return Properties{finiteOrNaN(m::specificVolume(T, p)),

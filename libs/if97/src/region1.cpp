@@ -110,7 +110,7 @@ double speedOfSound(double T, double p) {
   const double mixed = g.pi - tau * g.pitau;
   const double w2 =
       1000.0 * R * T * g.pi * g.pi / (mixed * mixed / (tau * tau * g.tautau) - g.pipi);
-  return w2 >= 0.0 ? std::sqrt(w2) : std::nan("");
+  return w2 >= 0.0 ? std::sqrt(w2) : kNaN;
 }
 
 void enthalpyWithSlope(double T, double p, double& h, double& cp) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 
 #include "region3.h"
 #include "region3_helmholtz.h"
@@ -13,7 +12,6 @@
 namespace if97::region3 {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr ExponentRange kRange = exponentRange(kRegion3Helmholtz);
 static_assert(kRange.minI == 0 && kRange.minJ == 0, "the basic equation has no negative exponents");
 constexpr int kMaxI = kRange.maxI;

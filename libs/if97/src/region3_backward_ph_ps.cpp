@@ -3,7 +3,6 @@
 // pressures p3sat(h), p3sat(s). Used on their own for speed and as the start
 // of the exact (p, h) and (p, s) solutions.
 #include <cmath>
-#include <limits>
 
 #include "constants.h"
 #include "region3.h"
@@ -12,8 +11,6 @@
 
 namespace if97::region3 {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The lowest pressure of region 3, MPa: ps(623.15 K) rounded down.
 constexpr double kLowestPressure = 16.5291642;

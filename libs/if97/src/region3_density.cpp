@@ -1,6 +1,5 @@
 // Densities from the region 3 basic equation: the single-phase state at
 // (T, p) and the saturated liquid and vapour at T.
-#include <limits>
 
 #include "region3.h"
 #include "region3_density_solver.h"
@@ -10,11 +9,6 @@
 #include "region4.h"
 
 namespace if97::region3 {
-namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
 
 double densityTp(double T, double p) {
   if (!inRegion3(T, p)) return kNaN;

@@ -2,7 +2,6 @@
 // start, a 2-D Newton iteration on the basic equation, p(rho, T) = p and
 // h(rho, T) = h (or s), makes the state consistent with it.
 #include <cmath>
-#include <limits>
 
 #include "boundary_b23.h"
 #include "region3.h"
@@ -14,7 +13,6 @@
 namespace if97::region3 {
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr TemperatureDensity kNoState{kNaN, kNaN};
 
 constexpr int kMaxNewtonSteps = 40;

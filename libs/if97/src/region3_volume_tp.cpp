@@ -1,7 +1,6 @@
 // Region 3 backward equations v(p, T) (IAPWS SR5-05): 26 subregions, the
 // boundary equations between them and the choice of subregion.
 #include <cmath>
-#include <limits>
 
 #include "region3.h"
 #include "region3_helmholtz.h"
@@ -12,8 +11,6 @@
 
 namespace if97::region3 {
 namespace {
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Pressures where the choice of subregion changes, MPa.
 constexpr double kPressure3cd = 19.00881189173929;  // T3cd meets the saturation line

@@ -45,12 +45,12 @@ constexpr double kRegion3Pressure = 16.529164252604613;  // ps(623.15 K), likewi
 
 double saturationPressure(double T) {
   // Written so that NaN fails the test too.
-  if (!(T >= kMinTemperature && T <= kCriticalTemperature)) return std::nan("");
+  if (!(T >= kMinTemperature && T <= kCriticalTemperature)) return kNaN;
   return pressureOnLine(T);
 }
 
 double saturationTemperature(double p) {
-  if (!(p >= kLowestPressure && p <= kCriticalPressure)) return std::nan("");
+  if (!(p >= kLowestPressure && p <= kCriticalPressure)) return kNaN;
   const double T = temperatureOnLine(p);
   // Round-off at the ends must not push a valid pressure outside the line.
   return T < kMinTemperature ? kMinTemperature : (T > kCriticalTemperature ? kCriticalTemperature : T);

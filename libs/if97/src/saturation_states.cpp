@@ -16,11 +16,9 @@
 namespace if97 {
 namespace {
 
-double nan() { return std::nan(""); }
+SaturatedPhase nanPhase() { return SaturatedPhase{kNaN, kNaN, kNaN, kNaN}; }
 
-SaturatedPhase nanPhase() { return SaturatedPhase{nan(), nan(), nan(), nan()}; }
-
-SaturationState nanState() { return SaturationState{nan(), nan(), nanPhase(), nanPhase()}; }
+SaturationState nanState() { return SaturationState{kNaN, kNaN, nanPhase(), nanPhase()}; }
 
 SaturatedPhase region1Phase(double T, double p) {
   return SaturatedPhase{region1::specificVolume(T, p), region1::specificEnthalpy(T, p),
@@ -41,7 +39,7 @@ SaturatedPhase region3Phase(double rho, double T) {
 // T and p on the line, already checked; lowTemperature when T <= 623.15 K.
 SaturationState stateOnLine(double T, double p, bool lowTemperature) {
   if (lowTemperature) return SaturationState{T, p, region1Phase(T, p), region2Phase(T, p)};
-  double liquidDensity = nan(), vapourDensity = nan();
+  double liquidDensity = kNaN, vapourDensity = kNaN;
   if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) return nanState();
   return SaturationState{T, p, region3Phase(liquidDensity, T), region3Phase(vapourDensity, T)};
 }
@@ -63,14 +61,14 @@ bool onSaturationLine(double p) {
 template <double (*region1Value)(double, double), double (*region2Value)(double, double),
           double (*region3Value)(double, double)>
 SaturatedPair saturatedPair(double p) {
-  if (!onSaturationLine(p)) return SaturatedPair{nan(), nan(), nan()};
+  if (!onSaturationLine(p)) return SaturatedPair{kNaN, kNaN, kNaN};
   const double T = region4::saturationTemperature(p);
   if (p <= region4::region3SaturationPressure()) {
     return SaturatedPair{T, region1Value(T, p), region2Value(T, p)};
   }
-  double liquidDensity = nan(), vapourDensity = nan();
+  double liquidDensity = kNaN, vapourDensity = kNaN;
   if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
-    return SaturatedPair{nan(), nan(), nan()};
+    return SaturatedPair{kNaN, kNaN, kNaN};
   }
   return SaturatedPair{T, region3Value(liquidDensity, T), region3Value(vapourDensity, T)};
 }

@@ -22,8 +22,6 @@
 namespace if97 {
 namespace {
 
-double nan() { return std::nan(""); }
-
 // Everything the decision needs of one of the two quantities, h or s.
 struct Enthalpy {
   // Up to ps(623.15 K), h' <= 1671 kJ/kg and h'' >= 2563 kJ/kg.
@@ -74,7 +72,7 @@ bool belowSaturationLine(double p) { return p < region4::lowestSaturationPressur
 // Liquid in region 1 between 273.15 K and `high`.
 template <class Q>
 double liquidTemperature(double p, double value, double high) {
-  if (!(value >= Q::region1(kMinTemperature, p))) return nan();
+  if (!(value >= Q::region1(kMinTemperature, p))) return kNaN;
   const auto valueWithSlope = [p](double T, double& valueAtT, double& slope) {
     Q::region1WithSlope(T, p, valueAtT, slope);
   };
@@ -86,14 +84,14 @@ template <class Q>
 double vapourTemperature(double p, double value, double low) {
   const double region2Top = Q::region2(kRegion2MaxTemperature, p);
   if (value <= region2Top) {
-    if (!(value >= Q::region2(low, p))) return nan();
+    if (!(value >= Q::region2(low, p))) return kNaN;
     const auto valueWithSlope = [p](double T, double& valueAtT, double& slope) {
       Q::region2WithSlope(T, p, valueAtT, slope);
     };
     return solveTemperature(valueWithSlope, value, Q::region2Start(p, value), low,
                             kRegion2MaxTemperature);
   }
-  if (!(p <= kRegion5MaxPressure && value <= Q::region5(kMaxTemperature, p))) return nan();
+  if (!(p <= kRegion5MaxPressure && value <= Q::region5(kMaxTemperature, p))) return kNaN;
   // Region 5 has no backward equation; h and s are close to linear in T there.
   const double region5Bottom = Q::region5(kRegion2MaxTemperature, p);
   const double start =
@@ -115,7 +113,7 @@ double keepVapourSide(double T, double saturation) {
 
 template <class Q>
 double temperatureOf(double p, double value) {
-  if (!pressureInRange(p) || !std::isfinite(value)) return nan();
+  if (!pressureInRange(p) || !std::isfinite(value)) return kNaN;
   if (belowSaturationLine(p)) return vapourTemperature<Q>(p, value, kMinTemperature);
 
   if (p <= region4::region3SaturationPressure()) {
@@ -163,7 +161,7 @@ bool isTwoPhase(double p, double value) {
 
 template <class Q>
 double quality(double p, double value) {
-  if (!std::isfinite(value)) return nan();
+  if (!std::isfinite(value)) return kNaN;
   const SaturatedPair line = Q::saturated(p);
   return (value - line.liquid) / (line.vapour - line.liquid);
 }

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "constants.h"
+
 namespace if97 {
 
 // valueWithSlope(T, value, slope) fills the property and its T-derivative.
@@ -22,7 +24,7 @@ double solveTemperature(ValueWithSlope valueWithSlope, double target, double sta
     double value = 0.0, slope = 0.0;
     valueWithSlope(T, value, slope);
     const double residual = value - target;
-    if (!std::isfinite(residual)) return std::nan("");
+    if (!std::isfinite(residual)) return kNaN;
     if (residual > 0.0) {
       high = T;
     } else if (residual < 0.0) {
