@@ -58,7 +58,8 @@ double lowestSaturationPressure() {
 
 double saturationTemperature(double p) {
   if (!(p >= lowestSaturationPressure() && p <= kCriticalPressure)) return kNaN;
-  // p / pc1 may round a hair below betaK(273.16 K) / pc1 * pc1.
+  // At p = ps(273.16 K), p / pc1 may round a hair below betaK(273.16 K),
+  // which the inverse would refuse.
   const double beta = std::fmax(p / kCriticalPressure, lowestReducedSaturationPressure());
   return kCriticalTemperature * reducedSaturationTemperature(beta);
 }
