@@ -1,8 +1,9 @@
 // ns per call of the libCalorix.so entry points over fixed state sets per
 // subregion, cycled so that every call sees a different state. Run with the
-// repetitions built in (7, median reported); `ifc67_bench --calls NAME N`
-// instead makes N calls of one case and nothing else, for counting
-// instructions under callgrind (bench/instructions.sh); `--list` names the cases.
+// repetitions built in (7; mean, median, spread and minimum reported);
+// `ifc67_bench --calls NAME N` instead makes N calls of one case and nothing
+// else, for counting instructions under callgrind (bench/instructions.sh);
+// `--list` names the cases.
 #include <benchmark/benchmark.h>
 #include <ifc67/ifc67.h>
 #include <stm/dynamic_library.h>
