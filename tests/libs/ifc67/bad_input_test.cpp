@@ -5,7 +5,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 #include <vector>
 
