@@ -18,7 +18,7 @@ struct LogSaturationPressure {
 // With u = 1 - theta:
 //   ln betaK = [(k1 u + ... + k5 u^5) / (1 + k6 u + k7 u^2)] / theta - u / (k8 u^2 + k9)
 // written over one common denominator, so that a value costs one division.
-double logValue(double theta) {
+double logSaturationPressure(double theta) {
   const double u = 1.0 - theta;
   const double numerator = u * (k[1] + u * (k[2] + u * (k[3] + u * (k[4] + u * k[5]))));
   const double denominator = (1.0 + u * (k[6] + u * k[7])) * theta;
@@ -27,7 +27,7 @@ double logValue(double theta) {
 }
 
 // The value and its slope for Newton steps: two divisions.
-LogSaturationPressure logValueAndSlope(double theta) {
+LogSaturationPressure logSaturationPressureAndSlope(double theta) {
   const double u = 1.0 - theta;
   const double numerator = u * (k[1] + u * (k[2] + u * (k[3] + u * (k[4] + u * k[5]))));
   const double numeratorSlope = k[1] + u * (2 * k[2] + u * (3 * k[3] + u * (4 * k[4] + u * 5 * k[5])));  // d/du
@@ -49,7 +49,7 @@ constexpr double kThetaTriple = kMinTemperature / kCriticalTemperature;  // the 
 
 }  // namespace
 
-double reducedSaturationPressure(double theta) { return std::exp(logValue(theta)); }
+double reducedSaturationPressure(double theta) { return std::exp(logSaturationPressure(theta)); }
 
 double lowestReducedSaturationPressure() {
   static const double lowest = reducedSaturationPressure(kThetaTriple);
@@ -69,7 +69,7 @@ double reducedSaturationTemperature(double beta) {
   // Newton converges quadratically here: after a step below 1e-7 the
   // remaining error is of order 1e-14, under the 1e-13 asked of theta.
   for (int iteration = 0; iteration < 100; ++iteration) {
-    const LogSaturationPressure f = logValueAndSlope(theta);
+    const LogSaturationPressure f = logSaturationPressureAndSlope(theta);
     const double residual = f.value - target;
     if (residual > 0) high = theta; else low = theta;
     double next = theta - residual / f.slope;
