@@ -92,6 +92,15 @@ class PowerTable {
   double values_[Hi - Lo + 1];
 };
 
+// The power tables a coefficient table's sums need: every first (I) or second
+// (J) exponent of its terms, and x^0 whatever they are.
+template <const auto& table>
+using IPowerTable = PowerTable<(smallestI(table) < 0 ? smallestI(table) : 0),
+                               (largestI(table) > 0 ? largestI(table) : 0)>;
+template <const auto& table>
+using JPowerTable = PowerTable<(smallestJ(table) < 0 ? smallestJ(table) : 0),
+                               (largestJ(table) > 0 ? largestJ(table) : 0)>;
+
 }  // namespace if97
 
 #endif

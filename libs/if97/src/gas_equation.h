@@ -23,12 +23,9 @@ template <class Tables>
 class GasEquation {
   static constexpr auto& kIdeal = Tables::ideal;
   static constexpr auto& kResidual = Tables::residual;
-  using IdealPowers = PowerTable<(smallestJ(kIdeal) < 0 ? smallestJ(kIdeal) : 0),
-                                 (largestJ(kIdeal) > 0 ? largestJ(kIdeal) : 0)>;
-  using PiPowers = PowerTable<(smallestI(kResidual) < 0 ? smallestI(kResidual) : 0),
-                              largestI(kResidual)>;
-  using TauPowers = PowerTable<(smallestJ(kResidual) < 0 ? smallestJ(kResidual) : 0),
-                               largestJ(kResidual)>;
+  using IdealPowers = JPowerTable<Tables::ideal>;
+  using PiPowers = IPowerTable<Tables::residual>;
+  using TauPowers = JPowerTable<Tables::residual>;
   static constexpr auto kResidualPi = foldDerivative(kResidual, Derivative::x);
   static constexpr auto kResidualTau = foldDerivative(kResidual, Derivative::y);
   static constexpr auto kResidualTauTau = foldDerivative(kResidual, Derivative::yy);

@@ -12,12 +12,8 @@ namespace {
 constexpr double R = kGasConstant;
 
 // gamma is written in a = 7.1 - pi and b = tau - 1.222.
-constexpr int kLowestI = smallestI(kRegion1Gibbs);
-constexpr int kHighestI = largestI(kRegion1Gibbs);
-constexpr int kLowestJ = smallestJ(kRegion1Gibbs);
-constexpr int kHighestJ = largestJ(kRegion1Gibbs);
-using APowers = PowerTable<kLowestI, kHighestI>;
-using BPowers = PowerTable<kLowestJ, kHighestJ>;
+using APowers = IPowerTable<kRegion1Gibbs>;
+using BPowers = JPowerTable<kRegion1Gibbs>;
 
 constexpr auto kPiTerms = foldDerivative(kRegion1Gibbs, Derivative::x);
 constexpr auto kTauTerms = foldDerivative(kRegion1Gibbs, Derivative::y);

@@ -47,10 +47,8 @@ double temperature2cPh(double p, double h) {
 // T = SUM n pi^I (sigma - 2)^J, sigma = s / 2 kJ/(kg K). I runs from -1.5 to
 // 1.5 in quarters, so the pi powers are powers of pi^(1/4).
 double temperature2aPs(double p, double s) {
-  constexpr int jLo = smallestJ(kRegion2aBackwardTps);
-  constexpr int jHi = largestJ(kRegion2aBackwardTps);
   const PowerTable<-6, 6> quarterPowers(std::sqrt(std::sqrt(p)));
-  const PowerTable<(jLo < 0 ? jLo : 0), (jHi > 0 ? jHi : 0)> sigmaPowers(s / 2.0 - 2.0);
+  const JPowerTable<kRegion2aBackwardTps> sigmaPowers(s / 2.0 - 2.0);
   double sums[4] = {0.0, 0.0, 0.0, 0.0};
   int k = 0;
   for (const FractionalTerm& term : kRegion2aBackwardTps) {

@@ -78,11 +78,7 @@ constexpr std::array<IdealTerm, N> foldIdealDerivative(const IdealTerm (&table)[
 // SUM n * X^I * Y^J over a table, with power tables sized to its exponents.
 template <const auto& table>
 inline double sumOverTable(double x, double y) {
-  constexpr int iLo = smallestI(table) < 0 ? smallestI(table) : 0;
-  constexpr int iHi = largestI(table) > 0 ? largestI(table) : 0;
-  constexpr int jLo = smallestJ(table) < 0 ? smallestJ(table) : 0;
-  constexpr int jHi = largestJ(table) > 0 ? largestJ(table) : 0;
-  return sumTerms<table>(PowerTable<iLo, iHi>(x), PowerTable<jLo, jHi>(y));
+  return sumTerms<table>(IPowerTable<table>(x), JPowerTable<table>(y));
 }
 
 }  // namespace if97
