@@ -1,5 +1,7 @@
 // Single-phase states from (T, p): the choice of subregion and the properties
-// from its characteristic equation. Arguments are assumed inside the range.
+// from its characteristic equation, and the near-critical states that the
+// saturated states above 623.15 K are built from too. Arguments are assumed
+// inside the range.
 #ifndef IFC67_SINGLE_PHASE_H
 #define IFC67_SINGLE_PHASE_H
 
@@ -23,7 +25,7 @@ double propertyInSubregion(Property property, int subregion, double T, double p)
 subregion3::State nearCriticalState(Property property, double beta, double theta, subregion3::Root root);
 double nearCriticalProperty(Property property, const subregion3::State& state);
 
-// A property with its slope d/dT at constant p (API units per K). In
+// A property at (T, p) with its slope d/dT at constant p (API units per K). In
 // subregions 3 and 4 the slope of h or s comes with the value, from the same
 // derivatives (cp, cp/T); in subregions 1 and 2 it would cost more than the
 // value itself, and the slope is NaN.
