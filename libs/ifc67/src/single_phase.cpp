@@ -110,7 +110,9 @@ PropertyAndSlope propertyAndSlopeAt(Property property, double T, double p) {
 int subregion(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
 
 namespace {
-double singlePhase(Property property, double T, double p) { return insideRange(T, p) ? propertyAt(property, T, p) : kNaN; }
+double singlePhase(Property property, double T, double p) {
+  return insideRange(T, p) ? propertyAt(property, T, p) : kNaN;
+}
 }  // namespace
 
 double specificVolume(double T, double p) { return singlePhase(Property::Volume, T, p); }
