@@ -18,14 +18,10 @@ constexpr int kMaxI = kRange.maxI;
 constexpr int kMaxJ = kRange.maxJ;
 static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per power of delta");
 
-// The state's limits are checked on the pressure the equation itself gives,
-// and with the allowance at the seams to regions 1 and 2 that the (p, h) and
-// (p, s) solutions have, so that every state they return can be evaluated.
+// Also rejects NaN; the density limits are far outside anything region 3
+// reaches and only keep the powers of delta finite.
 bool argumentsInRange(double rho, double T) {
-  // Also rejects NaN; the density limits are far outside anything region 3
-  // reaches and only keep the powers of delta finite.
-  return rho > 1e-3 && rho < 1e4 && T >= kRegion13Temperature - kTemperatureSeam &&
-         T <= kRegion23MaxTemperature + kTemperatureSeam;
+  return rho > 1e-3 && rho < 1e4 && temperatureInReachOfRegion3(T);
 }
 
 // Each term with its coefficient already multiplied by the exponents that
@@ -134,7 +130,9 @@ double Isotherm::pressure(double rho) const {
 }
 
 // Each property checks the state against region 3 on the pressure the
-// equation gives, which it computes anyway or nearly so.
+// equation gives, which it computes anyway or nearly so, with the allowance
+// at the seams to regions 1 and 2 that the (p, h) and (p, s) solutions have,
+// so that every state they return can be evaluated.
 
 double pressure(double rho, double T) {
   if (!argumentsInRange(rho, T)) return kNaN;

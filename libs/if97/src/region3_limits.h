@@ -30,9 +30,12 @@ inline bool inRegion3(double T, double p) { return temperatureInRegion3(T) && pr
 // solved and their properties still evaluated.
 constexpr double kTemperatureSeam = 0.1;  // K
 
+inline bool temperatureInReachOfRegion3(double T) {
+  return T >= kRegion13Temperature - kTemperatureSeam && T <= kRegion23MaxTemperature + kTemperatureSeam;
+}
+
 inline bool inReachOfRegion3(double T, double p) {
-  return T >= kRegion13Temperature - kTemperatureSeam && T <= kRegion23MaxTemperature + kTemperatureSeam &&
-         p <= kMaxPressure * (1.0 + kBoundarySlack) &&
+  return temperatureInReachOfRegion3(T) && p <= kMaxPressure * (1.0 + kBoundarySlack) &&
          p >= b23::pressure(T - kTemperatureSeam) * (1.0 - kBoundarySlack);
 }
 
