@@ -6,20 +6,21 @@
 namespace if97::region2 {
 namespace {
 
-struct StableTables {
-  static constexpr const auto& ideal = kRegion2Ideal;
-  static constexpr const auto& residual = kRegion2Residual;
+// The stable and the metastable form differ only in their tables.
+struct Reducing {
   static constexpr double pressure = 1.0;
   static constexpr double temperature = 540.0;
   static constexpr double tauShift = 0.5;
 };
 
-struct MetastableTables {
+struct StableTables : Reducing {
+  static constexpr const auto& ideal = kRegion2Ideal;
+  static constexpr const auto& residual = kRegion2Residual;
+};
+
+struct MetastableTables : Reducing {
   static constexpr const auto& ideal = kRegion2MetastableIdeal;
   static constexpr const auto& residual = kRegion2MetastableResidual;
-  static constexpr double pressure = 1.0;
-  static constexpr double temperature = 540.0;
-  static constexpr double tauShift = 0.5;
 };
 
 using Stable = GasEquation<StableTables>;
