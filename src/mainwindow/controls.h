@@ -27,6 +27,9 @@ struct Geometry {
 
 inline constexpr int16_t kNotInArray = -1;
 
+// The system colours a field's background can take.
+enum class SystemColour { WindowBackground, ButtonFace };
+
 class Control {
  public:
   Control(ControlKind kind, std::string name, int16_t index = kNotInArray);
@@ -95,6 +98,7 @@ class TextBox : public Control {
   void ForgetEdit() { edited_ = false; }
 
   bool locked = false;
+  SystemColour backColor = SystemColour::WindowBackground;
   std::function<void()> onChange;
 
  private:

@@ -7,7 +7,8 @@
 
 namespace mainwindow {
 
-frmMain::frmMain(Clipboard& clipboard) : clipboard_(clipboard) {
+frmMain::frmMain(Services services)
+    : services_(services), clipboard_(services.clipboard) {
   BuildControls();
   RouteEvents();
   DisplayFormats = DefaultWindowSettings().displayFormats;

@@ -8,7 +8,9 @@
 #include "mainwindow/clipboard.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/message_box.h"
+#include "mainwindow/services.h"
 #include "mainwindow/window_settings.h"
+#include "steam/compute.h"
 #include "steam/working_state.h"
 #include "units/number_locale.h"
 
@@ -34,7 +36,7 @@ inline constexpr int kTickCount = 5;              // chkStmInput(0..4)
 
 class frmMain {
  public:
-  explicit frmMain(Clipboard& clipboard);
+  explicit frmMain(Services services);
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
 
@@ -157,10 +159,12 @@ class frmMain {
   void mnuEditCopy_Click();
   void mnuEditPaste_Click();
 
-  // ---- Commands whose behaviour comes with later work: each is reached
-  // through the model already and does nothing yet.
+  // ---- Compute and the formulation switch
   void cmdCompute_Click();
   void optSteam_Click(int16_t index);
+
+  // ---- Commands whose behaviour comes with later work: each is reached
+  // through the model already and does nothing yet.
   void cmdClose_Click();
   void mnuFileHide_Click();
   void mnuFileOnTop_Click();
@@ -186,6 +190,10 @@ class frmMain {
   void SendTab();
   TextBox* FocusedValueField() const;
 
+  void ShowMessage(const steam::Message& message);
+  void ShowComputed(const steam::ComputeOutcome& outcome);
+
+  Services services_;
   Clipboard& clipboard_;
   std::vector<std::unique_ptr<TextBox>> txtData_;
   std::vector<std::unique_ptr<ComboBox>> cboUnits_;

@@ -1,12 +1,10 @@
-// Handlers whose behaviour arrives with the compute driver, the formulation
-// switch, the window commands, help, About, the tray and the saved settings.
-// Each is already reached through the model exactly as it will be then.
+// Handlers whose behaviour arrives with the window commands, help, About,
+// the tray and the saved settings. Each is already reached through the model
+// exactly as it will be then.
 #include "mainwindow/frm_main.h"
 
 namespace mainwindow {
 
-void frmMain::cmdCompute_Click() {}
-void frmMain::optSteam_Click(int16_t /*index*/) {}
 void frmMain::cmdClose_Click() {}
 void frmMain::mnuFileHide_Click() {}
 void frmMain::mnuFileOnTop_Click() {}

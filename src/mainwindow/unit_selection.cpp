@@ -5,6 +5,8 @@
 #include "units/display_format.h"
 #include "units/unit_lists.h"
 
+#include <cmath>
+
 namespace mainwindow {
 
 void frmMain::cboUnits_Click(int16_t index) {
@@ -15,6 +17,12 @@ void frmMain::cboUnits_Click(int16_t index) {
   if (unit < 0 || unit >= list.ListCount()) return;
 
   const double working = WorkingValue(WorkingState, row->quantity);
+  // No unit shows a number for a value that is none, not even as a 0 from a
+  // conversion that could not be made.
+  if (!std::isfinite(working)) {
+    txtData(row->field).SetText("");
+    return;
+  }
   const double shown = units::ExpressInUnit(row->quantity, working, WorkingState.MolarMass,
                                             static_cast<int16_t>(unit));
   txtData(row->field).SetText(units::FormatValue(shown, DisplayFormats.at(row->format), Locale));

@@ -2,6 +2,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
+#include "platform/shared_property_libraries.h"
 #include "scenario/window_report.h"
 
 #include <exception>
@@ -94,7 +95,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 class Session {
  public:
-  explicit Session(std::ostream& out) : form_(clipboard_), out_(out) {
+  explicit Session(std::ostream& out) : form_({clipboard_, libraries_}), out_(out) {
     form_.Form_Load();
     form_.Show();
   }
@@ -185,6 +186,7 @@ class Session {
   }
 
   mainwindow::InMemoryClipboard clipboard_;
+  platform::SharedPropertyLibraries libraries_;
   mainwindow::frmMain form_;
   std::ostream& out_;
   size_t reported_ = 0;

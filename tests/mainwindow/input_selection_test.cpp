@@ -96,7 +96,7 @@ TEST(KeystrokeFilter, PunctuationAndBackspaceDoNotBlankResults) {
   LoadedWindow w;
   w.Press(Key::Backspace);
   w.Type("-.,");
-  EXPECT_EQ(w.Text(48), "0.000000");
+  EXPECT_EQ(w.Text(48), "0.016047");
   w.Type("5");
   EXPECT_EQ(w.Text(48), "");
 }
@@ -120,7 +120,7 @@ TEST(KeystrokeFilter, ADigitIntoAResultFieldDoesNothing) {
   w.Type("7");
   w.Press(Key::Backspace);
   w.Press(Key::Delete);
-  EXPECT_EQ(w.Text(48), "0.000000");
+  EXPECT_EQ(w.Text(48), "0.016047");
   EXPECT_EQ(w.Text(44), "14.696");
   EXPECT_FALSE(w.form.ResultsCleared);
 }
@@ -141,7 +141,7 @@ TEST(SelectAll, EveryFocusedFieldHasItsWholeTextSelected) {
   w.Press(Key::Tab);
   EXPECT_EQ(w.form.txtData(44).SelectedText(), "14.696");
   w.Click("txtData(49)");
-  EXPECT_EQ(w.form.txtData(49).SelectedText(), "0.00000");
+  EXPECT_EQ(w.form.txtData(49).SelectedText(), "62.31583");
 }
 
 TEST(ValuesSetByCode, RunTheSameHandlingAsTheUser) {

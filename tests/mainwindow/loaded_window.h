@@ -5,6 +5,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
+#include "platform/shared_property_libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,8 @@ struct LoadedWindow {
   }
 
   mainwindow::InMemoryClipboard clipboard;
-  mainwindow::frmMain form{clipboard};
+  platform::SharedPropertyLibraries libraries;
+  mainwindow::frmMain form{{clipboard, libraries}};
   int computePresses = 0;
 };
 

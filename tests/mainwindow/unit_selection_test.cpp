@@ -66,7 +66,7 @@ TEST(UnitSystemSwitch, RewritesSurfaceTensionThoughItsUnitStays) {
   ASSERT_EQ(w.Text(54), "");
   w.Click("optUnits(1)");
   EXPECT_EQ(w.form.cboUnits(26).ListIndex(), 0);
-  EXPECT_EQ(w.Text(54), "0.000");
+  EXPECT_EQ(w.Text(54), "72.736");
 }
 
 // The velocity list's selection does not change when the user had already

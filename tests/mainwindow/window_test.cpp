@@ -19,11 +19,16 @@ TEST(WindowOpens, InIpUnitsWithIf97AndTheStartState) {
   EXPECT_TRUE(w.form.MessagesShown().empty());
 }
 
-TEST(WindowOpens, WithEveryQuantityNeverComputedShowingZero) {
+// Water at 68 F and one atmosphere, as an engineer knows it.
+TEST(WindowOpens, WithTheFirstStateComputed) {
   LoadedWindow w;
-  EXPECT_EQ(w.Text(46), "0.0000");
-  EXPECT_EQ(w.Text(55), "0.0");
-  EXPECT_EQ(w.Text(54), "0.000");
+  EXPECT_EQ(w.Text(49), "62.31583");  // lbm/ft3
+  EXPECT_EQ(w.Text(52), "1.00161");   // cP
+  EXPECT_EQ(w.Text(54), "72.736");    // dyn/cm
+  EXPECT_EQ(w.Text(56), "6.988");     // Prandtl number
+  EXPECT_EQ(w.Text(45), "0.000");
+  EXPECT_FALSE(w.form.ResultsCleared);
+  EXPECT_TRUE(w.form.MessagesShown().empty());
 }
 
 TEST(WindowOpens, WithTheTrayMenuHiddenFromTheMenuBar) {

@@ -1,0 +1,56 @@
+// The Compute command's calculation: from the two inputs the user ticked and
+// the working state they were typed into, the complete state under the chosen
+// formulation, with its range and sanity checks, transport and derived
+// properties. It knows no window: the window hands in the ticks and the
+// state, and shows what comes back.
+#ifndef HYDRELIX_STEAM_COMPUTE_H
+#define HYDRELIX_STEAM_COMPUTE_H
+
+#include "steam/message.h"
+#include "steam/property_libraries.h"
+#include "steam/working_state.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace steam {
+
+enum class Formulation { IF97, IFC67 };
+
+struct ComputeRequest {
+  WorkingState state;
+  Formulation formulation = Formulation::IF97;
+  // The tags of the ticked inputs ("Temperature", "Pressure", "Quality",
+  // "Enthalpy", "Entropy"): the first ticked box's, and the last later one's.
+  std::string firstName;
+  std::string secondName;
+  // Whether the temperature and the pressure box are ticked: only a ticked
+  // input is checked against the formulation's range.
+  bool temperatureTicked = false;
+  bool pressureTicked = false;
+};
+
+struct ComputeOutcome {
+  // What the run wrote, also when it failed part way: finite values only.
+  WorkingState state;
+  // The messages to show, in order, before the results are shown or blanked.
+  std::vector<Message> messages;
+  bool succeeded = false;
+
+  // When it succeeded: whether the state has a surface tension (a liquid)...
+  bool surfaceTensionShown = false;
+  // ... and the two dimensionless results, or nothing where the field shows
+  // "0" (the Prandtl number of a two-phase state, Cp/Cv when Cv is 0).
+  std::optional<double> prandtlNumber;
+  std::optional<double> isentropicExponent;
+};
+
+ComputeOutcome Compute(const ComputeRequest& request, PropertyLibraries& libraries);
+
+// The title of the formulation's range and sanity messages.
+const char* FormulationTitle(Formulation formulation);
+
+}  // namespace steam
+
+#endif

@@ -1,0 +1,68 @@
+// How a compute stops before its end, and the checked calls that raise it.
+// Inside the calculation a fault is thrown; Compute catches it and turns it
+// into the one failure the window shows.
+#ifndef HYDRELIX_STEAM_COMPUTE_FAULT_H
+#define HYDRELIX_STEAM_COMPUTE_FAULT_H
+
+#include "steam/message.h"
+#include "steam/property_libraries.h"
+
+#include <cmath>
+
+namespace steam {
+
+struct ComputeFault {
+  enum class Kind {
+    // A missing library or entry point, or a non-finite result of the
+    // program's own arithmetic: the failure path without a message.
+    Silent,
+    // A library answered NaN: the state lies outside its formulation.
+    OutsideFormulation,
+    // A case refused its inputs with `message`.
+    Rejected,
+  };
+  Kind kind;
+  Message message;
+};
+
+[[noreturn]] inline void FailSilently() { throw ComputeFault{ComputeFault::Kind::Silent, {}}; }
+[[noreturn]] inline void FailOutsideFormulation() {
+  throw ComputeFault{ComputeFault::Kind::OutsideFormulation, {}};
+}
+
+// An entry point called as it is; one the library lacks is a silent fault.
+template <typename Entry, typename... Args>
+auto CallEntry(Entry entry, Args... args) {
+  if (entry == nullptr) FailSilently();
+  return entry(args...);
+}
+
+// A property from a library: NaN means the state is outside the formulation.
+template <typename Entry, typename... Args>
+double LibraryValue(Entry entry, Args... args) {
+  const double value = CallEntry(entry, args...);
+  if (!std::isfinite(value)) FailOutsideFormulation();
+  return value;
+}
+
+// A result of the program's own arithmetic, which must be a true number.
+inline double Checked(double value) {
+  if (!std::isfinite(value)) FailSilently();
+  return value;
+}
+
+inline const stm::HydrixEntryPoints& RequireHydrix(PropertyLibraries& libraries) {
+  const stm::HydrixEntryPoints* entries = libraries.Hydrix();
+  if (entries == nullptr) FailSilently();
+  return *entries;
+}
+
+inline const stm::CalorixEntryPoints& RequireCalorix(PropertyLibraries& libraries) {
+  const stm::CalorixEntryPoints* entries = libraries.Calorix();
+  if (entries == nullptr) FailSilently();
+  return *entries;
+}
+
+}  // namespace steam
+
+#endif

@@ -1,0 +1,141 @@
+// The IFC-67 input cases, through libCalorix.so. The library gives a
+// mixture's volume itself and has no saturation test: the cases compare with
+// the saturated values instead.
+#include "steam/compute_fault.h"
+#include "steam/conversion_factors.h"
+#include "steam/formulation_modules.h"
+#include "steam/input_cases.h"
+
+#include <cmath>
+
+namespace steam {
+
+namespace {
+
+// T rounded to 4 decimals, halves to even, as the temperature-and-pressure
+// case compares it.
+double RoundedToFourDecimals(double value) { return std::nearbyint(value * 1e4) / 1e4; }
+
+class IFC67Case {
+ public:
+  IFC67Case(WorkingState& state, PropertyLibraries& libraries)
+      : s(state), libraries_(libraries), c(RequireCalorix(libraries)) {}
+
+  void Run(InputPair pair) {
+    switch (pair) {
+      case InputPair::TemperaturePressure: TemperaturePressure(); break;
+      case InputPair::TemperatureQuality: TemperatureQuality(); break;
+      case InputPair::TemperatureEnthalpy: TemperatureEnthalpy(); break;
+      case InputPair::TemperatureEntropy: TemperatureEntropy(); break;
+      case InputPair::PressureQuality: PressureQuality(); break;
+      case InputPair::PressureEnthalpy: PressureEnthalpy(); break;
+      case InputPair::PressureEntropy: PressureEntropy(); break;
+    }
+    Store(s.Cp, basSteam67Functions::Cp67(libraries_, s.Temperature, s.Pressure, s.Quality));
+    Store(s.Cv, basSteam67Functions::Cv67(libraries_, s.Temperature, s.Pressure, s.Quality));
+  }
+
+ private:
+  double p() const { return s.Pressure / kPressureFactor; }
+  double enthalpy() const { return s.Enthalpy / kEnthalpyFactor; }
+  double entropy() const { return s.Entropy / kEntropyFactor; }
+  double T() const { return s.Temperature; }
+
+  void TemperaturePressure() {
+    SingleVolume();
+    Store(s.Enthalpy, LibraryValue(c.nEtp, T(), p()) * kEnthalpyFactor);
+    Store(s.Entropy, LibraryValue(c.nStp, T(), p()) * kEntropyFactor);
+    const double saturation = RoundedToFourDecimals(LibraryValue(c.kTp, p()));
+    Store(s.Quality, T() >= saturation ? 1.0 : 0.0);
+  }
+
+  void TemperatureQuality() {
+    Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
+    Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
+    MixtureVolume();
+    Store(s.Pressure, LibraryValue(c.kPt, T()) * kPressureFactor);
+  }
+
+  void TemperatureEnthalpy() {
+    Store(s.Pressure, LibraryValue(c.kPt, T()) * kPressureFactor);
+    CheckAgainstSaturatedValues(s.Enthalpy, LibraryValue(c.sEtw, T(), 1.0) * kEnthalpyFactor,
+                                LibraryValue(c.sEtw, T(), 0.0) * kEnthalpyFactor);
+    Store(s.Quality, LibraryValue(c.sWep, enthalpy(), p()));
+    Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
+    MixtureVolume();
+  }
+
+  void TemperatureEntropy() {
+    Store(s.Pressure, LibraryValue(c.kPt, T()) * kPressureFactor);
+    CheckAgainstSaturatedValues(s.Entropy, LibraryValue(c.sStw, T(), 1.0) * kEntropyFactor,
+                                LibraryValue(c.sStw, T(), 0.0) * kEntropyFactor);
+    Store(s.Quality, LibraryValue(c.sWsp, entropy(), p()));
+    Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
+    MixtureVolume();
+  }
+
+  void PressureQuality() {
+    SaturationTemperature();
+    Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
+    Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
+    MixtureVolume();
+  }
+
+  void PressureEnthalpy() {
+    if (LibraryValue(c.sEpw, p(), 1.0) * kEnthalpyFactor < s.Enthalpy) {
+      Store(s.Temperature, LibraryValue(c.twoTep, enthalpy(), p()));
+      Store(s.Quality, 1.0);
+      SingleVolume();
+      Store(s.Entropy, LibraryValue(c.nStp, T(), p()) * kEntropyFactor);
+      return;
+    }
+    if (LibraryValue(c.sEpw, p(), 0.0) * kEnthalpyFactor > s.Enthalpy) RejectCompressedLiquid();
+    SaturationTemperature();
+    Store(s.Quality, LibraryValue(c.sWep, enthalpy(), p()));
+    MixtureVolume();
+    Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
+  }
+
+  void PressureEntropy() {
+    Store(s.Temperature, LibraryValue(c.nTsp, entropy(), p()));
+    const bool superheated = LibraryValue(c.sSpw, p(), 1.0) * kEntropyFactor < s.Entropy;
+    if (superheated || LibraryValue(c.sSpw, p(), 0.0) * kEntropyFactor > s.Entropy) {
+      Store(s.Quality, superheated ? 1.0 : 0.0);
+      Store(s.Enthalpy, LibraryValue(c.nEtp, T(), p()) * kEnthalpyFactor);
+      SingleVolume();
+      return;
+    }
+    SaturationTemperature();
+    Store(s.Quality, LibraryValue(c.sWsp, entropy(), p()));
+    Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
+    MixtureVolume();
+  }
+
+  void SaturationTemperature() {
+    const double saturation = LibraryValue(c.kTp, p());
+    CheckSaturationPressure(CallEntry(c.kPt, saturation), p());
+    Store(s.Temperature, saturation);
+  }
+
+  void SingleVolume() {
+    Store(s.SpecificVolume, LibraryValue(c.nXtp, T(), p()) * kVolumeFactor);
+    Store(s.Density, 1.0 / s.SpecificVolume);
+  }
+
+  void MixtureVolume() {
+    Store(s.SpecificVolume, LibraryValue(c.sXtw, T(), s.Quality) * kVolumeFactor);
+    Store(s.Density, 1.0 / s.SpecificVolume);
+  }
+
+  WorkingState& s;
+  PropertyLibraries& libraries_;
+  const stm::CalorixEntryPoints& c;
+};
+
+}  // namespace
+
+void RunIFC67Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries) {
+  IFC67Case(state, libraries).Run(pair);
+}
+
+}  // namespace steam
