@@ -24,6 +24,9 @@ struct BadLine : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The output took no more of a report.
+struct OutputFailed {};
+
 std::string_view WithoutLeadingBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
@@ -182,6 +185,8 @@ class Session {
     const std::vector<mainwindow::MessageBoxRequest> since(all.begin() + reported_, all.end());
     reported_ = all.size();
     WriteWindowReport(form_, since, out_);
+    // Flushed here, not at exit, so a full disk stops the run at this line.
+    if (!out_.flush()) throw OutputFailed{};
   }
 
   mainwindow::InMemoryClipboard clipboard_;
@@ -192,7 +197,8 @@ class Session {
 
 }  // namespace
 
-int RunScenario(std::istream& in, std::ostream& out, std::ostream& errors) {
+RunOutcome RunScenario(std::istream& in, std::string_view input_name, std::ostream& out,
+                       std::ostream& errors) {
   Session session(out);
   std::string line;
   int number = 0;
@@ -203,13 +209,28 @@ int RunScenario(std::istream& in, std::ostream& out, std::ostream& errors) {
       session.Play(line);
     } catch (const BadLine& bad) {
       errors << "line " << number << ": " << bad.what() << '\n';
-      return 1;
+      return kLineRefused;
+    } catch (const OutputFailed&) {
+      errors << "hydrelix-scenario: cannot write the output, stopped at line " << number
+             << '\n';
+      return kOutputUnwritable;
     } catch (const std::exception& fault) {
       errors << "line " << number << ": the window model failed: " << fault.what() << '\n';
-      return 1;
+      return kLineRefused;
     }
   }
-  return 0;
+  // Without this a read error would look like the end of the scenario.
+  if (in.bad()) {
+    errors << "hydrelix-scenario: cannot read " << input_name;
+    if (number > 0) errors << " past line " << number;
+    errors << '\n';
+    return kInputUnreadable;
+  }
+  if (!out.flush()) {
+    errors << "hydrelix-scenario: cannot write the output\n";
+    return kOutputUnwritable;
+  }
+  return kEveryLinePlayed;
 }
 
 }  // namespace scenario
