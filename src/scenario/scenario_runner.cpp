@@ -2,6 +2,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
+#include "scenario/utf8_text.h"
 #include "scenario/window_report.h"
 
 #include <exception>
@@ -27,6 +28,25 @@ struct BadLine : std::runtime_error {
 // The output took no more of a report.
 struct OutputFailed {};
 
+// What `type` would key in or `paste` put on the clipboard, refused unless it
+// is text a keyboard or a clipboard could deliver: well-formed UTF-8 without
+// NUL, which the window's text would end at.
+std::vector<char32_t> EnteredText(std::string_view text, const char* action) {
+  const auto refused = [&](const char* because, size_t at) {
+    return BadLine(std::string("the text to ") + action + because + " at byte " +
+                   std::to_string(at + 1));
+  };
+  std::vector<char32_t> points;
+  for (size_t at = 0; at < text.size();) {
+    const std::optional<CodePoint> point = CodePointAt(text, at);
+    if (!point) throw refused(" is not valid UTF-8", at);
+    if (point->value == 0) throw refused(" holds a NUL", at);
+    points.push_back(point->value);
+    at += point->length;
+  }
+  return points;
+}
+
 std::string_view WithoutLeadingBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
@@ -37,41 +57,6 @@ std::string_view Trimmed(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(" \t");
   return text.substr(first, last - first + 1);
-}
-
-// The code points of a UTF-8 text, or nothing when it is not valid UTF-8.
-std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
-  std::vector<char32_t> points;
-  for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    char32_t point = 0;
-    if (lead < 0x80) {
-      length = 1;
-      point = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      point = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      point = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      point = lead & 0x07;
-    } else {
-      return std::nullopt;
-    }
-    if (i + length > text.size()) return std::nullopt;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      point = (point << 6) | (next & 0x3F);
-    }
-    if (point > 0x10FFFF) return std::nullopt;
-    points.push_back(point);
-    i += length;
-  }
-  return points;
 }
 
 std::optional<Key> KeyNamed(std::string_view name) {
@@ -125,6 +110,7 @@ class Session {
                               "' (Tab, Enter, Backspace, Delete or Esc)");
       form_.UserPressKey(*key);
     } else if (action == "paste") {
+      EnteredText(rest, "paste");
       clipboard_.SetText(std::string(rest));
       form_.UserClick(form_.mnuEditPaste);
     } else if (action == "locale") {
@@ -163,9 +149,7 @@ class Session {
 
   void Type(std::string_view text) {
     if (text.empty()) throw BadLine("type needs the text to type");
-    const auto points = CodePoints(text);
-    if (!points) throw BadLine("the text to type is not valid UTF-8");
-    for (char32_t point : *points) form_.UserType(point);
+    for (char32_t point : EnteredText(text, "type")) form_.UserType(point);
   }
 
   void SetLocale(std::string_view separator) {
