@@ -1,5 +1,6 @@
 // hydrelix-scenario: plays a user session against the main window model and
 // prints the window's state wherever the session says `show`.
+#include "scenario/echoed_text.h"
 #include "scenario/scenario_runner.h"
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -43,7 +45,9 @@ int AfterFlushing(int status) {
 }
 
 void ReportUnreadable(const char* name, int error) {
-  std::cerr << "hydrelix-scenario: cannot read " << name << ": " << std::strerror(error) << '\n';
+  std::cerr << "hydrelix-scenario: cannot read "
+            << scenario::EchoedText(name, std::string_view::npos) << ": "
+            << std::strerror(error) << '\n';
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
+#include "scenario/echoed_text.h"
 #include "scenario/utf8_text.h"
 #include "scenario/window_report.h"
 
@@ -106,7 +107,7 @@ class Session {
       Type(rest);
     } else if (action == "key") {
       const std::optional<Key> key = KeyNamed(argument);
-      if (!key) throw BadLine("unknown key '" + std::string(argument) +
+      if (!key) throw BadLine("unknown key '" + EchoedText(argument) +
                               "' (Tab, Enter, Backspace, Delete or Esc)");
       form_.UserPressKey(*key);
     } else if (action == "paste") {
@@ -119,7 +120,7 @@ class Session {
       if (!argument.empty()) throw BadLine("show takes nothing after it");
       Show();
     } else {
-      throw BadLine("unknown action '" + std::string(action) + "'");
+      throw BadLine("unknown action '" + EchoedText(action) + "'");
     }
   }
 
@@ -127,7 +128,7 @@ class Session {
   Control& ControlNamed(std::string_view name) {
     if (name.empty()) throw BadLine("a control name is missing");
     Control* control = form_.FindControl(name);
-    if (control == nullptr) throw BadLine("no control named '" + std::string(name) + "'");
+    if (control == nullptr) throw BadLine("no control named '" + EchoedText(name) + "'");
     return *control;
   }
 
@@ -199,13 +200,14 @@ RunOutcome RunScenario(std::istream& in, std::string_view input_name, std::ostre
              << '\n';
       return kOutputUnwritable;
     } catch (const std::exception& fault) {
-      errors << "line " << number << ": the window model failed: " << fault.what() << '\n';
+      errors << "line " << number << ": the window model failed: " << EchoedText(fault.what())
+             << '\n';
       return kLineRefused;
     }
   }
   // Without this a read error would look like the end of the scenario.
   if (in.bad()) {
-    errors << "hydrelix-scenario: cannot read " << input_name;
+    errors << "hydrelix-scenario: cannot read " << EchoedText(input_name, std::string_view::npos);
     if (number > 0) errors << " past line " << number;
     errors << '\n';
     return kInputUnreadable;
