@@ -3,6 +3,8 @@
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
 #include "platform/shared_property_libraries.h"
+#include "scenario/echoed_text.h"
+#include "scenario/utf8_text.h"
 #include "scenario/window_report.h"
 
 #include <exception>
@@ -25,6 +27,28 @@ struct BadLine : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The output took no more of a report.
+struct OutputFailed {};
+
+// What `type` would key in or `paste` put on the clipboard, refused unless it
+// is text a keyboard or a clipboard could deliver: well-formed UTF-8 without
+// NUL, which the window's text would end at.
+std::vector<char32_t> EnteredText(std::string_view text, const char* action) {
+  const auto refused = [&](const char* because, size_t at) {
+    return BadLine(std::string("the text to ") + action + because + " at byte " +
+                   std::to_string(at + 1));
+  };
+  std::vector<char32_t> points;
+  for (size_t at = 0; at < text.size();) {
+    const std::optional<CodePoint> point = CodePointAt(text, at);
+    if (!point) throw refused(" is not valid UTF-8", at);
+    if (point->value == 0) throw refused(" holds a NUL", at);
+    points.push_back(point->value);
+    at += point->length;
+  }
+  return points;
+}
+
 std::string_view WithoutLeadingBlanks(std::string_view text) {
   const auto first = text.find_first_not_of(" \t");
   return first == std::string_view::npos ? std::string_view() : text.substr(first);
@@ -35,41 +59,6 @@ std::string_view Trimmed(std::string_view text) {
   if (first == std::string_view::npos) return {};
   const auto last = text.find_last_not_of(" \t");
   return text.substr(first, last - first + 1);
-}
-
-// The code points of a UTF-8 text, or nothing when it is not valid UTF-8.
-std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
-  std::vector<char32_t> points;
-  for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = 0;
-    char32_t point = 0;
-    if (lead < 0x80) {
-      length = 1;
-      point = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      point = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      point = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      point = lead & 0x07;
-    } else {
-      return std::nullopt;
-    }
-    if (i + length > text.size()) return std::nullopt;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      point = (point << 6) | (next & 0x3F);
-    }
-    if (point > 0x10FFFF) return std::nullopt;
-    points.push_back(point);
-    i += length;
-  }
-  return points;
 }
 
 std::optional<Key> KeyNamed(std::string_view name) {
@@ -119,10 +108,11 @@ class Session {
       Type(rest);
     } else if (action == "key") {
       const std::optional<Key> key = KeyNamed(argument);
-      if (!key) throw BadLine("unknown key '" + std::string(argument) +
+      if (!key) throw BadLine("unknown key '" + EchoedText(argument) +
                               "' (Tab, Enter, Backspace, Delete or Esc)");
       form_.UserPressKey(*key);
     } else if (action == "paste") {
+      EnteredText(rest, "paste");
       clipboard_.SetText(std::string(rest));
       form_.UserClick(form_.mnuEditPaste);
     } else if (action == "locale") {
@@ -131,7 +121,7 @@ class Session {
       if (!argument.empty()) throw BadLine("show takes nothing after it");
       Show();
     } else {
-      throw BadLine("unknown action '" + std::string(action) + "'");
+      throw BadLine("unknown action '" + EchoedText(action) + "'");
     }
   }
 
@@ -139,7 +129,7 @@ class Session {
   Control& ControlNamed(std::string_view name) {
     if (name.empty()) throw BadLine("a control name is missing");
     Control* control = form_.FindControl(name);
-    if (control == nullptr) throw BadLine("no control named '" + std::string(name) + "'");
+    if (control == nullptr) throw BadLine("no control named '" + EchoedText(name) + "'");
     return *control;
   }
 
@@ -161,9 +151,7 @@ class Session {
 
   void Type(std::string_view text) {
     if (text.empty()) throw BadLine("type needs the text to type");
-    const auto points = CodePoints(text);
-    if (!points) throw BadLine("the text to type is not valid UTF-8");
-    for (char32_t point : *points) form_.UserType(point);
+    for (char32_t point : EnteredText(text, "type")) form_.UserType(point);
   }
 
   void SetLocale(std::string_view separator) {
@@ -183,6 +171,8 @@ class Session {
     const std::vector<mainwindow::MessageBoxRequest> since(all.begin() + reported_, all.end());
     reported_ = all.size();
     WriteWindowReport(form_, since, out_);
+    // Flushed here, not at exit, so a full disk stops the run at this line.
+    if (!out_.flush()) throw OutputFailed{};
   }
 
   mainwindow::InMemoryClipboard clipboard_;
@@ -194,7 +184,8 @@ class Session {
 
 }  // namespace
 
-int RunScenario(std::istream& in, std::ostream& out, std::ostream& errors) {
+RunOutcome RunScenario(std::istream& in, std::string_view input_name, std::ostream& out,
+                       std::ostream& errors) {
   Session session(out);
   std::string line;
   int number = 0;
@@ -205,13 +196,29 @@ int RunScenario(std::istream& in, std::ostream& out, std::ostream& errors) {
       session.Play(line);
     } catch (const BadLine& bad) {
       errors << "line " << number << ": " << bad.what() << '\n';
-      return 1;
+      return kLineRefused;
+    } catch (const OutputFailed&) {
+      errors << "hydrelix-scenario: cannot write the output, stopped at line " << number
+             << '\n';
+      return kOutputUnwritable;
     } catch (const std::exception& fault) {
-      errors << "line " << number << ": the window model failed: " << fault.what() << '\n';
-      return 1;
+      errors << "line " << number << ": the window model failed: " << EchoedText(fault.what())
+             << '\n';
+      return kLineRefused;
     }
   }
-  return 0;
+  // Without this a read error would look like the end of the scenario.
+  if (in.bad()) {
+    errors << "hydrelix-scenario: cannot read " << EchoedText(input_name, std::string_view::npos);
+    if (number > 0) errors << " past line " << number;
+    errors << '\n';
+    return kInputUnreadable;
+  }
+  if (!out.flush()) {
+    errors << "hydrelix-scenario: cannot write the output\n";
+    return kOutputUnwritable;
+  }
+  return kEveryLinePlayed;
 }
 
 }  // namespace scenario
