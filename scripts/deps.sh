@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
-#   deps.sh test   compilers, CMake, Ninja, GoogleTest, Google Benchmark, sanitizers
+#   deps.sh test   compilers, CMake, Ninja, Qt, GoogleTest, Google Benchmark, sanitizers
 #   deps.sh run    what building and showing the calculator needs
 set -euo pipefail
 
-common=(cmake ninja-build g++ pkg-config)
+# Qt 6 Widgets for the window; Xvfb, xdotool and xauth to show and drive it
+# on a machine without a display.
+common=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core)
 case "${1:-test}" in
   test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev) ;;
   run)  wanted=("${common[@]}" libgtest-dev libgmock-dev) ;;

@@ -4,6 +4,9 @@
 #define HYDRELIX_MAINWINDOW_SERVICES_H
 
 #include "mainwindow/clipboard.h"
+#include "mainwindow/help_viewer.h"
+#include "mainwindow/program_switches.h"
+#include "mainwindow/settings_store.h"
 #include "steam/property_libraries.h"
 
 namespace mainwindow {
@@ -11,6 +14,9 @@ namespace mainwindow {
 struct Services {
   Clipboard& clipboard;
   steam::PropertyLibraries& libraries;
+  SettingsStore& settings;
+  HelpViewer& help;
+  ProgramSwitches& switches;
 };
 
 }  // namespace mainwindow

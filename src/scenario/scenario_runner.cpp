@@ -84,7 +84,7 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 class Session {
  public:
-  explicit Session(std::ostream& out) : form_({clipboard_, libraries_}), out_(out) {
+  explicit Session(std::ostream& out) : form_({clipboard_, libraries_, settings_, help_, switches_}), out_(out) {
     form_.Form_Load();
     form_.Show();
   }
@@ -177,6 +177,9 @@ class Session {
 
   mainwindow::InMemoryClipboard clipboard_;
   platform::SharedPropertyLibraries libraries_;
+  mainwindow::InMemorySettingsStore settings_;
+  mainwindow::NoHelpViewer help_;
+  mainwindow::ProgramSwitches switches_;
   mainwindow::frmMain form_;
   std::ostream& out_;
   size_t reported_ = 0;

@@ -95,7 +95,10 @@ class UnavailableClipboard : public mainwindow::Clipboard {
 TEST(UnavailableClipboard, CutKeepsTheTextItCouldNotCopy) {
   UnavailableClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::frmMain form({clipboard, libraries});
+  mainwindow::InMemorySettingsStore settings;
+  mainwindow::NoHelpViewer help;
+  mainwindow::ProgramSwitches switches;
+  mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
   form.Form_Load();
   form.Show();
   form.UserClick(form.mnuEditCut);

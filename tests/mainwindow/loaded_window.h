@@ -58,7 +58,10 @@ struct LoadedWindow {
 
   mainwindow::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::frmMain form{{clipboard, libraries}};
+  mainwindow::InMemorySettingsStore settings;
+  mainwindow::NoHelpViewer help;
+  mainwindow::ProgramSwitches switches;
+  mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
   int computePresses = 0;
 };
 
