@@ -5,7 +5,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
-#include "platform/shared_property_libraries.h"
+#include "steam/fake_libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,8 @@ struct LoadedWindow {
   }
 
   mainwindow::InMemoryClipboard clipboard;
-  platform::SharedPropertyLibraries libraries;
+  // The real libraries, whose entry points a test may replace.
+  steam_test::FakeLibraries libraries;
   mainwindow::InMemorySettingsStore settings;
   mainwindow::NoHelpViewer help;
   mainwindow::ProgramSwitches switches;
