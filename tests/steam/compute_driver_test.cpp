@@ -181,6 +181,23 @@ TEST(SaturationTemperature, OutsideTheLineIsOutsideTheFormulation) {
       steam::Compute(Ticked(Formulation::IFC67, "Pressure", "Enthalpy", wet), libraries).succeeded);
 }
 
+// IFC-67 takes no compressed liquid from pressure and enthalpy; IF-97 does.
+TEST(PressureAndEnthalpy, Ifc67RefusesCompressedLiquid) {
+  FakeLibraries libraries;
+  steam::WorkingState liquid = At(0.0, 1000.0);
+  liquid.Enthalpy = 100.0 * 18.01528;
+  const ComputeOutcome ifc67 =
+      steam::Compute(Ticked(Formulation::IFC67, "Pressure", "Enthalpy", liquid), libraries);
+  const Message compressed{"Compressed liquid.  Use T & P inputs to determine properties.",
+                           "Steam Properties", MessageIcon::Critical};
+  EXPECT_EQ(ifc67.messages, std::vector<Message>{compressed});
+  const ComputeOutcome if97 =
+      steam::Compute(Ticked(Formulation::IF97, "Pressure", "Enthalpy", liquid), libraries);
+  EXPECT_TRUE(if97.succeeded) << Describe(if97);
+  EXPECT_EQ(if97.state.Quality, 0.0);
+  EXPECT_NEAR(if97.state.Temperature, 129.5, 1.0);
+}
+
 TEST(SanityCheck, ANegativeVolumeIsOutsideTheFormulation) {
   FakeLibraries libraries;
   libraries.hydrix->nDtp = [](double, double) { return -0.001; };
