@@ -24,6 +24,8 @@ HelpWindow::HelpWindow(QWidget* owner)
 
   auto* searchPane = new QWidget;
   auto* searchLayout = new QVBoxLayout(searchPane);
+  auto* contents = new QPushButton(QStringLiteral("&Contents"));
+  searchLayout->addWidget(contents);
   auto* wordsLabel = new QLabel(QStringLiteral("&Type the words to find:"));
   wordsLabel->setBuddy(words_);
   auto* foundLabel = new QLabel(QStringLiteral("Topics &found:"));
@@ -56,6 +58,7 @@ HelpWindow::HelpWindow(QWidget* owner)
   });
   connect(found_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { OpenFound(found_->row(item)); });
+  connect(contents, &QPushButton::clicked, this, [this] { ShowContents(); });
   connect(display_, &QPushButton::clicked, this, [this] { OpenFound(found_->currentRow()); });
 }
 
@@ -90,7 +93,11 @@ void HelpWindow::Search(const QString& words) {
   if (words_->text() != words) words_->setText(words);  // comes back here once
   foundTopics_ = FindTopics(topics_, words);
   found_->clear();
-  for (int index : foundTopics_) found_->addItem(topics_[static_cast<size_t>(index)].title);
+  for (int index : foundTopics_) {
+    const QString& title = topics_[static_cast<size_t>(index)].title;
+    found_->addItem(title);
+    found_->item(found_->count() - 1)->setToolTip(title);
+  }
   if (!foundTopics_.empty()) found_->setCurrentRow(0);
   display_->setEnabled(!foundTopics_.empty());
 }

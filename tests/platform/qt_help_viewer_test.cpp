@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -91,6 +92,18 @@ TEST(HelpViewer, SearchFindsTopicsByWordsAndOpensOne) {
   window->SearchWords()->setText("zzyzx");
   EXPECT_EQ(window->TopicsFound()->count(), 0);
   EXPECT_FALSE(window->OpenFound(0));
+}
+
+TEST(HelpViewer, TypedWordsAndEnterOpenTheFirstTopicFound) {
+  OwnedHelp owned;
+  ASSERT_TRUE(owned.help.ShowHelpFinder());
+  HelpWindow* window = owned.help.Window();
+  ASSERT_NE(window, nullptr);
+  QTest::keyClicks(window->SearchWords(), "superheated T&P");
+  ASSERT_GT(window->TopicsFound()->count(), 0);
+  QTest::keyClick(window->SearchWords(), Qt::Key_Return);
+  EXPECT_TRUE(window->Browser()->textCursor().block().text().startsWith("Superheated steam."))
+      << window->Browser()->textCursor().block().text().toStdString();
 }
 
 TEST(HelpViewer, QuitHelpClosesTheWindow) {
