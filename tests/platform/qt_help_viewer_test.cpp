@@ -115,6 +115,23 @@ TEST(HelpViewer, QuitHelpClosesTheWindow) {
   EXPECT_TRUE(owned.help.ShowHelpFinder());
 }
 
+TEST(HelpViewer, AHelpWindowOfTheSplashWindowGoesWhenTheMainWindowTakesOver) {
+  OwnedHelp owned;
+  int splashModel = 0;
+  QWidget splash;
+  owned.help.windowOf = [&](const void* owner) -> QWidget* {
+    if (owner == &splashModel) return &splash;
+    return owner == &owned.model ? &owned.mainWindow : nullptr;
+  };
+  owned.help.InitHelp(&splashModel);
+  ASSERT_TRUE(owned.help.ShowHelpContents());
+  EXPECT_EQ(owned.help.Window()->parentWidget(), &splash);
+  owned.help.InitHelp(&owned.model);
+  EXPECT_EQ(owned.help.Window(), nullptr);
+  ASSERT_TRUE(owned.help.ShowHelpContents());
+  EXPECT_EQ(owned.help.Window()->parentWidget(), &owned.mainWindow);
+}
+
 TEST(HelpViewer, AMissingUnreadableOrForeignHelpFileCannotBeOpened) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());

@@ -163,6 +163,8 @@ TEST_F(SettingsFile, KeysWithBlanksAndUnwrittenKeysReadBack) {
     store.Write("Settings", "Disclaimer Show", "False");
     store.Write("Settings", "KeepOnTop", "True");
     EXPECT_EQ(store.Read("Settings", "PFormat", "####0.000"), "####0.000");
+    // Texts the file format gives a meaning of its own still come back as written.
+    store.Write("Settings", "HFormat", "#0.0; x=\"1\", 2\n@Variant(0)\\");
   }
   platform::QtSettingsStore store;
   const mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
@@ -170,4 +172,5 @@ TEST_F(SettingsFile, KeysWithBlanksAndUnwrittenKeysReadBack) {
   EXPECT_TRUE(switches.KeepOnTop);
   EXPECT_EQ(store.Read("Settings", "Units", "<absent>"), "<absent>");
   EXPECT_EQ(store.Read("Other", "KeepOnTop", "<absent>"), "<absent>");
+  EXPECT_EQ(store.Read("Settings", "HFormat", ""), "#0.0; x=\"1\", 2\n@Variant(0)\\");
 }
