@@ -1,8 +1,5 @@
 #include "mainwindow/frm_main.h"
 
-#include "units/display_format.h"
-#include "units/unit_catalogue.h"
-
 #include <utility>
 
 namespace mainwindow {
@@ -100,35 +97,6 @@ void frmMain::ClearResults(bool resetInputs) {
   }
   chkStmInput(0).SetValue(1);
   chkStmInput(1).SetValue(1);
-  cboUnits_Click(16);
-  cboUnits_Click(17);
-}
-
-WindowSettings DefaultWindowSettings() {
-  WindowSettings settings;
-  for (size_t i = 0; i < settings.displayFormats.size(); ++i) {
-    settings.displayFormats[i] = units::kDisplayFormatSettings[i].defaultFormat;
-  }
-  return settings;
-}
-
-// The settings store arrives with the saved-settings work; until then every
-// run is a first run.
-WindowSettings frmMain::ReadWindowSettings() const { return DefaultWindowSettings(); }
-
-void frmMain::Form_Load() {
-  mnuTrayPopup.visible = false;
-  for (auto& list : cboUnits_) units::LoadUnits(list->tag, list->entries);
-
-  WorkingState.Temperature = 68.0;
-  WorkingState.Pressure = 14.696;
-  WorkingState.MolarMass = 18.01528f;
-
-  const WindowSettings settings = ReadWindowSettings();
-  DisplayFormats = settings.displayFormats;
-  // A stored value other than 0 or 1 counts as missing.
-  optUnits(settings.units == 1 ? 1 : 0).SetValue(true);
-  optSteam(settings.formulation == 1 ? 1 : 0).SetValue(true);
   cboUnits_Click(16);
   cboUnits_Click(17);
 }

@@ -2,7 +2,12 @@
 #ifndef HYDRELIX_MAINWINDOW_HELP_VIEWER_H
 #define HYDRELIX_MAINWINDOW_HELP_VIEWER_H
 
+#include <string>
+
 namespace mainwindow {
+
+// The name of the help file, beside the program.
+inline constexpr char kHelpFileName[] = "Hydrelix.HLP";
 
 class HelpViewer {
  public:
@@ -10,6 +15,8 @@ class HelpViewer {
   // Makes `owner` (a window of the view, opaque here) the window that owns
   // the viewer, and sets the help file's path.
   virtual void InitHelp(const void* owner) = 0;
+  // The help file's path as InitHelp set it; empty before.
+  virtual std::string HelpFilePath() const = 0;
   // Closes the viewer if it is open.
   virtual void QuitHelp() = 0;
   // Open the help at its contents or at its search; false when the help file
@@ -23,6 +30,7 @@ class HelpViewer {
 class NoHelpViewer final : public HelpViewer {
  public:
   void InitHelp(const void*) override {}
+  std::string HelpFilePath() const override { return kHelpFileName; }
   void QuitHelp() override {}
   bool ShowHelpContents() override { return true; }
   bool ShowHelpFinder() override { return true; }

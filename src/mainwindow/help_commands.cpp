@@ -1,0 +1,41 @@
+// Help contents and Help search from the Help menu (F1 is the contents).
+#include "app/application_identity.h"
+#include "mainwindow/frm_main.h"
+
+#include <optional>
+#include <string>
+
+namespace mainwindow {
+
+namespace {
+
+// The message the command shows, if any. The viewer is a window of its own
+// that stays above the main window as its transient, so it needs no bracket
+// around a topmost main window the way a modal window does.
+std::optional<MessageBoxRequest> OpenHelp(HelpViewer& help, bool (HelpViewer::*open)(),
+                                          const std::string& windowTitle) {
+  if (help.HelpFilePath().empty()) {
+    return MessageBoxRequest{
+        "Unable to display Help Contents. There is no Help associated with this project.",
+        windowTitle, MessageIcon::Information, MessageButtons::Ok};
+  }
+  if ((help.*open)()) return std::nullopt;
+  return MessageBoxRequest{std::string("The help file ") + kHelpFileName + " could not be opened.",
+                           app::kIdentity.title, MessageIcon::None, MessageButtons::Ok};
+}
+
+}  // namespace
+
+void frmMain::mnuHelpContents_Click() {
+  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpContents, caption)) {
+    MsgBox(*message);
+  }
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click() {
+  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpFinder, caption)) {
+    MsgBox(*message);
+  }
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,82 @@
+// Help contents (F1) and Help search open the help file, or say why not.
+#include "loaded_window.h"
+
+#include <string>
+
+using mainwindow::MessageBoxRequest;
+using mainwindow::MessageIcon;
+
+namespace {
+
+struct FakeHelpViewer final : mainwindow::HelpViewer {
+  void InitHelp(const void*) override { path = mainwindow::kHelpFileName; }
+  std::string HelpFilePath() const override { return path; }
+  void QuitHelp() override {}
+  bool ShowHelpContents() override {
+    ++contentsOpened;
+    return fileOpens;
+  }
+  bool ShowHelpFinder() override {
+    ++searchOpened;
+    return fileOpens;
+  }
+  std::string path;
+  bool fileOpens = true;
+  int contentsOpened = 0;
+  int searchOpened = 0;
+};
+
+struct WindowWithHelp {
+  WindowWithHelp() {
+    form.Form_Load();
+    form.Show();
+  }
+  mainwindow::InMemoryClipboard clipboard;
+  platform::SharedPropertyLibraries libraries;
+  mainwindow::InMemorySettingsStore settings;
+  FakeHelpViewer help;
+  mainwindow::ProgramSwitches switches;
+  mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
+};
+
+}  // namespace
+
+TEST(HelpMenu, OpensContentsAndSearchWithoutAMessage) {
+  WindowWithHelp w;
+  w.form.UserClick(w.form.mnuHelpContents);
+  w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
+  EXPECT_EQ(w.help.contentsOpened, 1);
+  EXPECT_EQ(w.help.searchOpened, 1);
+  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_EQ(w.form.Focused(), &w.form.txtData(43));
+}
+
+TEST(HelpMenu, AHelpFileThatCannotBeOpenedIsReportedUnderTheApplicationTitle) {
+  WindowWithHelp w;
+  w.help.fileOpens = false;
+  w.form.UserClick(w.form.mnuHelpContents);
+  w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
+  const MessageBoxRequest expected{"The help file Hydrelix.HLP could not be opened.", "Hydrelix",
+                                   MessageIcon::None, mainwindow::MessageButtons::Ok};
+  ASSERT_EQ(w.form.MessagesShown().size(), 2u);
+  EXPECT_EQ(w.form.MessagesShown()[0], expected);
+  EXPECT_EQ(w.form.MessagesShown()[1], expected);
+  // The window goes on as before.
+  EXPECT_EQ(w.form.txtData(43).Text(), "68.00");
+  EXPECT_FALSE(w.form.ResultsCleared);
+}
+
+TEST(HelpMenu, WithoutAHelpFilePathSaysThereIsNoHelpAndOpensNothing) {
+  WindowWithHelp w;
+  w.help.path.clear();
+  w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
+  w.form.UserClick(w.form.mnuHelpContents);
+  const MessageBoxRequest expected{
+      "Unable to display Help Contents. There is no Help associated with this project.",
+      "Hydrelix - Steam and Water Properties", MessageIcon::Information,
+      mainwindow::MessageButtons::Ok};
+  ASSERT_EQ(w.form.MessagesShown().size(), 2u);
+  EXPECT_EQ(w.form.MessagesShown()[0], expected);
+  EXPECT_EQ(w.form.MessagesShown()[1], expected);
+  EXPECT_EQ(w.help.contentsOpened + w.help.searchOpened, 0);
+}
