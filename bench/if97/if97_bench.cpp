@@ -85,8 +85,15 @@ struct Case {
   std::vector<Pair> states;
 };
 
+// HYDRIX_LIBRARY in the environment names another build of the library, so
+// that two builds can be timed one after the other on the same machine load.
+const char* libraryPath() {
+  const char* chosen = std::getenv("HYDRIX_LIBRARY");
+  return chosen != nullptr && *chosen != '\0' ? chosen : HYDRIX_LIBRARY;
+}
+
 const stm::DynamicLibrary& hydrix() {
-  static const stm::DynamicLibrary library(HYDRIX_LIBRARY);
+  static const stm::DynamicLibrary library(libraryPath());
   if (!library.isOpen()) {
     std::fprintf(stderr, "%s\n", library.error().c_str());
     std::exit(1);
@@ -120,7 +127,15 @@ std::vector<Case> cases() {
     all.push_back({std::string(p) + "/region3", entry2(p), r3});
   }
   all.push_back({"STM_sPt/saturation", entry1("STM_sPt"), sat});
+  all.push_back({"core_if97_saturationPressure/saturation",
+                 [](const Pair& p) { return if97::saturationPressure(p.a); }, s.saturation});
   all.push_back({"STM_sTp/saturation", entry1("STM_sTp"), satPressures});
+  {
+    std::vector<Pair> pressures;
+    for (const Pair& state : satPressures) pressures.push_back({state.a * kAtm, 0.0});
+    all.push_back({"core_if97_saturationTemperature/saturation",
+                   [](const Pair& p) { return if97::saturationTemperature(p.a); }, pressures});
+  }
   all.push_back({"STM_nTph/region1", entry2("STM_nTph"), pressureAnd(s.region1, if97::specificEnthalpy)});
   all.push_back({"STM_nTph/region2", entry2("STM_nTph"), pressureAnd(s.region2, if97::specificEnthalpy)});
   all.push_back({"STM_nTph/region3", entry2("STM_nTph"), pressureAnd(s.region3, if97::specificEnthalpy)});
@@ -138,6 +153,15 @@ std::vector<Case> cases() {
   std::vector<Pair> wet;
   for (const Pair& state : sat) wet.push_back({state.a, 0.37});
   all.push_back({"STM_sHtx/saturation", entry2("STM_sHtx"), wet});
+  // The temperature cases ask for both ends back to back.
+  {
+    const auto h = hydrix().entry<Property2>("STM_sHtx");
+    all.push_back({"STM_sHtx_x0+x1/saturation", [h](const Pair& p) { return h(p.a, 0.0) + h(p.a, 1.0); },
+                   sat});
+    all.push_back({"core_if97_mixtureTx_x0+x1/saturation",
+                   [](const Pair& p) { return if97::mixtureTx(p.a, 0.0).h + if97::mixtureTx(p.a, 1.0).h; },
+                   s.saturation});
+  }
   all.push_back({"floor/region1_h",
                  [](const Pair& p) { return if97_bench::region1EnthalpyFloor(p.a, p.b); },
                  s.region1});
