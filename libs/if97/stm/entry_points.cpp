@@ -29,10 +29,12 @@ double kelvin(double t) {
   return onLimit(onLimit(T, if97::kMinTemperature), if97::kMaxTemperature);
 }
 
+// ps(273.15 K) is a limit too: STM_sPt(32 F) in atm must still be on the line.
 double megapascal(double p) {
   constexpr double kRegion5MaxPressure = 50.0;
   const double P = gUnits.pressure.toSi(p);
-  return onLimit(onLimit(P, if97::kMaxPressure), kRegion5MaxPressure);
+  return onLimit(onLimit(onLimit(P, if97::kMaxPressure), kRegion5MaxPressure),
+                 if97::kLowestSaturationPressure);
 }
 
 double kilojoulePerKilogram(double h) { return gUnits.enthalpy.toSi(h); }
@@ -75,6 +77,117 @@ double temperatureOutAboveSaturation(double T, double P) {
              : std::nextafter(convertedSaturation, std::numeric_limits<double>::infinity());
 }
 
+// How the (t, p) functions take a temperature at P: liquid in region 1, and
+// in region 3 at or below Ts(P) (or at any T above pc); vapour otherwise.
+bool liquidAtTp(double T, double P) {
+  const if97::Region region = if97::regionTp(T, P);
+  if (region == if97::Region::region1) return true;
+  if (region != if97::Region::region3) return false;
+  return P >= if97::kCriticalPressure || T <= if97::saturationTemperature(P);
+}
+
+bool placedAsSolved(double T, double P, if97::Placement placement) {
+  switch (placement) {
+    case if97::Placement::region1: return if97::regionTp(T, P) == if97::Region::region1;
+    case if97::Placement::liquid: return liquidAtTp(T, P);
+    case if97::Placement::vapour:
+      return if97::regionTp(T, P) != if97::Region::outside && !liquidAtTp(T, P);
+    case if97::Placement::twoPhase:
+    case if97::Placement::anywhere: break;
+  }
+  return true;
+}
+
+// The first value from t towards `direction` that `accepted` takes: steps
+// that double from one ulp until one is taken, then halving back to the
+// first. Bounded; t itself if none is found.
+template <class Accepted>
+double firstAccepted(double t, double direction, Accepted accepted) {
+  if (accepted(t)) return t;
+  constexpr int kMostDoublings = 64;
+  double rejected = t;
+  double step = std::fabs(std::nextafter(t, direction) - t);
+  double taken = nan();
+  for (int doubling = 0; doubling < kMostDoublings; ++doubling, step *= 2.0) {
+    const double candidate = rejected + (direction > 0.0 ? step : -step);
+    if (accepted(candidate)) {
+      taken = candidate;
+      break;
+    }
+    rejected = candidate;
+  }
+  if (std::isnan(taken)) return t;
+  while (std::nextafter(rejected, direction) != taken) {
+    const double middle = rejected + 0.5 * (taken - rejected);
+    if (middle == rejected || middle == taken) break;
+    (accepted(middle) ? taken : rejected) = middle;
+  }
+  return taken;
+}
+
+// The temperature of a (p, h) or (p, s) state in the caller's unit, where
+// the (t, p) functions give it the phase (and region) the solve gave it:
+// converting Ts(p) + a rounding to deg F and back can cross the line, which
+// the (t, p) functions draw by ps(T), not by Ts(p).
+double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
+  const double t = temperatureOutAboveSaturation(placed.T, P);
+  if (std::isnan(t) || placed.placement == if97::Placement::twoPhase ||
+      placed.placement == if97::Placement::anywhere) {
+    return t;
+  }
+  const double direction = placed.placement == if97::Placement::vapour
+                               ? std::numeric_limits<double>::infinity()
+                               : -std::numeric_limits<double>::infinity();
+  return firstAccepted(t, direction,
+                       [P, &placed](double candidate) { return placedAsSolved(kelvin(candidate), P, placed.placement); });
+}
+
+// Above 623.15 K the saturated ends come from region 3 density solves at
+// Ts, and next to the critical point the isotherm is so flat that Ts and
+// the Ts that STM_sTp(p) converts back to give ends up to 2e-11 apart. The
+// ends there are the ones the caller sees, STM_sHtx (STM_sStx) at STM_sTp(p)
+// and x = 0 and 1, compared in the caller's unit, so that a state between
+// them is wet by every entry point and one outside keeps its side.
+struct CallerLine {
+  bool inRegion3;  // false: the core's own comparison holds as it is
+  double liquid, vapour;
+};
+
+template <double (*mixtureTx)(double, double), double (*out)(double)>
+CallerLine callerLine(double P) {
+  if (!(P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
+  const double T = kelvin(temperatureOut(saturationTemperatureAtEnds(P)));
+  constexpr double kRegion13Temperature = 623.15;
+  if (!(T > kRegion13Temperature)) return CallerLine{false, nan(), nan()};
+  return CallerLine{true, out(mixtureTx(T, 0.0)), out(mixtureTx(T, 1.0))};
+}
+
+CallerLine enthalpyLine(double P) { return callerLine<if97::mixtureEnthalpyTx, enthalpyOut>(P); }
+CallerLine entropyLine(double P) { return callerLine<if97::mixtureEntropyTx, entropyOut>(P); }
+
+bool isWet(const CallerLine& line, double value) { return value >= line.liquid && value <= line.vapour; }
+
+double lineQuality(const CallerLine& line, double value) {
+  if (std::isnan(value)) return nan();
+  if (line.vapour == line.liquid) return value <= line.liquid ? 0.0 : 1.0;  // one state at Tc
+  return (value - line.liquid) / (line.vapour - line.liquid);
+}
+
+// The temperature of (p, value): wet between the caller's ends, otherwise on
+// the side of them the value lies, whatever the core's own ends said.
+double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
+                               double P) {
+  if (!line.inRegion3 || std::isnan(placed.T)) return placedTemperatureOut(placed, P);
+  const double saturation = saturationTemperatureAtEnds(P);
+  if (isWet(line, value)) return temperatureOut(saturation);
+  if (placed.placement == if97::Placement::twoPhase) {
+    const bool liquid = value < line.liquid;
+    placed.placement = liquid ? if97::Placement::liquid : if97::Placement::vapour;
+    placed.T = liquid ? saturation : std::nextafter(saturation, std::numeric_limits<double>::infinity());
+  }
+  return placedTemperatureOut(placed, P);
+}
+
 }  // namespace
 
 extern "C" {
@@ -98,26 +211,49 @@ double STM_GetMinPress(void) { return pressureOut(if97::kMinPressure); }
 
 // ---- Saturation line -------------------------------------------------------------
 
-double STM_sPt(double t) { return pressureOut(if97::saturationPressure(kelvin(t))); }
+// The two cheapest calls convert straight through; only a temperature or
+// pressure that falls outside the line (an end after rounding, or outside
+// altogether) takes the way through the limits.
+double STM_sPt(double t) {
+  const double p = if97::saturationPressure(gUnits.temperature.toSi(t));
+  if (p == p) return gUnits.pressure.fromSi(p);
+  return pressureOut(if97::saturationPressure(kelvin(t)));
+}
 
-double STM_sTp(double p) { return temperatureOut(saturationTemperatureAtEnds(megapascal(p))); }
+double STM_sTp(double p) {
+  const double T = if97::saturationTemperature(gUnits.pressure.toSi(p));
+  if (T == T) return gUnits.temperature.fromSi(T);
+  return temperatureOut(saturationTemperatureAtEnds(megapascal(p)));
+}
 
-double STM_sHtx(double t, double x) { return enthalpyOut(if97::mixtureTx(kelvin(t), fraction(x)).h); }
-double STM_sStx(double t, double x) { return entropyOut(if97::mixtureTx(kelvin(t), fraction(x)).s); }
-double STM_sDtx(double t, double x) { return volumeOut(if97::mixtureTx(kelvin(t), fraction(x)).v); }
+double STM_sHtx(double t, double x) { return enthalpyOut(if97::mixtureEnthalpyTx(kelvin(t), fraction(x))); }
+double STM_sStx(double t, double x) { return entropyOut(if97::mixtureEntropyTx(kelvin(t), fraction(x))); }
+double STM_sDtx(double t, double x) { return volumeOut(if97::mixtureVolumeTx(kelvin(t), fraction(x))); }
 
 double STM_sXph(double p, double h) {
-  return qualityOut(if97::qualityPh(megapascal(p), kilojoulePerKilogram(h)));
+  const double P = megapascal(p);
+  const CallerLine line = enthalpyLine(P);
+  if (line.inRegion3) return qualityOut(lineQuality(line, h));
+  return qualityOut(if97::qualityPh(P, kilojoulePerKilogram(h)));
 }
 double STM_sXps(double p, double s) {
-  return qualityOut(if97::qualityPs(megapascal(p), kilojoulePerKilogramKelvin(s)));
+  const double P = megapascal(p);
+  const CallerLine line = entropyLine(P);
+  if (line.inRegion3) return qualityOut(lineQuality(line, s));
+  return qualityOut(if97::qualityPs(P, kilojoulePerKilogramKelvin(s)));
 }
 
 int16_t STM_IsSat_ph(double p, double h) {
-  return if97::isTwoPhasePh(megapascal(p), kilojoulePerKilogram(h)) ? 1 : 0;
+  const double P = megapascal(p);
+  const CallerLine line = enthalpyLine(P);
+  if (line.inRegion3) return isWet(line, h) ? 1 : 0;
+  return if97::isTwoPhasePh(P, kilojoulePerKilogram(h)) ? 1 : 0;
 }
 int16_t STM_IsSat_ps(double p, double s) {
-  return if97::isTwoPhasePs(megapascal(p), kilojoulePerKilogramKelvin(s)) ? 1 : 0;
+  const double P = megapascal(p);
+  const CallerLine line = entropyLine(P);
+  if (line.inRegion3) return isWet(line, s) ? 1 : 0;
+  return if97::isTwoPhasePs(P, kilojoulePerKilogramKelvin(s)) ? 1 : 0;
 }
 
 // ---- Single-phase states ---------------------------------------------------------
@@ -141,11 +277,12 @@ double STM_nWtp(double t, double p) {
 
 double STM_nTph(double p, double h) {
   const double P = megapascal(p);
-  return temperatureOutAboveSaturation(if97::temperaturePh(P, kilojoulePerKilogram(h)), P);
+  return temperatureOnCallerLine(enthalpyLine(P), h, if97::placedTemperaturePh(P, kilojoulePerKilogram(h)), P);
 }
 double STM_nTps(double p, double s) {
   const double P = megapascal(p);
-  return temperatureOutAboveSaturation(if97::temperaturePs(P, kilojoulePerKilogramKelvin(s)), P);
+  return temperatureOnCallerLine(entropyLine(P), s,
+                                 if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s)), P);
 }
 
 }  // extern "C"
