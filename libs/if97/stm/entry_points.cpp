@@ -63,20 +63,6 @@ double saturationTemperatureAtEnds(double P) {
   return std::isnan(T) ? if97::kMinTemperature : T;  // below ps(273.15 K)
 }
 
-// A temperature from (p, h) or (p, s) that lies above Ts(p) must still lie
-// above STM_sTp(p) after both are converted, or the caller, which compares
-// the two, would take a vapour state for liquid.
-double temperatureOutAboveSaturation(double T, double P) {
-  const double converted = temperatureOut(T);
-  if (!(P < if97::kCriticalPressure)) return converted;
-  const double saturation = saturationTemperatureAtEnds(P);
-  if (!(T > saturation)) return converted;
-  const double convertedSaturation = temperatureOut(saturation);
-  return converted > convertedSaturation
-             ? converted
-             : std::nextafter(convertedSaturation, std::numeric_limits<double>::infinity());
-}
-
 // How the (t, p) functions take a temperature at P: liquid in region 1, and
 // in region 3 at or below Ts(P) (or at any T above pc); vapour otherwise.
 bool liquidAtTp(double T, double P) {
@@ -86,11 +72,23 @@ bool liquidAtTp(double T, double P) {
   return P >= if97::kCriticalPressure || T <= if97::saturationTemperature(P);
 }
 
-bool placedAsSolved(double T, double P, if97::Placement placement) {
+// Whether the (t, p) functions see T at P where the solve placed it. Ts is
+// Ts(P) below pc and NaN at or above it. Further than this from Ts, ps(T)
+// and Ts(P) agree on the side by far, and the cheap comparison decides.
+bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
+  constexpr double kClearOfTheLine = 1e-9;  // relative
+  constexpr double kRegion13Temperature = 623.15;
+  const double clearance = kClearOfTheLine * Ts;
   switch (placement) {
-    case if97::Placement::region1: return if97::regionTp(T, P) == if97::Region::region1;
-    case if97::Placement::liquid: return liquidAtTp(T, P);
+    case if97::Placement::region1:
+      if (!(T >= if97::kMinTemperature && T <= kRegion13Temperature)) return false;
+      if (Ts - T > clearance) return true;
+      return if97::regionTp(T, P) == if97::Region::region1;
+    case if97::Placement::liquid:
+      if (T >= if97::kMinTemperature && Ts - T > clearance) return true;
+      return liquidAtTp(T, P);
     case if97::Placement::vapour:
+      if (T <= if97::kMaxTemperature && T - Ts > clearance) return true;
       return if97::regionTp(T, P) != if97::Region::outside && !liquidAtTp(T, P);
     case if97::Placement::twoPhase:
     case if97::Placement::anywhere: break;
@@ -128,18 +126,26 @@ double firstAccepted(double t, double direction, Accepted accepted) {
 // The temperature of a (p, h) or (p, s) state in the caller's unit, where
 // the (t, p) functions give it the phase (and region) the solve gave it:
 // converting Ts(p) + a rounding to deg F and back can cross the line, which
-// the (t, p) functions draw by ps(T), not by Ts(p).
+// the (t, p) functions draw by ps(T), not by Ts(p). A vapour temperature
+// also stays above STM_sTp(p) in the caller's unit, as the caller compares
+// the two.
 double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
-  const double t = temperatureOutAboveSaturation(placed.T, P);
-  if (std::isnan(t) || placed.placement == if97::Placement::twoPhase ||
+  const double converted = temperatureOut(placed.T);
+  if (std::isnan(converted) || placed.placement == if97::Placement::twoPhase ||
       placed.placement == if97::Placement::anywhere) {
-    return t;
+    return converted;
   }
-  const double direction = placed.placement == if97::Placement::vapour
-                               ? std::numeric_limits<double>::infinity()
-                               : -std::numeric_limits<double>::infinity();
-  return firstAccepted(t, direction,
-                       [P, &placed](double candidate) { return placedAsSolved(kelvin(candidate), P, placed.placement); });
+  const double infinity = std::numeric_limits<double>::infinity();
+  const double Ts = P < if97::kCriticalPressure ? saturationTemperatureAtEnds(P) : nan();
+  double t = converted;
+  if (placed.placement == if97::Placement::vapour && placed.T > Ts) {
+    const double convertedSaturation = temperatureOut(Ts);
+    if (!(t > convertedSaturation)) t = std::nextafter(convertedSaturation, infinity);
+  }
+  const double direction = placed.placement == if97::Placement::vapour ? infinity : -infinity;
+  return firstAccepted(t, direction, [P, Ts, &placed](double candidate) {
+    return placedAsSolved(kelvin(candidate), P, Ts, placed.placement);
+  });
 }
 
 // Above 623.15 K the saturated ends come from region 3 density solves at
