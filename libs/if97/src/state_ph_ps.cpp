@@ -130,16 +130,18 @@ double keepVapourSide(double T, double saturation) {
 // in such a gap has no state on either side; the region 3 solve would
 // extrapolate past the seam (and T(p, h) fall along the isobar). It gets the
 // seam's temperature instead, on region 1's side at 623.15 K.
-PlacedTemperature region3Placed(double T, double boundaryTemperature, Placement placement) {
-  if (T < kRegion13Temperature) return {kRegion13Temperature, Placement::region1};
-  if (T > boundaryTemperature) return {boundaryTemperature, placement};
-  return {T, placement};
+PlacedTemperature region3Placed(double T, double boundaryTemperature, Placement placement, double saturation) {
+  if (T < kRegion13Temperature) return {kRegion13Temperature, Placement::region1, saturation};
+  if (T > boundaryTemperature) return {boundaryTemperature, placement, saturation};
+  return {T, placement, saturation};
 }
 
 template <class Q>
 PlacedTemperature placedTemperatureOf(double p, double value) {
-  if (!pressureInRange(p) || !std::isfinite(value)) return {kNaN, Placement::anywhere};
-  if (belowSaturationLine(p)) return {vapourTemperature<Q>(p, value, kMinTemperature), Placement::vapour};
+  if (!pressureInRange(p) || !std::isfinite(value)) return {kNaN, Placement::anywhere, kNaN};
+  if (belowSaturationLine(p)) {
+    return {vapourTemperature<Q>(p, value, kMinTemperature), Placement::vapour, kMinTemperature};
+  }
 
   if (p <= region4::region3SaturationPressure()) {
     // The saturated end on the state's likely side is evaluated first, so a
@@ -147,35 +149,37 @@ PlacedTemperature placedTemperatureOf(double p, double value) {
     // orders the work: the decision is still the exact comparison.
     const double Ts = region4::saturationTemperature(p);
     const auto liquid = [&] {
-      return PlacedTemperature{keepLiquidSide(liquidTemperature<Q>(p, value, Ts), Ts), Placement::region1};
+      return PlacedTemperature{keepLiquidSide(liquidTemperature<Q>(p, value, Ts), Ts), Placement::region1, Ts};
     };
     const auto vapour = [&] {
-      return PlacedTemperature{keepVapourSide(vapourTemperature<Q>(p, value, Ts), Ts), Placement::vapour};
+      return PlacedTemperature{keepVapourSide(vapourTemperature<Q>(p, value, Ts), Ts), Placement::vapour, Ts};
     };
     if (value > Q::kBetweenTheEnds) {
       if (value > Q::region2(Ts, p)) return vapour();
-      if (value >= Q::region1(Ts, p)) return {Ts, Placement::twoPhase};
+      if (value >= Q::region1(Ts, p)) return {Ts, Placement::twoPhase, Ts};
       return liquid();
     }
     if (value < Q::region1(Ts, p)) return liquid();
-    if (value <= Q::region2(Ts, p)) return {Ts, Placement::twoPhase};
+    if (value <= Q::region2(Ts, p)) return {Ts, Placement::twoPhase, Ts};
     return vapour();
   }
 
+  // Region 1's top at 623.15 K lies below h'(p) (s'(p)) at every pressure
+  // up to pc, so region 1 liquid needs no saturated end.
+  if (value <= Q::region1(kRegion13Temperature, p)) {
+    return {liquidTemperature<Q>(p, value, kRegion13Temperature), Placement::region1, kNaN};
+  }
   const double boundaryTemperature = b23::temperature(p);
   if (p < kCriticalPressure) {
-    // The exact region 3 ends decide first: just above ps(623.15 K), TB23(p)
+    // The exact region 3 ends decide next: just above ps(623.15 K), TB23(p)
     // lies below Ts(p) and h2(TB23) below h'', so a wet state could otherwise
     // be taken for region 2 vapour.
     const SaturatedPair line = Q::saturated(p);
-    if (value >= line.liquid && value <= line.vapour) return {line.T, Placement::twoPhase};
+    if (value >= line.liquid && value <= line.vapour) return {line.T, Placement::twoPhase, line.T};
     const bool liquid = value < line.liquid;
-    if (liquid && value <= Q::region1(kRegion13Temperature, p)) {
-      return {liquidTemperature<Q>(p, value, kRegion13Temperature), Placement::region1};
-    }
     if (!liquid && value >= Q::region2(boundaryTemperature, p)) {
       return {keepVapourSide(vapourTemperature<Q>(p, value, boundaryTemperature), line.T),
-              Placement::vapour};
+              Placement::vapour, line.T};
     }
     double T = Q::region3Temperature(p, value);
     // Within a hair of the saturated end the region 3 solve may find no
@@ -184,18 +188,15 @@ PlacedTemperature placedTemperatureOf(double p, double value) {
     const double end = liquid ? line.liquid : line.vapour;
     if (std::isnan(T) && std::fabs(value - end) <= 1e-9 * std::fabs(end)) T = line.T;
     PlacedTemperature placed =
-        region3Placed(T, boundaryTemperature, liquid ? Placement::liquid : Placement::vapour);
+        region3Placed(T, boundaryTemperature, liquid ? Placement::liquid : Placement::vapour, line.T);
     placed.T = liquid ? keepLiquidSide(placed.T, line.T) : keepVapourSide(placed.T, line.T);
     return placed;
   }
 
-  if (value <= Q::region1(kRegion13Temperature, p)) {
-    return {liquidTemperature<Q>(p, value, kRegion13Temperature), Placement::region1};
-  }
   if (value >= Q::region2(boundaryTemperature, p)) {
-    return {vapourTemperature<Q>(p, value, boundaryTemperature), Placement::anywhere};
+    return {vapourTemperature<Q>(p, value, boundaryTemperature), Placement::anywhere, kNaN};
   }
-  return region3Placed(Q::region3Temperature(p, value), boundaryTemperature, Placement::anywhere);
+  return region3Placed(Q::region3Temperature(p, value), boundaryTemperature, Placement::anywhere, kNaN);
 }
 
 template <class Q>

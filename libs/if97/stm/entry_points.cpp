@@ -19,21 +19,26 @@ double nan() { return std::numeric_limits<double>::quiet_NaN(); }
 double finiteOrNaN(double value) { return std::isfinite(value) ? value : nan(); }
 
 // A limit converted to the caller's units and back can come home an ulp or
-// two away from itself; it must still be inside the range it was read from.
-double onLimit(double si, double limit) {
-  return std::fabs(si - limit) <= 1e-12 * limit ? limit : si;
+// two outside itself; it must still be inside the range it was read from.
+// Only values outside are moved, so an in-range value converts the same
+// way in every entry point (STM_sPt and STM_sTp convert without these).
+constexpr double kLimitRoom = 1e-12;  // relative
+double atLeast(double si, double limit) {
+  return si < limit && si >= limit * (1.0 - kLimitRoom) ? limit : si;
+}
+double atMost(double si, double limit) {
+  return si > limit && si <= limit * (1.0 + kLimitRoom) ? limit : si;
 }
 
 double kelvin(double t) {
-  const double T = gUnits.temperature.toSi(t);
-  return onLimit(onLimit(T, if97::kMinTemperature), if97::kMaxTemperature);
+  return atMost(atLeast(gUnits.temperature.toSi(t), if97::kMinTemperature), if97::kMaxTemperature);
 }
 
 // ps(273.15 K) is a limit too: STM_sPt(32 F) in atm must still be on the line.
 double megapascal(double p) {
   constexpr double kRegion5MaxPressure = 50.0;
   const double P = gUnits.pressure.toSi(p);
-  return onLimit(onLimit(onLimit(P, if97::kMaxPressure), kRegion5MaxPressure),
+  return atLeast(atMost(atMost(P, if97::kMaxPressure), kRegion5MaxPressure),
                  if97::kLowestSaturationPressure);
 }
 
@@ -73,8 +78,8 @@ bool liquidAtTp(double T, double P) {
 }
 
 // Whether the (t, p) functions see T at P where the solve placed it. Ts is
-// Ts(P) below pc and NaN at or above it. Further than this from Ts, ps(T)
-// and Ts(P) agree on the side by far, and the cheap comparison decides.
+// the solve's Ts(P), or NaN where it used none. Further than this from Ts,
+// ps(T) and Ts(P) agree on the side by far, and the cheap comparison decides.
 bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
   constexpr double kClearOfTheLine = 1e-9;  // relative
   constexpr double kRegion13Temperature = 623.15;
@@ -82,7 +87,8 @@ bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
   switch (placement) {
     case if97::Placement::region1:
       if (!(T >= if97::kMinTemperature && T <= kRegion13Temperature)) return false;
-      if (Ts - T > clearance) return true;
+      // No Ts: above ps(623.15 K), where all of region 1's temperatures are region 1.
+      if (std::isnan(Ts) || Ts - T > clearance) return true;
       return if97::regionTp(T, P) == if97::Region::region1;
     case if97::Placement::liquid:
       if (T >= if97::kMinTemperature && Ts - T > clearance) return true;
@@ -96,12 +102,11 @@ bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
   return true;
 }
 
-// The first value from t towards `direction` that `accepted` takes: steps
-// that double from one ulp until one is taken, then halving back to the
-// first. Bounded; t itself if none is found.
+// The first value beyond t towards `direction` that `accepted` takes (t
+// itself is not): steps that double from one ulp until one is taken, then
+// halving back to the first. Bounded; t itself if none is found.
 template <class Accepted>
 double firstAccepted(double t, double direction, Accepted accepted) {
-  if (accepted(t)) return t;
   constexpr int kMostDoublings = 64;
   double rejected = t;
   double step = std::fabs(std::nextafter(t, direction) - t);
@@ -136,16 +141,18 @@ double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
     return converted;
   }
   const double infinity = std::numeric_limits<double>::infinity();
-  const double Ts = P < if97::kCriticalPressure ? saturationTemperatureAtEnds(P) : nan();
+  const double Ts = placed.saturation;  // as saturationTemperatureAtEnds(P) gives it, or NaN
   double t = converted;
   if (placed.placement == if97::Placement::vapour && placed.T > Ts) {
     const double convertedSaturation = temperatureOut(Ts);
     if (!(t > convertedSaturation)) t = std::nextafter(convertedSaturation, infinity);
   }
-  const double direction = placed.placement == if97::Placement::vapour ? infinity : -infinity;
-  return firstAccepted(t, direction, [P, Ts, &placed](double candidate) {
-    return placedAsSolved(kelvin(candidate), P, Ts, placed.placement);
-  });
+  const if97::Placement placement = placed.placement;
+  const auto accepted = [P, Ts, placement](double candidate) {
+    return placedAsSolved(kelvin(candidate), P, Ts, placement);
+  };
+  if (accepted(t)) return t;  // nearly always
+  return firstAccepted(t, placement == if97::Placement::vapour ? infinity : -infinity, accepted);
 }
 
 // Above 623.15 K the saturated ends come from region 3 density solves at
@@ -161,7 +168,9 @@ struct CallerLine {
 
 template <double (*mixtureTx)(double, double), double (*out)(double)>
 CallerLine callerLine(double P) {
-  if (!(P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
+  // ps(623.15 K) is 16.529 MPa; lower down the ends are regions 1 and 2.
+  constexpr double kBelowRegion3Line = 16.5;
+  if (!(P > kBelowRegion3Line && P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
   const double T = kelvin(temperatureOut(saturationTemperatureAtEnds(P)));
   constexpr double kRegion13Temperature = 623.15;
   if (!(T > kRegion13Temperature)) return CallerLine{false, nan(), nan()};
@@ -281,14 +290,19 @@ double STM_nWtp(double t, double p) {
   return finiteOrNaN(if97::speedOfSound(kelvin(t), megapascal(p)));
 }
 
+// Region 1 liquid ends at 623.15 K, below h'(p) (s'(p)) by far more than
+// the caller's ends differ from the core's: it needs no look at them.
 double STM_nTph(double p, double h) {
   const double P = megapascal(p);
-  return temperatureOnCallerLine(enthalpyLine(P), h, if97::placedTemperaturePh(P, kilojoulePerKilogram(h)), P);
+  const if97::PlacedTemperature placed = if97::placedTemperaturePh(P, kilojoulePerKilogram(h));
+  if (placed.placement == if97::Placement::region1) return placedTemperatureOut(placed, P);
+  return temperatureOnCallerLine(enthalpyLine(P), h, placed, P);
 }
 double STM_nTps(double p, double s) {
   const double P = megapascal(p);
-  return temperatureOnCallerLine(entropyLine(P), s,
-                                 if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s)), P);
+  const if97::PlacedTemperature placed = if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s));
+  if (placed.placement == if97::Placement::region1) return placedTemperatureOut(placed, P);
+  return temperatureOnCallerLine(entropyLine(P), s, placed, P);
 }
 
 }  // extern "C"

@@ -118,6 +118,9 @@ enum class Placement {
 struct PlacedTemperature {
   double T;
   Placement placement;
+  // Ts(p) where the decision used it (273.15 K below ps(273.15 K)); NaN
+  // where it did not (region 1 above ps(623.15 K), at or above pc).
+  double saturation;
 };
 PlacedTemperature placedTemperaturePh(double p, double h);
 PlacedTemperature placedTemperaturePs(double p, double s);
