@@ -192,7 +192,7 @@ double lineQuality(const CallerLine& line, double value) {
 // the side of them the value lies, whatever the core's own ends said.
 double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
                                double P) {
-  if (!line.inRegion3 || std::isnan(placed.T)) return placedTemperatureOut(placed, P);
+  if (!line.inRegion3) return placedTemperatureOut(placed, P);
   const double saturation = saturationTemperatureAtEnds(P);
   if (isWet(line, value)) return temperatureOut(saturation);
   if (placed.placement == if97::Placement::twoPhase) {
