@@ -80,9 +80,10 @@ bool liquidAtTp(double T, double P) {
 // Whether the (t, p) functions see T at P where the solve placed it. Ts is
 // the solve's Ts(P), or NaN where it used none. Further than this from Ts,
 // ps(T) and Ts(P) agree on the side by far, and the cheap comparison decides.
+constexpr double kClearOfTheLine = 1e-9;  // relative
+constexpr double kRegion13Temperature = 623.15;
+
 bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
-  constexpr double kClearOfTheLine = 1e-9;  // relative
-  constexpr double kRegion13Temperature = 623.15;
   const double clearance = kClearOfTheLine * Ts;
   switch (placement) {
     case if97::Placement::region1:
@@ -128,6 +129,25 @@ double firstAccepted(double t, double direction, Accepted accepted) {
   return taken;
 }
 
+// The rare case next to the line or to 623.15 K, out of line so that the
+// common path above stays a handful of instructions.
+[[gnu::noinline]] double movedOntoItsSide(double converted, const if97::PlacedTemperature& placed,
+                                          double P) {
+  const double Ts = placed.saturation;
+  const double infinity = std::numeric_limits<double>::infinity();
+  double t = converted;
+  if (placed.placement == if97::Placement::vapour && placed.T > Ts) {
+    const double convertedSaturation = temperatureOut(Ts);
+    if (!(t > convertedSaturation)) t = std::nextafter(convertedSaturation, infinity);
+  }
+  const if97::Placement placement = placed.placement;
+  const auto accepted = [P, Ts, placement](double candidate) {
+    return placedAsSolved(kelvin(candidate), P, Ts, placement);
+  };
+  if (accepted(t)) return t;
+  return firstAccepted(t, placement == if97::Placement::vapour ? infinity : -infinity, accepted);
+}
+
 // The temperature of a (p, h) or (p, s) state in the caller's unit, where
 // the (t, p) functions give it the phase (and region) the solve gave it:
 // converting Ts(p) + a rounding to deg F and back can cross the line, which
@@ -140,19 +160,26 @@ double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
       placed.placement == if97::Placement::anywhere) {
     return converted;
   }
-  const double infinity = std::numeric_limits<double>::infinity();
   const double Ts = placed.saturation;  // as saturationTemperatureAtEnds(P) gives it, or NaN
-  double t = converted;
-  if (placed.placement == if97::Placement::vapour && placed.T > Ts) {
-    const double convertedSaturation = temperatureOut(Ts);
-    if (!(t > convertedSaturation)) t = std::nextafter(convertedSaturation, infinity);
+  // Most states lie far from the line and from 623.15 K: no rounding of the
+  // conversion can move them across.
+  const double clearance = kClearOfTheLine * Ts;
+  switch (placed.placement) {
+    case if97::Placement::region1:
+      if (placed.T < kRegion13Temperature * (1.0 - kClearOfTheLine) &&
+          (std::isnan(Ts) || Ts - placed.T > clearance)) {
+        return converted;
+      }
+      break;
+    case if97::Placement::liquid:
+      if (Ts - placed.T > clearance) return converted;
+      break;
+    case if97::Placement::vapour:
+      if (placed.T - Ts > clearance) return converted;
+      break;
+    default: break;
   }
-  const if97::Placement placement = placed.placement;
-  const auto accepted = [P, Ts, placement](double candidate) {
-    return placedAsSolved(kelvin(candidate), P, Ts, placement);
-  };
-  if (accepted(t)) return t;  // nearly always
-  return firstAccepted(t, placement == if97::Placement::vapour ? infinity : -infinity, accepted);
+  return movedOntoItsSide(converted, placed, P);
 }
 
 // Above 623.15 K the saturated ends come from region 3 density solves at
