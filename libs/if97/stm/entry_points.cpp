@@ -254,18 +254,21 @@ double STM_GetMinPress(void) { return pressureOut(if97::kMinPressure); }
 // ---- Saturation line -------------------------------------------------------------
 
 // The two cheapest calls convert straight through; only a temperature or
-// pressure that falls outside the line (an end after rounding, or outside
-// altogether) takes the way through the limits.
+// pressure below the line's lower end (a limit after rounding, or outside
+// altogether) takes the way through the limits. Deciding that before the
+// call leaves nothing to keep across it.
 double STM_sPt(double t) {
-  const double p = if97::saturationPressure(gUnits.temperature.toSi(t));
-  if (p == p) return gUnits.pressure.fromSi(p);
-  return pressureOut(if97::saturationPressure(kelvin(t)));
+  const double T = gUnits.temperature.toSi(t);
+  if (T < if97::kMinTemperature) return pressureOut(if97::saturationPressure(kelvin(t)));
+  return gUnits.pressure.fromSi(if97::saturationPressure(T));  // NaN above Tc
 }
 
 double STM_sTp(double p) {
-  const double T = if97::saturationTemperature(gUnits.pressure.toSi(p));
-  if (T == T) return gUnits.temperature.fromSi(T);
-  return temperatureOut(saturationTemperatureAtEnds(megapascal(p)));
+  const double P = gUnits.pressure.toSi(p);
+  if (!(P >= if97::kLowestSaturationPressure && P <= if97::kCriticalPressure)) {
+    return temperatureOut(saturationTemperatureAtEnds(megapascal(p)));
+  }
+  return gUnits.temperature.fromSi(if97::saturationTemperature(P));
 }
 
 double STM_sHtx(double t, double x) { return enthalpyOut(if97::mixtureEnthalpyTx(kelvin(t), fraction(x))); }
