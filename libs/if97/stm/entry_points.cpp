@@ -210,7 +210,7 @@ CallerLine entropyLine(double P) { return callerLine<if97::mixtureEntropyTx, ent
 bool isWet(const CallerLine& line, double value) { return value >= line.liquid && value <= line.vapour; }
 
 double lineQuality(const CallerLine& line, double value) {
-  if (std::isnan(value)) return nan();
+  if (!std::isfinite(value)) return nan();  // as the core's own
   if (line.vapour == line.liquid) return value <= line.liquid ? 0.0 : 1.0;  // one state at Tc
   return (value - line.liquid) / (line.vapour - line.liquid);
 }
