@@ -215,6 +215,17 @@ double lineQuality(const CallerLine& line, double value) {
   return (value - line.liquid) / (line.vapour - line.liquid);
 }
 
+// Whether the caller's ends can matter: the caller's and the core's differ
+// by 2e-11 of h (s) at most, and a state that far beyond an end lies within
+// far less than 1e-6 of Ts (cp is at least 4 kJ/(kg K) everywhere). A state
+// in region 1 or at and above pc has no Ts here at all.
+bool nextToTheLine(const if97::PlacedTemperature& placed) {
+  constexpr double kNearTheLine = 1e-6;  // relative
+  if (placed.placement == if97::Placement::region1) return false;  // ends at 623.15 K, far below h'
+  return placed.placement == if97::Placement::twoPhase ||
+         std::fabs(placed.T - placed.saturation) <= kNearTheLine * placed.saturation;
+}
+
 // The temperature of (p, value): wet between the caller's ends, otherwise on
 // the side of them the value lies, whatever the core's own ends said.
 double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
@@ -320,18 +331,16 @@ double STM_nWtp(double t, double p) {
   return finiteOrNaN(if97::speedOfSound(kelvin(t), megapascal(p)));
 }
 
-// Region 1 liquid ends at 623.15 K, below h'(p) (s'(p)) by far more than
-// the caller's ends differ from the core's: it needs no look at them.
 double STM_nTph(double p, double h) {
   const double P = megapascal(p);
   const if97::PlacedTemperature placed = if97::placedTemperaturePh(P, kilojoulePerKilogram(h));
-  if (placed.placement == if97::Placement::region1) return placedTemperatureOut(placed, P);
+  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
   return temperatureOnCallerLine(enthalpyLine(P), h, placed, P);
 }
 double STM_nTps(double p, double s) {
   const double P = megapascal(p);
   const if97::PlacedTemperature placed = if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s));
-  if (placed.placement == if97::Placement::region1) return placedTemperatureOut(placed, P);
+  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
   return temperatureOnCallerLine(entropyLine(P), s, placed, P);
 }
 
