@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -85,26 +86,39 @@ struct Case {
   std::vector<Pair> states;
 };
 
-const stm::DynamicLibrary& hydrix() {
-  static const stm::DynamicLibrary library(HYDRIX_LIBRARY);
-  if (!library.isOpen()) {
-    std::fprintf(stderr, "%s\n", library.error().c_str());
+const stm::DynamicLibrary& opened(const char* path) {
+  static std::vector<std::unique_ptr<stm::DynamicLibrary>> libraries;
+  libraries.push_back(std::make_unique<stm::DynamicLibrary>(path));
+  if (!libraries.back()->isOpen()) {
+    std::fprintf(stderr, "%s\n", libraries.back()->error().c_str());
     std::exit(1);
   }
+  return *libraries.back();
+}
+
+// HYDRIX_LIBRARY in the environment names another build of the library to
+// time instead; HYDRIX_COMPARE one to time beside it in the same run, each
+// of its cases named with "@compare" (with --benchmark_enable_random_interleaving
+// the two share the machine's load alike).
+const stm::DynamicLibrary& hydrix() {
+  static const char* const chosen = std::getenv("HYDRIX_LIBRARY");
+  static const stm::DynamicLibrary& library =
+      opened(chosen != nullptr && *chosen != '\0' ? chosen : HYDRIX_LIBRARY);
   return library;
 }
 
-std::function<double(const Pair&)> entry2(const char* name) {
-  const auto f = hydrix().entry<Property2>(name);
+std::function<double(const Pair&)> entry2(const stm::DynamicLibrary& lib, const char* name) {
+  const auto f = lib.entry<Property2>(name);
   return [f](const Pair& s) { return f(s.a, s.b); };
 }
 
-std::function<double(const Pair&)> entry1(const char* name) {
-  const auto f = hydrix().entry<Property1>(name);
+std::function<double(const Pair&)> entry1(const stm::DynamicLibrary& lib, const char* name) {
+  const auto f = lib.entry<Property1>(name);
   return [f](const Pair& s) { return f(s.a); };
 }
 
-std::vector<Case> cases() {
+// The cases of one library; the core's own cases only with the first.
+std::vector<Case> cases(const stm::DynamicLibrary& lib, bool withCore) {
   const StateSets& s = sets();
   const auto r1 = programUnits(s.region1), r2 = programUnits(s.region2),
              r3 = programUnits(s.region3), sat = programUnits(s.saturation);
@@ -115,34 +129,70 @@ std::vector<Case> cases() {
   const char* properties[] = {"STM_nHtp", "STM_nDtp", "STM_nStp", "STM_nCPtp", "STM_nCVtp",
                               "STM_nWtp"};
   for (const char* p : properties) {
-    all.push_back({std::string(p) + "/region1", entry2(p), r1});
-    all.push_back({std::string(p) + "/region2", entry2(p), r2});
-    all.push_back({std::string(p) + "/region3", entry2(p), r3});
+    all.push_back({std::string(p) + "/region1", entry2(lib, p), r1});
+    all.push_back({std::string(p) + "/region2", entry2(lib, p), r2});
+    all.push_back({std::string(p) + "/region3", entry2(lib, p), r3});
   }
-  all.push_back({"STM_sPt/saturation", entry1("STM_sPt"), sat});
-  all.push_back({"STM_sTp/saturation", entry1("STM_sTp"), satPressures});
-  all.push_back({"STM_nTph/region1", entry2("STM_nTph"), pressureAnd(s.region1, if97::specificEnthalpy)});
-  all.push_back({"STM_nTph/region2", entry2("STM_nTph"), pressureAnd(s.region2, if97::specificEnthalpy)});
-  all.push_back({"STM_nTph/region3", entry2("STM_nTph"), pressureAnd(s.region3, if97::specificEnthalpy)});
-  all.push_back({"STM_nTps/region1", entry2("STM_nTps"), pressureAnd(s.region1, if97::specificEntropy)});
-  all.push_back({"STM_nTps/region2", entry2("STM_nTps"), pressureAnd(s.region2, if97::specificEntropy)});
-  all.push_back({"STM_nTps/region3", entry2("STM_nTps"), pressureAnd(s.region3, if97::specificEntropy)});
+  all.push_back({"STM_sPt/saturation", entry1(lib, "STM_sPt"), sat});
+  if (withCore) {
+    all.push_back({"core_if97_saturationPressure/saturation",
+                   [](const Pair& p) { return if97::saturationPressure(p.a); }, s.saturation});
+  }
+  all.push_back({"STM_sTp/saturation", entry1(lib, "STM_sTp"), satPressures});
+  if (withCore) {
+    std::vector<Pair> pressures;
+    for (const Pair& state : satPressures) pressures.push_back({state.a * kAtm, 0.0});
+    all.push_back({"core_if97_saturationTemperature/saturation",
+                   [](const Pair& p) { return if97::saturationTemperature(p.a); }, pressures});
+  }
+  all.push_back({"STM_nTph/region1", entry2(lib, "STM_nTph"), pressureAnd(s.region1, if97::specificEnthalpy)});
+  all.push_back({"STM_nTph/region2", entry2(lib, "STM_nTph"), pressureAnd(s.region2, if97::specificEnthalpy)});
+  all.push_back({"STM_nTph/region3", entry2(lib, "STM_nTph"), pressureAnd(s.region3, if97::specificEnthalpy)});
+  all.push_back({"STM_nTps/region1", entry2(lib, "STM_nTps"), pressureAnd(s.region1, if97::specificEntropy)});
+  all.push_back({"STM_nTps/region2", entry2(lib, "STM_nTps"), pressureAnd(s.region2, if97::specificEntropy)});
+  all.push_back({"STM_nTps/region3", entry2(lib, "STM_nTps"), pressureAnd(s.region3, if97::specificEntropy)});
   {
-    const auto cp = hydrix().entry<Property2>("STM_nCPtp");
-    const auto cv = hydrix().entry<Property2>("STM_nCVtp");
-    const auto w = hydrix().entry<Property2>("STM_nWtp");
+    const auto cp = lib.entry<Property2>("STM_nCPtp");
+    const auto cv = lib.entry<Property2>("STM_nCVtp");
+    const auto w = lib.entry<Property2>("STM_nWtp");
     all.push_back({"cp+cv+w/region1",
                    [cp, cv, w](const Pair& p) { return cp(p.a, p.b) + cv(p.a, p.b) + w(p.a, p.b); },
                    r1});
   }
   std::vector<Pair> wet;
   for (const Pair& state : sat) wet.push_back({state.a, 0.37});
-  all.push_back({"STM_sHtx/saturation", entry2("STM_sHtx"), wet});
-  all.push_back({"floor/region1_h",
-                 [](const Pair& p) { return if97_bench::region1EnthalpyFloor(p.a, p.b); },
-                 s.region1});
-  all.push_back({"core_if97_specificEnthalpy/region1",
-                 [](const Pair& p) { return if97::specificEnthalpy(p.a, p.b); }, s.region1});
+  all.push_back({"STM_sHtx/saturation", entry2(lib, "STM_sHtx"), wet});
+  // The temperature cases ask for both ends back to back.
+  {
+    const auto h = lib.entry<Property2>("STM_sHtx");
+    all.push_back({"STM_sHtx_x0+x1/saturation", [h](const Pair& p) { return h(p.a, 0.0) + h(p.a, 1.0); },
+                   sat});
+    if (withCore) {
+      all.push_back({"core_if97_mixtureTx_x0+x1/saturation",
+                     [](const Pair& p) { return if97::mixtureTx(p.a, 0.0).h + if97::mixtureTx(p.a, 1.0).h; },
+                     s.saturation});
+    }
+  }
+  if (withCore) {
+    all.push_back({"floor/region1_h",
+                   [](const Pair& p) { return if97_bench::region1EnthalpyFloor(p.a, p.b); },
+                   s.region1});
+    all.push_back({"core_if97_specificEnthalpy/region1",
+                   [](const Pair& p) { return if97::specificEnthalpy(p.a, p.b); }, s.region1});
+  }
+  return all;
+}
+
+std::vector<Case> allCases() {
+  std::vector<Case> all = cases(hydrix(), true);
+  const char* compared = std::getenv("HYDRIX_COMPARE");
+  if (compared != nullptr && *compared != '\0') {
+    for (Case& c : cases(opened(compared), false)) {
+      const std::size_t slash = c.name.find('/');
+      c.name.insert(slash, "@compare");
+      all.push_back(std::move(c));
+    }
+  }
   return all;
 }
 
@@ -157,7 +207,7 @@ void run(benchmark::State& state, const Case& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  static const std::vector<Case> all = cases();
+  static const std::vector<Case> all = allCases();
   if (argc == 4 && std::strcmp(argv[1], "--calls") == 0) {
     const long calls = std::atol(argv[3]);
     for (const Case& c : all) {

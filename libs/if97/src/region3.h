@@ -25,7 +25,11 @@ double densityTp(double T, double p);
 
 // Liquid and vapour densities at saturation for 623.15 K <= T <= Tc, solved
 // from the basic equation at p = ps(T). False (and NaN densities) outside.
+// Within about 3e-5 K of Tc only one branch reaches ps(T); both ends are then
+// that one state. Each end alone, for a caller that needs only one:
 bool saturatedDensities(double T, double& liquidDensity, double& vapourDensity);
+double saturatedLiquidDensity(double T);
+double saturatedVapourDensity(double T);
 
 // Single-phase region 3 states from (p, h) and (p, s): temperature and density
 // consistent with the basic equation to 1e-9 relative. NaN when the state is

@@ -38,7 +38,7 @@ double temperatureOnLine(double p) {
 
 // ps(273.15 K) as pressureOnLine computes it (a test holds the two equal):
 // a literal, so that no static initialisation order can ever see it unset.
-constexpr double kLowestPressure = 0.00061121267744434571;
+constexpr double kLowestPressure = kLowestSaturationPressure;
 constexpr double kRegion3Pressure = 16.529164252604613;  // ps(623.15 K), likewise
 
 }  // namespace

@@ -44,12 +44,40 @@ SaturationState stateOnLine(double T, double p, bool lowTemperature) {
   return SaturationState{T, p, region3Phase(liquidDensity, T), region3Phase(vapourDensity, T)};
 }
 
+// The ends themselves at x = 0 and 1: l + (g - l) can miss g by a rounding.
+double mixed(double liquid, double vapour, double x) {
+  return x == 1.0 ? vapour : liquid + x * (vapour - liquid);
+}
+
 SaturatedPhase mix(const SaturationState& state, double x) {
   if (!(x >= 0.0 && x <= 1.0)) return nanPhase();
   const SaturatedPhase& l = state.liquid;
   const SaturatedPhase& g = state.vapour;
-  return SaturatedPhase{l.v + x * (g.v - l.v), l.h + x * (g.h - l.h), l.u + x * (g.u - l.u),
-                        l.s + x * (g.s - l.s)};
+  return SaturatedPhase{mixed(l.v, g.v, x), mixed(l.h, g.h, x), mixed(l.u, g.u, x),
+                        mixed(l.s, g.s, x)};
+}
+
+double region3Volume(double rho, double) { return 1.0 / rho; }
+
+// One property of a wet state: of (T, p) in regions 1 and 2, of (rho, T) in
+// region 3, and at x = 0 or 1 of that end alone.
+template <double (*region1Value)(double, double), double (*region2Value)(double, double),
+          double (*region3Value)(double, double)>
+double mixtureValueTx(double T, double x) {
+  if (!(x >= 0.0 && x <= 1.0)) return kNaN;
+  const double p = region4::saturationPressure(T);
+  if (std::isnan(p)) return kNaN;
+  const bool liquidNeeded = x < 1.0;
+  const bool vapourNeeded = x > 0.0;
+  double liquid = 0.0, vapour = 0.0;
+  if (T <= kRegion13Temperature) {
+    if (liquidNeeded) liquid = region1Value(T, p);
+    if (vapourNeeded) vapour = region2Value(T, p);
+  } else {
+    if (liquidNeeded) liquid = region3Value(region3::saturatedLiquidDensity(T), T);
+    if (vapourNeeded) vapour = region3Value(region3::saturatedVapourDensity(T), T);
+  }
+  return mixed(liquid, vapour, x);
 }
 
 bool onSaturationLine(double p) {
@@ -94,6 +122,20 @@ SaturationState saturationStateP(double p) {
 SaturatedPhase mixtureTx(double T, double x) { return mix(saturationStateT(T), x); }
 
 SaturatedPhase mixturePx(double p, double x) { return mix(saturationStateP(p), x); }
+
+double mixtureEnthalpyTx(double T, double x) {
+  return mixtureValueTx<region1::specificEnthalpy, region2::specificEnthalpy,
+                        region3::specificEnthalpy>(T, x);
+}
+
+double mixtureEntropyTx(double T, double x) {
+  return mixtureValueTx<region1::specificEntropy, region2::specificEntropy,
+                        region3::specificEntropy>(T, x);
+}
+
+double mixtureVolumeTx(double T, double x) {
+  return mixtureValueTx<region1::specificVolume, region2::specificVolume, region3Volume>(T, x);
+}
 
 SaturatedPair saturatedEnthalpies(double p) {
   return saturatedPair<region1::specificEnthalpy, region2::specificEnthalpy,

@@ -19,20 +19,27 @@ double nan() { return std::numeric_limits<double>::quiet_NaN(); }
 double finiteOrNaN(double value) { return std::isfinite(value) ? value : nan(); }
 
 // A limit converted to the caller's units and back can come home an ulp or
-// two away from itself; it must still be inside the range it was read from.
-double onLimit(double si, double limit) {
-  return std::fabs(si - limit) <= 1e-12 * limit ? limit : si;
+// two outside itself; it must still be inside the range it was read from.
+// Only values outside are moved, so an in-range value converts the same
+// way in every entry point (STM_sPt and STM_sTp convert without these).
+constexpr double kLimitRoom = 1e-12;  // relative
+double atLeast(double si, double limit) {
+  return si < limit && si >= limit * (1.0 - kLimitRoom) ? limit : si;
+}
+double atMost(double si, double limit) {
+  return si > limit && si <= limit * (1.0 + kLimitRoom) ? limit : si;
 }
 
 double kelvin(double t) {
-  const double T = gUnits.temperature.toSi(t);
-  return onLimit(onLimit(T, if97::kMinTemperature), if97::kMaxTemperature);
+  return atMost(atLeast(gUnits.temperature.toSi(t), if97::kMinTemperature), if97::kMaxTemperature);
 }
 
+// ps(273.15 K) is a limit too: STM_sPt(32 F) in atm must still be on the line.
 double megapascal(double p) {
   constexpr double kRegion5MaxPressure = 50.0;
   const double P = gUnits.pressure.toSi(p);
-  return onLimit(onLimit(P, if97::kMaxPressure), kRegion5MaxPressure);
+  return atLeast(atMost(atMost(P, if97::kMaxPressure), kRegion5MaxPressure),
+                 if97::kLowestSaturationPressure);
 }
 
 double kilojoulePerKilogram(double h) { return gUnits.enthalpy.toSi(h); }
@@ -61,18 +68,177 @@ double saturationTemperatureAtEnds(double P) {
   return std::isnan(T) ? if97::kMinTemperature : T;  // below ps(273.15 K)
 }
 
-// A temperature from (p, h) or (p, s) that lies above Ts(p) must still lie
-// above STM_sTp(p) after both are converted, or the caller, which compares
-// the two, would take a vapour state for liquid.
-double temperatureOutAboveSaturation(double T, double P) {
-  const double converted = temperatureOut(T);
-  if (!(P < if97::kCriticalPressure)) return converted;
+// How the (t, p) functions take a temperature at P: liquid in region 1, and
+// in region 3 at or below Ts(P) (or at any T above pc); vapour otherwise.
+bool liquidAtTp(double T, double P) {
+  const if97::Region region = if97::regionTp(T, P);
+  if (region == if97::Region::region1) return true;
+  if (region != if97::Region::region3) return false;
+  return P >= if97::kCriticalPressure || T <= if97::saturationTemperature(P);
+}
+
+// Whether the (t, p) functions see T at P where the solve placed it. Ts is
+// the solve's Ts(P), or NaN where it used none. Further than this from Ts,
+// ps(T) and Ts(P) agree on the side by far, and the cheap comparison decides.
+constexpr double kClearOfTheLine = 1e-9;  // relative
+constexpr double kRegion13Temperature = 623.15;
+
+bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
+  const double clearance = kClearOfTheLine * Ts;
+  switch (placement) {
+    case if97::Placement::region1:
+      if (!(T >= if97::kMinTemperature && T <= kRegion13Temperature)) return false;
+      // No Ts: above ps(623.15 K), where all of region 1's temperatures are region 1.
+      if (std::isnan(Ts) || Ts - T > clearance) return true;
+      return if97::regionTp(T, P) == if97::Region::region1;
+    case if97::Placement::liquid:
+      if (T >= if97::kMinTemperature && Ts - T > clearance) return true;
+      return liquidAtTp(T, P);
+    case if97::Placement::vapour:
+      if (T <= if97::kMaxTemperature && T - Ts > clearance) return true;
+      return if97::regionTp(T, P) != if97::Region::outside && !liquidAtTp(T, P);
+    case if97::Placement::twoPhase:
+    case if97::Placement::anywhere: break;
+  }
+  return true;
+}
+
+// The first value beyond t towards `direction` that `accepted` takes (t
+// itself is not): steps that double from one ulp until one is taken, then
+// halving back to the first. Bounded; t itself if none is found.
+template <class Accepted>
+double firstAccepted(double t, double direction, Accepted accepted) {
+  constexpr int kMostDoublings = 64;
+  double rejected = t;
+  double step = std::fabs(std::nextafter(t, direction) - t);
+  double taken = nan();
+  for (int doubling = 0; doubling < kMostDoublings; ++doubling, step *= 2.0) {
+    const double candidate = rejected + (direction > 0.0 ? step : -step);
+    if (accepted(candidate)) {
+      taken = candidate;
+      break;
+    }
+    rejected = candidate;
+  }
+  if (std::isnan(taken)) return t;
+  while (std::nextafter(rejected, direction) != taken) {
+    const double middle = rejected + 0.5 * (taken - rejected);
+    if (middle == rejected || middle == taken) break;
+    (accepted(middle) ? taken : rejected) = middle;
+  }
+  return taken;
+}
+
+// The rare case next to the line or to 623.15 K, out of line so that the
+// common path above stays a handful of instructions.
+[[gnu::noinline]] double movedOntoItsSide(double converted, const if97::PlacedTemperature& placed,
+                                          double P) {
+  const double Ts = placed.saturation;
+  const double infinity = std::numeric_limits<double>::infinity();
+  double t = converted;
+  if (placed.placement == if97::Placement::vapour && placed.T > Ts) {
+    const double convertedSaturation = temperatureOut(Ts);
+    if (!(t > convertedSaturation)) t = std::nextafter(convertedSaturation, infinity);
+  }
+  const if97::Placement placement = placed.placement;
+  const auto accepted = [P, Ts, placement](double candidate) {
+    return placedAsSolved(kelvin(candidate), P, Ts, placement);
+  };
+  if (accepted(t)) return t;
+  return firstAccepted(t, placement == if97::Placement::vapour ? infinity : -infinity, accepted);
+}
+
+// The temperature of a (p, h) or (p, s) state in the caller's unit, where
+// the (t, p) functions give it the phase (and region) the solve gave it:
+// converting Ts(p) + a rounding to deg F and back can cross the line, which
+// the (t, p) functions draw by ps(T), not by Ts(p). A vapour temperature
+// also stays above STM_sTp(p) in the caller's unit, as the caller compares
+// the two.
+double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
+  const double converted = temperatureOut(placed.T);
+  if (std::isnan(converted) || placed.placement == if97::Placement::twoPhase ||
+      placed.placement == if97::Placement::anywhere) {
+    return converted;
+  }
+  const double Ts = placed.saturation;  // as saturationTemperatureAtEnds(P) gives it, or NaN
+  // Most states lie far from the line and from 623.15 K: no rounding of the
+  // conversion can move them across.
+  const double clearance = kClearOfTheLine * Ts;
+  switch (placed.placement) {
+    case if97::Placement::region1:
+      if (placed.T < kRegion13Temperature * (1.0 - kClearOfTheLine) &&
+          (std::isnan(Ts) || Ts - placed.T > clearance)) {
+        return converted;
+      }
+      break;
+    case if97::Placement::liquid:
+      if (Ts - placed.T > clearance) return converted;
+      break;
+    case if97::Placement::vapour:
+      if (placed.T - Ts > clearance) return converted;
+      break;
+    default: break;
+  }
+  return movedOntoItsSide(converted, placed, P);
+}
+
+// Above 623.15 K the saturated ends come from region 3 density solves at
+// Ts, and next to the critical point the isotherm is so flat that Ts and
+// the Ts that STM_sTp(p) converts back to give ends up to 2e-11 apart. The
+// ends there are the ones the caller sees, STM_sHtx (STM_sStx) at STM_sTp(p)
+// and x = 0 and 1, compared in the caller's unit, so that a state between
+// them is wet by every entry point and one outside keeps its side.
+struct CallerLine {
+  bool inRegion3;  // false: the core's own comparison holds as it is
+  double liquid, vapour;
+};
+
+template <double (*mixtureTx)(double, double), double (*out)(double)>
+CallerLine callerLine(double P) {
+  // ps(623.15 K) is 16.529 MPa; lower down the ends are regions 1 and 2.
+  constexpr double kBelowRegion3Line = 16.5;
+  if (!(P > kBelowRegion3Line && P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
+  const double T = kelvin(temperatureOut(saturationTemperatureAtEnds(P)));
+  constexpr double kRegion13Temperature = 623.15;
+  if (!(T > kRegion13Temperature)) return CallerLine{false, nan(), nan()};
+  return CallerLine{true, out(mixtureTx(T, 0.0)), out(mixtureTx(T, 1.0))};
+}
+
+CallerLine enthalpyLine(double P) { return callerLine<if97::mixtureEnthalpyTx, enthalpyOut>(P); }
+CallerLine entropyLine(double P) { return callerLine<if97::mixtureEntropyTx, entropyOut>(P); }
+
+bool isWet(const CallerLine& line, double value) { return value >= line.liquid && value <= line.vapour; }
+
+double lineQuality(const CallerLine& line, double value) {
+  if (!std::isfinite(value)) return nan();  // as the core's own
+  if (line.vapour == line.liquid) return value <= line.liquid ? 0.0 : 1.0;  // one state at Tc
+  return (value - line.liquid) / (line.vapour - line.liquid);
+}
+
+// Whether the caller's ends can matter: the caller's and the core's differ
+// by 2e-11 of h (s) at most, and a state that far beyond an end lies within
+// far less than 1e-6 of Ts (cp is at least 4 kJ/(kg K) everywhere). A state
+// in region 1 or at and above pc has no Ts here at all.
+bool nextToTheLine(const if97::PlacedTemperature& placed) {
+  constexpr double kNearTheLine = 1e-6;  // relative
+  if (placed.placement == if97::Placement::region1) return false;  // ends at 623.15 K, far below h'
+  return placed.placement == if97::Placement::twoPhase ||
+         std::fabs(placed.T - placed.saturation) <= kNearTheLine * placed.saturation;
+}
+
+// The temperature of (p, value): wet between the caller's ends, otherwise on
+// the side of them the value lies, whatever the core's own ends said.
+double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
+                               double P) {
+  if (!line.inRegion3) return placedTemperatureOut(placed, P);
   const double saturation = saturationTemperatureAtEnds(P);
-  if (!(T > saturation)) return converted;
-  const double convertedSaturation = temperatureOut(saturation);
-  return converted > convertedSaturation
-             ? converted
-             : std::nextafter(convertedSaturation, std::numeric_limits<double>::infinity());
+  if (isWet(line, value)) return temperatureOut(saturation);
+  if (placed.placement == if97::Placement::twoPhase) {
+    const bool liquid = value < line.liquid;
+    placed.placement = liquid ? if97::Placement::liquid : if97::Placement::vapour;
+    placed.T = liquid ? saturation : std::nextafter(saturation, std::numeric_limits<double>::infinity());
+  }
+  return placedTemperatureOut(placed, P);
 }
 
 }  // namespace
@@ -98,26 +264,52 @@ double STM_GetMinPress(void) { return pressureOut(if97::kMinPressure); }
 
 // ---- Saturation line -------------------------------------------------------------
 
-double STM_sPt(double t) { return pressureOut(if97::saturationPressure(kelvin(t))); }
+// The two cheapest calls convert straight through; only a temperature or
+// pressure below the line's lower end (a limit after rounding, or outside
+// altogether) takes the way through the limits. Deciding that before the
+// call leaves nothing to keep across it.
+double STM_sPt(double t) {
+  const double T = gUnits.temperature.toSi(t);
+  if (T < if97::kMinTemperature) return pressureOut(if97::saturationPressure(kelvin(t)));
+  return gUnits.pressure.fromSi(if97::saturationPressure(T));  // NaN above Tc
+}
 
-double STM_sTp(double p) { return temperatureOut(saturationTemperatureAtEnds(megapascal(p))); }
+double STM_sTp(double p) {
+  const double P = gUnits.pressure.toSi(p);
+  if (!(P >= if97::kLowestSaturationPressure && P <= if97::kCriticalPressure)) {
+    return temperatureOut(saturationTemperatureAtEnds(megapascal(p)));
+  }
+  return gUnits.temperature.fromSi(if97::saturationTemperature(P));
+}
 
-double STM_sHtx(double t, double x) { return enthalpyOut(if97::mixtureTx(kelvin(t), fraction(x)).h); }
-double STM_sStx(double t, double x) { return entropyOut(if97::mixtureTx(kelvin(t), fraction(x)).s); }
-double STM_sDtx(double t, double x) { return volumeOut(if97::mixtureTx(kelvin(t), fraction(x)).v); }
+double STM_sHtx(double t, double x) { return enthalpyOut(if97::mixtureEnthalpyTx(kelvin(t), fraction(x))); }
+double STM_sStx(double t, double x) { return entropyOut(if97::mixtureEntropyTx(kelvin(t), fraction(x))); }
+double STM_sDtx(double t, double x) { return volumeOut(if97::mixtureVolumeTx(kelvin(t), fraction(x))); }
 
 double STM_sXph(double p, double h) {
-  return qualityOut(if97::qualityPh(megapascal(p), kilojoulePerKilogram(h)));
+  const double P = megapascal(p);
+  const CallerLine line = enthalpyLine(P);
+  if (line.inRegion3) return qualityOut(lineQuality(line, h));
+  return qualityOut(if97::qualityPh(P, kilojoulePerKilogram(h)));
 }
 double STM_sXps(double p, double s) {
-  return qualityOut(if97::qualityPs(megapascal(p), kilojoulePerKilogramKelvin(s)));
+  const double P = megapascal(p);
+  const CallerLine line = entropyLine(P);
+  if (line.inRegion3) return qualityOut(lineQuality(line, s));
+  return qualityOut(if97::qualityPs(P, kilojoulePerKilogramKelvin(s)));
 }
 
 int16_t STM_IsSat_ph(double p, double h) {
-  return if97::isTwoPhasePh(megapascal(p), kilojoulePerKilogram(h)) ? 1 : 0;
+  const double P = megapascal(p);
+  const CallerLine line = enthalpyLine(P);
+  if (line.inRegion3) return isWet(line, h) ? 1 : 0;
+  return if97::isTwoPhasePh(P, kilojoulePerKilogram(h)) ? 1 : 0;
 }
 int16_t STM_IsSat_ps(double p, double s) {
-  return if97::isTwoPhasePs(megapascal(p), kilojoulePerKilogramKelvin(s)) ? 1 : 0;
+  const double P = megapascal(p);
+  const CallerLine line = entropyLine(P);
+  if (line.inRegion3) return isWet(line, s) ? 1 : 0;
+  return if97::isTwoPhasePs(P, kilojoulePerKilogramKelvin(s)) ? 1 : 0;
 }
 
 // ---- Single-phase states ---------------------------------------------------------
@@ -141,11 +333,15 @@ double STM_nWtp(double t, double p) {
 
 double STM_nTph(double p, double h) {
   const double P = megapascal(p);
-  return temperatureOutAboveSaturation(if97::temperaturePh(P, kilojoulePerKilogram(h)), P);
+  const if97::PlacedTemperature placed = if97::placedTemperaturePh(P, kilojoulePerKilogram(h));
+  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
+  return temperatureOnCallerLine(enthalpyLine(P), h, placed, P);
 }
 double STM_nTps(double p, double s) {
   const double P = megapascal(p);
-  return temperatureOutAboveSaturation(if97::temperaturePs(P, kilojoulePerKilogramKelvin(s)), P);
+  const if97::PlacedTemperature placed = if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s));
+  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
+  return temperatureOnCallerLine(entropyLine(P), s, placed, P);
 }
 
 }  // extern "C"

@@ -8,7 +8,7 @@ namespace {
 namespace codes = if97::unit_codes;
 
 constexpr LinearUnit scaled(double siPerUnit, double unitPerSi) {
-  return LinearUnit{0.0, siPerUnit, 0.0, unitPerSi};
+  return LinearUnit{siPerUnit, 0.0, unitPerSi, 0.0};
 }
 
 // 1 lbf/in2, 1 Btu(IT)/lb, 1 Btu(IT)/(lb R), 1 ft3/lb in SI.
@@ -17,7 +17,9 @@ constexpr double kBtuPerPound = 2.326;                        // kJ/kg
 constexpr double kBtuPerPoundRankine = 4.1868;                // kJ/(kg K)
 constexpr double kCubicFootPerPound = 0.028316846592 / 0.45359237;  // m3/kg
 
-constexpr LinearUnit kFahrenheit{32.0, 1.0 / 1.8, 273.15, 1.8};
+// 273.15 K is 32 deg F: t * (1 / 1.8) + (273.15 - 32 / 1.8) and
+// T * 1.8 + (32 - 273.15 * 1.8), each constant rounded once.
+constexpr LinearUnit kFahrenheit{1.0 / 1.8, 273.15 - 32.0 / 1.8, 1.8, 32.0 - 273.15 * 1.8};
 constexpr LinearUnit kAtmosphere = scaled(0.101325, 1.0 / 0.101325);
 constexpr LinearUnit kJoulePerKilogram = scaled(1e-3, 1e3);
 constexpr LinearUnit kJoulePerKilogramKelvin = scaled(1e-3, 1e3);
@@ -43,7 +45,7 @@ UnitSettings gUnits{kFahrenheit,
 bool setTemperatureUnit(int32_t code) {
   switch (code) {
     case codes::kKelvin: return use(gUnits.temperature, scaled(1.0, 1.0));
-    case codes::kCelsius: return use(gUnits.temperature, LinearUnit{0.0, 1.0, 273.15, 1.0});
+    case codes::kCelsius: return use(gUnits.temperature, LinearUnit{1.0, 273.15, 1.0, -273.15});
     case codes::kFahrenheit: return use(gUnits.temperature, kFahrenheit);
     case codes::kRankine: return use(gUnits.temperature, scaled(1.0 / 1.8, 1.8));
     default: return false;

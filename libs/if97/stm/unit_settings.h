@@ -8,14 +8,16 @@
 
 namespace hydrix {
 
-// value in SI = (value in unit - unitZero) * siPerUnit + siZero, and back.
+// value in SI = value in unit * siPerUnit + siAtUnitZero, and back: one
+// multiply and one add each way, as the cheapest calls (ps, Ts) cost little
+// more than that themselves.
 struct LinearUnit {
-  double unitZero;
   double siPerUnit;
-  double siZero;
+  double siAtUnitZero;
   double unitPerSi;
-  double toSi(double value) const { return (value - unitZero) * siPerUnit + siZero; }
-  double fromSi(double value) const { return (value - siZero) * unitPerSi + unitZero; }
+  double unitAtSiZero;
+  double toSi(double value) const { return value * siPerUnit + siAtUnitZero; }
+  double fromSi(double value) const { return value * unitPerSi + unitAtSiZero; }
 };
 
 // Specific volume or its inverse, each in some unit.

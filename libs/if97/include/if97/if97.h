@@ -17,6 +17,9 @@ inline constexpr double kMinPressure = 0.0;  // exclusive
 inline constexpr double kMaxPressure = 100.0;
 inline constexpr double kCriticalTemperature = 647.096;
 inline constexpr double kCriticalPressure = 22.064;
+// ps(273.15 K), the lowest pressure of the saturation line, as the line's own
+// equation gives it.
+inline constexpr double kLowestSaturationPressure = 0.00061121267744434571;
 
 // Where a single-phase (T, p) state lies. On the saturation line itself
 // (p == ps(T)) a state counts as liquid (region 1, or region 3 above 623.15 K).
@@ -66,6 +69,12 @@ SaturationState saturationStateP(double p);
 SaturatedPhase mixtureTx(double T, double x);
 SaturatedPhase mixturePx(double p, double x);
 
+// One property of that wet state, the same value as mixtureTx gives; each
+// evaluates only its own property, and at x = 0 or 1 only that end.
+double mixtureEnthalpyTx(double T, double x);
+double mixtureEntropyTx(double T, double x);
+double mixtureVolumeTx(double T, double x);
+
 // ---- States from (p, h) and (p, s) ------------------------------------------
 //
 // Below the critical pressure a state with h'(p) <= h <= h''(p) (s'(p) <= s <=
@@ -85,8 +94,36 @@ double qualityPs(double p, double s);
 // otherwise the solution of h(T, p) = h (s(T, p) = s) to round-off. A state
 // above h''(p) gets a temperature above Ts(p); one below h'(p) one at or
 // below it.
+//
+// At the seams of region 3 the regions meet with small jumps in h and s. A
+// state in such a gap (between h1 and h3 at 623.15 K, between h3 and h2 at
+// TB23(p)) gets the seam's temperature, so T rises along every isobar.
+// At a temperature limit an h or s a few ulps beyond the limit's value gets
+// the limit.
 double temperaturePh(double p, double h);
 double temperaturePs(double p, double s);
+
+// The same temperature with the place where the (T, p) functions must see it
+// to give the state the phase and region the comparison gave it. Near the
+// line the (T, p) functions compare p with ps(T) (or T with Ts(p)), which may
+// put a temperature a rounding from Ts(p) on the other side; a caller that
+// rounds T (a unit conversion) moves it until they agree.
+enum class Placement {
+  twoPhase,  // T is Ts(p)
+  region1,   // liquid by region 1: regionTp(T, p) must be region1
+  liquid,    // region 3 below pc: T <= Ts(p)
+  vapour,    // below pc: not liquid by the (T, p) functions' test
+  anywhere,  // at or above pc beyond region 1, or no state
+};
+struct PlacedTemperature {
+  double T;
+  Placement placement;
+  // Ts(p) where the decision used it (273.15 K below ps(273.15 K)); NaN
+  // where it did not (region 1 above ps(623.15 K), at or above pc).
+  double saturation;
+};
+PlacedTemperature placedTemperaturePh(double p, double h);
+PlacedTemperature placedTemperaturePs(double p, double s);
 
 }  // namespace if97
 

@@ -21,6 +21,9 @@
 //   changes nothing. Each library starts with the codes the program sets, so a
 //   call made before any set-up already works in the units below.
 // - The range functions return the formulation's limits in the current units.
+// - The unit settings are process-wide, one set per library. Property calls
+//   from several threads at once are safe; a unit setter running beside them
+//   is not (a call may then mix the old and the new unit).
 //
 // Units the program works with (codes it sets)
 //   quantity                 IF-97 code        IFC-67 code
@@ -69,13 +72,43 @@ STM_EXPORT double STM_nStp(double t, double p);
 // - STM_sTp above the critical pressure returns the critical temperature, so a
 //   supercritical state above it counts as vapour-like and below it as
 //   liquid-like. Below ps(273.15 K) = 611.213 Pa it returns 273.15 K, so
-//   in-range vapour at very low pressure counts as vapour.
+//   in-range vapour at very low pressure counts as vapour. ps(273.15 K)
+//   itself (and a pressure a rounding below it) is on the line: there the
+//   wet states have their vapour fraction and 273.15 K.
 // - STM_sPt above the critical temperature returns NaN.
-// - STM_nTph and STM_nTps of a two-phase state return the saturation
-//   temperature; of a single-phase state above h''(p) (s''(p)) a temperature
-//   strictly above STM_sTp(p) in the current unit, and below h'(p) (s'(p))
-//   one at or below it.
-// - STM_sXph and STM_sXps are clamped to [0, 1] (never -0, never 1 + eps).
+// - Within about 3e-5 K of the critical temperature the equation has only
+//   one state at ps(T): STM_sDtx, STM_sHtx and STM_sStx at x = 0 and x = 1
+//   are then that one state, and the (t, p) functions at STM_sTp(p) are
+//   finite (cp very large).
+//
+// States from (p, h) and (p, s), below the critical pressure:
+// - The saturated ends are h'(p) and h''(p) (s'(p), s''(p)); above 623.15 K
+//   they are exactly what STM_sHtx (STM_sStx) returns at STM_sTp(p) and
+//   x = 0 and 1, compared in the current unit. STM_IsSat_ph (ps) is 1 from
+//   the one end to the other, both included, and 0 outside.
+// - STM_nTph and STM_nTps of a two-phase state return STM_sTp(p); of a
+//   single-phase state above h''(p) (s''(p)) a temperature strictly above
+//   STM_sTp(p) in the current unit, and below h'(p) (s'(p)) one at or below
+//   it.
+// - At that temperature every (t, p) function (STM_nDtp, STM_nHtp, STM_nStp,
+//   STM_nCPtp, STM_nCVtp, STM_nWtp) evaluates the phase the state was given:
+//   where the unit's rounding would put it a hair across the line those
+//   functions draw (they compare p with ps(t)), the temperature is moved, in
+//   the current unit, to the nearest value they place on the state's side.
+// - STM_sXph and STM_sXps are clamped to [0, 1] (never -0, never 1 + eps);
+//   NaN at or above the critical pressure and below ps(273.15 K).
+//
+// Seams and ends of the range, at any pressure:
+// - Regions meet with small jumps in h and s. Above ps(623.15 K) an h (s)
+//   between region 1's value at 623.15 K and region 3's gets 623.15 K on
+//   region 1's side (the (t, p) functions then evaluate region 1), and one
+//   between region 3's and region 2's at TB23(p) gets TB23(p). T(p, h) and
+//   T(p, s) rise along every isobar.
+// - At 273.15 K, 1073.15 K (above 50 MPa) and 2273.15 K an h or s within a
+//   few ulps beyond the value at the limit (the library's own, come back
+//   through the units) gets the limit; further out it is NaN.
+// - A temperature or pressure within 1e-12 relative outside a limit of the
+//   range (or below ps(273.15 K)) counts as that limit.
 
 STM_EXPORT int16_t STM_SetEnthalUnit(int32_t code);
 STM_EXPORT int16_t STM_SetEntroUnit(int32_t code);
