@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calorix_side_of_line.h"
 #include "calorix_units.h"
 #include "ifc67/ifc67.h"
 #include "stm/stm_api.h"
@@ -29,14 +30,17 @@ double saturationTemperatureExtended(double p) {
   return ifc67::saturationTemperature(p);
 }
 
-// Lever-rule quality at pressure p below pc1, clamped to [0, 1]. At exactly
-// pc1 both saturated states are the critical point: the fraction is 0 or 1.
+// Lever-rule quality at pressure p below pc1, clamped to [0, 1], from a value
+// in the caller's unit (J/kg, J/(kg K)) measured against the saturated values
+// in that unit, as STM_sEpw and STM_sSpw report them: their own values give
+// exactly 0 and 1. At exactly pc1 both saturated states are the critical
+// point: the fraction is 0 or 1.
 template <typename Saturated>
 double clampedQuality(double value, double p, Saturated saturated) {
   if (!validPressure(p) || p > ifc67::kCriticalPressure || !std::isfinite(value)) return kNaN;
   const double T = saturationTemperatureExtended(p);
-  const double liquid = saturated(T, 0.0);
-  const double vapour = saturated(T, 1.0);
+  const double liquid = saturated(T, 0.0) * kJoulePerKilojoule;
+  const double vapour = saturated(T, 1.0) * kJoulePerKilojoule;
   if (!std::isfinite(liquid) || !std::isfinite(vapour)) return kNaN;
   if (!(vapour > liquid)) return value > liquid ? 1.0 : 0.0;
   const double x = (value - liquid) / (vapour - liquid);
@@ -88,17 +92,39 @@ double STM_sSpw(double p, double w) {
 }
 
 double STM_sWep(double e, double p) {
-  return clampedQuality(e / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
+  return clampedQuality(e, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
 }
 double STM_sWsp(double s, double p) {
-  return clampedQuality(s / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
+  return clampedQuality(s, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
 }
 
+// Both place the value against the saturated states in J/kg and J/(kg K), the
+// values STM_sEpw and STM_sSpw report, and return a temperature that the
+// (t, p) entry points evaluate on the side the value was placed on.
 double STM_2Tep(double e, double p) {
-  return temperatureOut(ifc67::temperatureFromEnthalpy(megapascalFromAtmosphere(p), e / kJoulePerKilojoule));
+  const double P = megapascalFromAtmosphere(p);
+  const ifc67::IsobarTemperature state = ifc67::placeByEnthalpy(P, e / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  if (!(e >= state.saturatedVapour * kJoulePerKilojoule)) return kNaN;
+  // An ulp above h'' in J/kg may be an ulp below it in kJ/kg: that is Ts.
+  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : state.saturationTemperature;
+  return firstFahrenheitOnSide(temperatureOut(T), P, Side::Vapour);
 }
+
 double STM_nTsp(double s, double p) {
-  return temperatureOut(ifc67::temperatureFromEntropy(megapascalFromAtmosphere(p), s / kJoulePerKilojoule));
+  const double P = megapascalFromAtmosphere(p);
+  const ifc67::IsobarTemperature state = ifc67::placeByEntropy(P, s / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  const double Ts = state.saturationTemperature;
+  if (s < state.saturatedLiquid * kJoulePerKilojoule) {
+    const double T = state.placement == ifc67::Placement::Liquid ? state.temperature : Ts;
+    return firstFahrenheitOnSide(temperatureOut(T), P, Side::Liquid);
+  }
+  // Placed below the liquid in kJ but not in J: an ulp from s', far below s''.
+  if (state.placement == ifc67::Placement::Liquid || s <= state.saturatedVapour * kJoulePerKilojoule)
+    return temperatureOut(Ts);
+  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  return firstFahrenheitOnSide(temperatureOut(T), P, Side::Vapour);
 }
 
 double STM_nEtp(double t, double p) {
