@@ -3,6 +3,7 @@
 // bracket: Newton-like steps alone would stumble on the formulation's jumps at
 // 623.15 K and on the L-line, and on the huge cp near the critical point.
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "coefficients.h"
@@ -30,17 +31,22 @@ double nearEnd(double value) { return 4.0 * std::numeric_limits<double>::epsilon
 bool validPressure(double p) { return p > 0.0 && p <= kMaxPressure; }
 
 // The grid point nearest T strictly inside (low, high); NaN if there is none.
+// Temperatures are positive: truncation is floor, and cheaper than the call.
 double gridPointInside(double T, double low, double high) {
-  const double first = (std::floor(low / kGridStep) + 1.0) * kGridStep;
-  const double last = (std::ceil(high / kGridStep) - 1.0) * kGridStep;
+  const auto cell = [](double x) { return static_cast<double>(static_cast<int64_t>(x / kGridStep)); };
+  const double first = (cell(low) + 1.0) * kGridStep;
+  const double highCell = cell(high);
+  const double last = (highCell * kGridStep == high ? highCell - 1.0 : highCell) * kGridStep;
   if (!(first <= last)) return kNaN;
-  return std::fmin(std::fmax(std::round(T / kGridStep) * kGridStep, first), last);
+  const double nearest = cell(T + 0.5 * kGridStep) * kGridStep;
+  return nearest < first ? first : nearest > last ? last : nearest;
 }
 
 // Linear in the cell: for a value between the ends' values (low's below
 // high's), a temperature between them that rises with the value.
 double interpolate(double target, double low, double valueLow, double high, double valueHigh) {
-  return std::fmin(low + (high - low) * ((target - valueLow) / (valueHigh - valueLow)), high);
+  const double T = low + (high - low) * ((target - valueLow) / (valueHigh - valueLow));
+  return T < high ? T : high;
 }
 
 // T in [low, high] with property(T, p) = target, where the caller knows the

@@ -50,6 +50,14 @@ double clampedQuality(double value, double p, Saturated saturated) {
 
 double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahrenheitFromKelvin(kelvin); }
 
+// T of a state placed on one side of the line, in deg F, where the (t, p)
+// functions evaluate that side. They can disagree with the placement only
+// within about 1e-10 K of Ts: farther away the conversion is all.
+double temperatureOnSide(double T, double Ts, double p, Side side) {
+  const double t = temperatureOut(T);
+  return std::fabs(T - Ts) < 1e-6 ? firstFahrenheitOnSide(t, p, side) : t;
+}
+
 }  // namespace
 
 extern "C" {
@@ -107,8 +115,9 @@ double STM_2Tep(double e, double p) {
   if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
   if (!(e >= state.saturatedVapour * kJoulePerKilojoule)) return kNaN;
   // An ulp above h'' in J/kg may be an ulp below it in kJ/kg: that is Ts.
-  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : state.saturationTemperature;
-  return firstFahrenheitOnSide(temperatureOut(T), P, Side::Vapour);
+  const double Ts = state.saturationTemperature;
+  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
 
 double STM_nTsp(double s, double p) {
@@ -118,13 +127,13 @@ double STM_nTsp(double s, double p) {
   const double Ts = state.saturationTemperature;
   if (s < state.saturatedLiquid * kJoulePerKilojoule) {
     const double T = state.placement == ifc67::Placement::Liquid ? state.temperature : Ts;
-    return firstFahrenheitOnSide(temperatureOut(T), P, Side::Liquid);
+    return temperatureOnSide(T, Ts, P, Side::Liquid);
   }
   // Placed below the liquid in kJ but not in J: an ulp from s', far below s''.
   if (state.placement == ifc67::Placement::Liquid || s <= state.saturatedVapour * kJoulePerKilojoule)
     return temperatureOut(Ts);
   const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
-  return firstFahrenheitOnSide(temperatureOut(T), P, Side::Vapour);
+  return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
 
 double STM_nEtp(double t, double p) {
