@@ -113,11 +113,26 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
   return interpolate(target, low, valueLow, high, valueHigh);
 }
 
+// Above ps(623.15 K) the isobar leaves subregion 1 at 623.15 K, and there h
+// falls by up to 0.15 kJ/kg (s rises): an h in that overlap has a root on
+// either side, and a bracket could find either, the one for the next value up
+// lower. The value at 623.15 K from subregion 1 decides: up to it the root
+// below, above it the one above, so that T never falls along the isobar.
+double solveAcross623K(Property property, double p, double target, double low, double valueLow, double high,
+                       double valueHigh) {
+  const double seam = kSubregion1MaxTemperature;
+  if (!(low < seam && seam < high) || subregion(seam, p) != 1)
+    return solveOnIsobar(property, p, target, low, valueLow, high, valueHigh);
+  const double atSeam = propertyInSubregion(property, 1, seam, p);
+  if (target <= atSeam) return solveOnIsobar(property, p, target, low, valueLow, seam, atSeam);
+  return solveOnIsobar(property, p, target, seam, atSeam, high, valueHigh);
+}
+
 // Over the whole temperature range, where the isobar has no saturated state:
 // below the lowest saturation pressure and at or above pc1.
 double solveWholeRange(Property property, double p, double target) {
-  return solveOnIsobar(property, p, target, kMinTemperature, propertyAt(property, kMinTemperature, p),
-                       kMaxTemperature, propertyAt(property, kMaxTemperature, p));
+  return solveAcross623K(property, p, target, kMinTemperature, propertyAt(property, kMinTemperature, p),
+                         kMaxTemperature, propertyAt(property, kMaxTemperature, p));
 }
 
 bool crossesSaturationLine(double p) { return p >= lowestSaturationPressure() && p < kCriticalPressure; }
@@ -155,8 +170,8 @@ IsobarTemperature placeByEntropy(double p, double s) {
   const double Ts = saturationTemperature(p);
   const double liquid = saturatedProperty(Property::Entropy, Ts, Phase::Liquid);
   if (s < liquid) {
-    const double T = solveOnIsobar(Property::Entropy, p, s, kMinTemperature,
-                                   propertyAt(Property::Entropy, kMinTemperature, p), Ts, liquid);
+    const double T = solveAcross623K(Property::Entropy, p, s, kMinTemperature,
+                                     propertyAt(Property::Entropy, kMinTemperature, p), Ts, liquid);
     return {T, Placement::Liquid, Ts, liquid, kNaN};
   }
   const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);

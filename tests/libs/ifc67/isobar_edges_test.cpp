@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "calorix_library.h"
+#include "ifc67/ifc67.h"
 
 namespace {
 
@@ -235,6 +236,32 @@ TEST(IsobarEdges, TemperatureRisesAlongEveryIsobar) {
         if (!std::isnan(t)) curve.push_back({value, t});
       }
       expectRising(curve, p, pair.name);
+    }
+  }
+}
+
+// Above ps(623.15 K) h falls by up to 0.15 kJ/kg where the isobar leaves
+// subregion 1 at 623.15 K (s rises): values in the overlap have a root on
+// both sides, and values in a jump none. Across both, finely, T(p, s) and
+// (from pc1 up, where it covers liquid) T(p, h) must rise and stay finite (at 73.5447 MPa an h in the overlap once
+// got 623.166 K, the next one up 623.137 K).
+TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAt623K) {
+  const double seam = 623.15;
+  for (double p = 16.6; p <= 100.0; p *= 1.07) {
+    for (const bool entropy : {false, true}) {
+      if (!entropy && p < ifc67::kCriticalPressure) continue;  // liquid: T(p, h) covers vapour only
+      const auto forward = entropy ? ifc67::entropy : ifc67::enthalpy;
+      const auto inverse = entropy ? ifc67::temperatureFromEntropy : ifc67::temperatureFromEnthalpy;
+      const double below = forward(seam, p), above = forward(std::nextafter(seam, 1e3), p);
+      const double low = std::fmin(below, above), width = std::fabs(above - below);
+      std::vector<std::pair<double, double>> curve;
+      for (int i = -50; i <= 1050; ++i) {
+        const double value = low + width * i / 1000.0;
+        const double T = inverse(p, value);
+        ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
+        curve.push_back({value, T});
+      }
+      expectRising(curve, p, entropy ? "T(p, s), p in MPa" : "T(p, h), p in MPa");
     }
   }
 }

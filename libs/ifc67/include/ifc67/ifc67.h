@@ -60,7 +60,9 @@ double qualityFromEntropy(double p, double s);
 // ---- Temperature from (p, h) and (p, s) -------------------------------------
 // Both converge to about 1e-9 K and never fall as the value rises along an
 // isobar, not even between values an ulp apart. A value that falls into one
-// of the formulation's small jumps gives the temperature of the jump.
+// of the formulation's small jumps gives the temperature of the jump. Where
+// h falls at 623.15 K into subregion 4 (above ps(623.15 K), by up to 0.15
+// kJ/kg), an h up to subregion 1's at 623.15 K gives subregion 1's root.
 
 // T of superheated vapour (p < pc1: h at least the saturated-vapour enthalpy)
 // or of supercritical fluid (p >= pc1: any T in range); NaN for other states.
