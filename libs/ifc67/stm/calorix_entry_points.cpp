@@ -48,6 +48,8 @@ double clampedQuality(double value, double p, Saturated saturated) {
   return x < 1.0 ? x : 1.0;
 }
 
+constexpr double kSaturatedVapourAllowance = 1e-8;  // relative, below STM_sEpw(p, 1)
+
 double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahrenheitFromKelvin(kelvin); }
 
 // T of a state placed on one side of the line, in deg F, where the (t, p)
@@ -113,8 +115,13 @@ double STM_2Tep(double e, double p) {
   const double P = megapascalFromAtmosphere(p);
   const ifc67::IsobarTemperature state = ifc67::placeByEnthalpy(P, e / kJoulePerKilojoule);
   if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
-  if (!(e >= state.saturatedVapour * kJoulePerKilojoule)) return kNaN;
-  // An ulp above h'' in J/kg may be an ulp below it in kJ/kg: that is Ts.
+  // Vapour the (t, p) functions evaluate just above the line may have h up to
+  // 2.5e-12 below h'' (subregion 2's rounding near 16 MPa), 2e-9 within 1e-6
+  // of pc1 (the density search): within the allowance an e below h'' is the
+  // saturated vapour, so that STM_2Tep(STM_nEtp(t, p), p) is a number for
+  // every vapour state.
+  if (!(e >= state.saturatedVapour * kJoulePerKilojoule * (1.0 - kSaturatedVapourAllowance))) return kNaN;
+  // Placed below h'' in kJ/kg (NaN), or at it: Ts.
   const double Ts = state.saturationTemperature;
   const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
   return temperatureOnSide(T, Ts, P, Side::Vapour);

@@ -124,19 +124,28 @@ TEST(IsobarEdges, EnthalpyAtAndAboveTheSaturatedVapourIsVapour) {
     std::vector<std::pair<double, double>> curve;
     std::vector<double> values = neighbours(vapour);
     for (double step : {1e-12, 1e-9, 1e-6, 1e-3}) values.push_back(vapour * (1.0 + step));
+    values.push_back(vapour * (1.0 - 9e-9));  // in the allowance below h''
     for (double e : values) {
       const double t = lib.twoTep(e, p);
-      if (e < vapour) {
-        EXPECT_TRUE(std::isnan(t)) << "wet, " << where(e, p);
-        continue;
-      }
       ASSERT_FALSE(std::isnan(t)) << where(e, p);
       EXPECT_GE(t, line) << where(e, p);
       expectEvaluatedOn(Side::Vapour, t, p, where(e, p));
-      EXPECT_EQ(lib.sWep(e, p), 1.0) << where(e, p);
+      if (e >= vapour) {
+        EXPECT_EQ(lib.sWep(e, p), 1.0) << where(e, p);
+      }
       curve.push_back({e, t});
     }
     expectRising(curve, p, "STM_2Tep");
+    EXPECT_TRUE(std::isnan(lib.twoTep(vapour * (1.0 - 2e-8), p))) << "wet, " << where(vapour * (1.0 - 2e-8), p);
+
+    // Vapour the (t, p) functions give just above the line, fed back.
+    double t = line;
+    for (int step = 0; step < 40; ++step, t = std::nextafter(t, INFINITY)) {
+      if (lib.nXtp(t, p) < std::sqrt(lib.sXtw(line, 0.0) * lib.sXtw(line, 1.0))) continue;  // liquid
+      const double back = lib.twoTep(lib.nEtp(t, p), p);
+      ASSERT_FALSE(std::isnan(back)) << "vapour at t = " << t << " F, p = " << p << " atm";
+      EXPECT_GE(back, line) << "vapour at t = " << t << " F, p = " << p << " atm";
+    }
   }
 }
 

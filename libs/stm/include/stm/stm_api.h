@@ -124,11 +124,13 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 //   atm), both cover every state from 32.018 F to 1472 F.
 // - Between, the value is placed against STM_sEpw(p, 1), STM_sSpw(p, 0) and
 //   STM_sSpw(p, 1) as they return them, to the last bit. STM_2Tep covers
-//   superheated vapour, e >= STM_sEpw(p, 1), and is NaN below. STM_nTsp
-//   returns STM_kTp(p) for s from STM_sSpw(p, 0) to STM_sSpw(p, 1), both
-//   included, and a liquid or a vapour temperature outside.
-// - A liquid temperature is at or below STM_kTp(p), a vapour one (e at
-//   STM_sEpw(p, 1) included) at or above it. Either is the first deg F
+//   superheated vapour, e >= STM_sEpw(p, 1) (1 - 1e-8), and is NaN below:
+//   the (t, p) functions' vapour just above the line can have e up to 2e-9
+//   below STM_sEpw(p, 1), and an e in the allowance is the saturated vapour.
+//   STM_nTsp returns STM_kTp(p) for s from STM_sSpw(p, 0) to STM_sSpw(p, 1),
+//   both included, and a liquid or a vapour temperature outside.
+// - A liquid temperature is at or below STM_kTp(p), a vapour one (any e
+//   STM_2Tep covers) at or above it. Either is the first deg F
 //   value, from the solution toward its side, that STM_nXtp, STM_nEtp,
 //   STM_nStp and STM_nCtp evaluate on that side: they place t against
 //   ps(t), which within about 1e-11 K of the line disagrees with Ts(p), so

@@ -103,9 +103,8 @@ bool evaluatedAsVapour(double t, double p) {
 
 // (p, h) or (p, s) a few ulps or a few 1e-15 from a saturated value, at a
 // pressure on the saturation line (below 0.999 pc1, where the saturated
-// volumes are far apart): the temperature exists where the value is inside
-// the function's range, lies on the value's side of STM_kTp and is evaluated
-// there, and does not fall at the next value up.
+// volumes are far apart): the temperature exists, lies on the value's side
+// of STM_kTp and is evaluated there, and does not fall at the next value up.
 void checkBesideTheLine(const uint8_t* bytes, bool entropy) {
   const double lowest = STM_kPt(STM_GetMinTemp());
   const double p = fold(bytes, {lowest, 0.999 * 22.12 / 0.101325});
@@ -126,17 +125,20 @@ void checkBesideTheLine(const uint8_t* bytes, bool entropy) {
   const double line = STM_kTp(p);
   const double liquid = entropy ? STM_sSpw(p, 0.0) : NAN;
   const double vapour = entropy ? STM_sSpw(p, 1.0) : saturated;
-  if (!entropy && value < vapour) {
-    require(std::isnan(t));
-    return;
-  }
   require(std::isfinite(t) && std::isfinite(next) && next >= t);
   if (value < liquid) {
     require(t <= line && !evaluatedAsVapour(t, p));
-  } else if (value > vapour || (!entropy && value == vapour)) {
+  } else if (value > vapour || !entropy) {  // STM_2Tep takes e a hair below h'' as h''
     require(t >= line && evaluatedAsVapour(t, p));
   } else {
     require(t == line);
+  }
+  // The (t, p) functions' own vapour beside the line, fed back.
+  double vapourT = line;
+  for (int i = 0; i < std::abs(offset); ++i) vapourT = std::nextafter(vapourT, INFINITY);
+  if (!entropy && evaluatedAsVapour(vapourT, p)) {
+    const double back = STM_2Tep(STM_nEtp(vapourT, p), p);
+    require(std::isfinite(back) && back >= line);
   }
 }
 
