@@ -130,19 +130,22 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 //   STM_nTsp returns STM_kTp(p) for s from STM_sSpw(p, 0) to STM_sSpw(p, 1),
 //   both included, and a liquid or a vapour temperature outside.
 // - A liquid temperature is at or below STM_kTp(p), a vapour one (any e
-//   STM_2Tep covers) at or above it. Either is the first deg F
-//   value, from the solution toward its side, that STM_nXtp, STM_nEtp,
-//   STM_nStp and STM_nCtp evaluate on that side: they place t against
-//   ps(t), which within about 1e-11 K of the line disagrees with Ts(p), so
-//   that e = STM_sEpw(p, 1) may give a few ulps above STM_kTp(p).
+//   STM_2Tep covers) at or above it. Either is the solution or, if STM_nXtp,
+//   STM_nEtp, STM_nStp and STM_nCtp evaluate that on the other side of the
+//   line, the first deg F value beyond it toward its own side that they
+//   evaluate on its side. They place t against ps(t), which disagrees with
+//   Ts(p) within about 1e-11 K of the line: e = STM_sEpw(p, 1) may give up
+//   to 3e-11 F above STM_kTp(p), 1.8e-9 F just above ps(273.16 K), where
+//   everything within 1e-9 K of 32.018 F evaluates at 32.018 F.
 // - Along an isobar the temperature never falls as e or s rises, not even
 //   between values an ulp apart. A value inside one of the formulation's
 //   jumps (at 662 F, on the boundary line of subregions 2 and 3) gives the
 //   temperature of the jump to within 1e-9 K. Where the liquid's h falls at
-//   662 F (above ps(662 F), by up to 150 J/kg), an e up to STM_nEtp(662, p)
-//   gives the liquid's temperature, at or below 662 F.
-// - A value within four ulps of the one at 32.018 F or 1472 F, on either
-//   side, returns that limit exactly; farther beyond the range, NaN.
+//   662 F (above ps(662 F), by up to 150 J/kg), an e up to the liquid's at
+//   662 F gives the liquid's temperature, at or below 662 F.
+// - A value within 9e-16 relative (a few ulps) of the one at 32.018 F or
+//   1472 F, on either side, returns that limit exactly; farther beyond the
+//   range, NaN.
 
 STM_EXPORT int16_t STM_SetEntlUnit(int32_t code);
 STM_EXPORT int16_t STM_SetEntrUnit(int32_t code);
