@@ -9,6 +9,7 @@
 #include "coefficients.h"
 #include "ifc67/ifc67.h"
 #include "saturated_states.h"
+#include "saturation_line.h"
 #include "single_phase.h"
 
 namespace ifc67 {
@@ -118,10 +119,13 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
 // either side, and a bracket could find either, the one for the next value up
 // lower. The value at 623.15 K from subregion 1 decides: up to it the root
 // below, above it the one above, so that T never falls along the isobar.
+// (The two shorter brackets cost no more than the one.)
 double solveAcross623K(Property property, double p, double target, double low, double valueLow, double high,
                        double valueHigh) {
   const double seam = kSubregion1MaxTemperature;
-  if (!(low < seam && seam < high) || subregion(seam, p) != 1)
+  // The (T, p) choice of subregion at 623.15 K, its betaK computed once.
+  static const double liquidFrom = reducedSaturationPressure(seam / kCriticalTemperature);
+  if (!(low < seam && seam < high) || !(p / kCriticalPressure >= liquidFrom))
     return solveOnIsobar(property, p, target, low, valueLow, high, valueHigh);
   const double atSeam = propertyInSubregion(property, 1, seam, p);
   if (target <= atSeam) return solveOnIsobar(property, p, target, low, valueLow, seam, atSeam);
