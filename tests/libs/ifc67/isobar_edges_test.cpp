@@ -45,11 +45,11 @@ std::vector<double> neighbours(double value) {
           value * (1.0 + 1e-15)};
 }
 
-std::string where(double value, double p) {
+std::string where(double value, double p, const char* pressureUnit = "atm") {
   std::ostringstream text;
   text.precision(17);
   text << std::scientific;
-  text << "value " << value << " at p = " << p << " atm";
+  text << "value " << value << " at p = " << p << " " << pressureUnit;
   return text.str();
 }
 
@@ -72,11 +72,13 @@ void expectEvaluatedOn(Side side, double t, double p, const std::string& context
 }
 
 // Temperatures of values in increasing order never fall.
-void expectRising(std::vector<std::pair<double, double>> valueAndT, double p, const char* what) {
+void expectRising(std::vector<std::pair<double, double>> valueAndT, double p, const char* what,
+                  const char* pressureUnit = "atm") {
   std::sort(valueAndT.begin(), valueAndT.end());
   for (std::size_t i = 1; i < valueAndT.size(); ++i)
     EXPECT_GE(valueAndT[i].second, valueAndT[i - 1].second)
-        << what << " falls from " << where(valueAndT[i - 1].first, p) << " to " << where(valueAndT[i].first, p);
+        << what << " falls from " << where(valueAndT[i - 1].first, p, pressureUnit) << " to "
+        << where(valueAndT[i].first, p, pressureUnit);
 }
 
 TEST(IsobarEdges, ValuesThatBrokeTheChainGiveTheirTemperatureOnTheirSide) {
@@ -270,7 +272,7 @@ TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAt623K) {
         ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
         curve.push_back({value, T});
       }
-      expectRising(curve, p, entropy ? "T(p, s), p in MPa" : "T(p, h), p in MPa");
+      expectRising(curve, p, entropy ? "T(p, s)" : "T(p, h)", "MPa");
     }
   }
 }
