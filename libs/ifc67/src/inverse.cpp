@@ -3,20 +3,52 @@
 // bracket: Newton-like steps alone would stumble on the formulation's jumps at
 // 623.15 K and on the L-line, and on the huge cp near the critical point.
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "coefficients.h"
 #include "ifc67/ifc67.h"
 #include "saturated_states.h"
+#include "saturation_line.h"
 #include "single_phase.h"
 
 namespace ifc67 {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kTemperatureTolerance = 1e-9;  // K
+// The iterates lie on multiples of this step (about 9.3e-10 K), and the
+// answer is interpolated in the last cell of them that brackets the value.
+// The cell is the same for every value it holds, so that along an isobar
+// the temperature never falls between values an ulp apart, as an iteration
+// stopped at a tolerance may let it.
+constexpr double kGridStep = 0x1p-30;  // K
+
+// How far from the value at an end of a bracket a value still counts as that
+// end, on either side: a caller's unit conversion (kJ/kg from J/kg) rounds by
+// an ulp, and the caller may have computed the end's value in its unit the
+// same way, so that its own end state comes back as the end exactly.
+double nearEnd(double value) { return 4.0 * std::numeric_limits<double>::epsilon() * std::fabs(value); }
 
 bool validPressure(double p) { return p > 0.0 && p <= kMaxPressure; }
+
+// The grid point nearest T strictly inside (low, high); NaN if there is none.
+// Temperatures are positive: truncation is floor, and cheaper than the call.
+double gridPointInside(double T, double low, double high) {
+  const auto cell = [](double x) { return static_cast<double>(static_cast<int64_t>(x / kGridStep)); };
+  const double first = (cell(low) + 1.0) * kGridStep;
+  const double highCell = cell(high);
+  const double last = (highCell * kGridStep == high ? highCell - 1.0 : highCell) * kGridStep;
+  if (!(first <= last)) return kNaN;
+  const double nearest = cell(T + 0.5 * kGridStep) * kGridStep;
+  return nearest < first ? first : nearest > last ? last : nearest;
+}
+
+// Linear in the cell: for a value between the ends' values (low's below
+// high's), a temperature between them that rises with the value.
+double interpolate(double target, double low, double valueLow, double high, double valueHigh) {
+  const double T = low + (high - low) * ((target - valueLow) / (valueHigh - valueLow));
+  return T < high ? T : high;
+}
 
 // T in [low, high] with property(T, p) = target, where the caller knows the
 // property's values at both ends (a saturated end uses the saturated state's
@@ -26,15 +58,26 @@ bool validPressure(double p) { return p > 0.0 && p <= kMaxPressure; }
 // slope comes free (subregions 3 and 4, where every value costs a density
 // search), an Illinois false-position step elsewhere; a step that leaves the
 // bracket, or a Newton step no shorter than half the one before (a jump of
-// the formulation ahead), gives way to bisection.
+// the formulation ahead), gives way to bisection. Each step lands on the grid.
 double solveOnIsobar(Property property, double p, double target, double low, double valueLow, double high,
                      double valueHigh) {
-  if (!(target >= valueLow && target <= valueHigh)) return kNaN;
-  double residualLow = valueLow - target;
+  // Just above ps(273.16 K) the liquid side of the line is narrower than a
+  // grid step, and there the formulation's rounding, not the temperature,
+  // orders its two end values: any value between them, or as far beyond them
+  // as they are apart, is that one temperature.
+  if (!(valueLow < valueHigh) && std::isnan(gridPointInside(low, low, high))) {
+    const double spread = std::fabs(valueHigh - valueLow) + nearEnd(valueLow) + nearEnd(valueHigh);
+    const bool between = target >= std::fmin(valueLow, valueHigh) - spread &&
+                         target <= std::fmax(valueLow, valueHigh) + spread;
+    return between ? 0.5 * (low + high) : kNaN;
+  }
+  if (std::fabs(target - valueLow) <= nearEnd(valueLow)) return low;
+  if (std::fabs(target - valueHigh) <= nearEnd(valueHigh)) return high;
+  if (!(target > valueLow && target < valueHigh)) return kNaN;
+  double T = gridPointInside(low + (high - low) * (target - valueLow) / (valueHigh - valueLow), low, high);
+  if (std::isnan(T)) return interpolate(target, low, valueLow, high, valueHigh);
+  double residualLow = valueLow - target;  // weighted by the Illinois rule
   double residualHigh = valueHigh - target;
-  if (residualLow == 0.0) return low;
-  if (residualHigh == 0.0) return high;
-  double T = low + (high - low) * (-residualLow) / (residualHigh - residualLow);
   int lastMoved = 0;  // -1: the low end moved last, +1: the high end
   double previousStep = high - low;
   for (int iteration = 0; iteration < 200; ++iteration) {
@@ -44,44 +87,62 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
     if (residual == 0.0) return T;
     if (residual < 0.0) {
       low = T;
+      valueLow = current.value;
       residualLow = residual;
       if (lastMoved == -1) residualHigh *= 0.5;  // Illinois: the stale end weighs less
       lastMoved = -1;
     } else {
       high = T;
+      valueHigh = current.value;
       residualHigh = residual;
       if (lastMoved == +1) residualLow *= 0.5;
       lastMoved = +1;
     }
-    const double width = high - low;
-    if (width <= kTemperatureTolerance) return 0.5 * (low + high);
     double next;
     if (current.slope > 0.0) {
       // Newton steps shrink fast unless a jump lies ahead: then bisect.
       next = T - residual / current.slope;
       if (std::fabs(next - T) > 0.5 * previousStep) next = 0.5 * (low + high);
     } else {
-      next = low + width * (-residualLow) / (residualHigh - residualLow);
+      next = low + (high - low) * (-residualLow) / (residualHigh - residualLow);
     }
     if (!(next > low && next < high)) next = 0.5 * (low + high);
-    // A step shorter than the tolerance still crosses to close the bracket.
-    const double shortest = 0.5 * kTemperatureTolerance;
-    if (std::fabs(next - T) < shortest) next = residual < 0.0 ? T + shortest : T - shortest;
-    previousStep = std::fabs(next - T);
-    T = next;
+    previousStep = std::fmax(std::fabs(next - T), kGridStep);
+    T = gridPointInside(next, low, high);
+    if (std::isnan(T)) break;
   }
-  return T;
+  return interpolate(target, low, valueLow, high, valueHigh);
+}
+
+// Above ps(623.15 K) the isobar leaves subregion 1 at 623.15 K, and there h
+// falls by up to 0.15 kJ/kg (s rises): an h in that overlap has a root on
+// either side, and a bracket could find either, the one for the next value up
+// lower. The value at 623.15 K from subregion 1 decides: up to it the root
+// below, above it the one above, so that T never falls along the isobar.
+// (The two shorter brackets cost no more than the one.)
+double solveAcross623K(Property property, double p, double target, double low, double valueLow, double high,
+                       double valueHigh) {
+  const double seam = kSubregion1MaxTemperature;
+  // The (T, p) choice of subregion at 623.15 K, its betaK computed once.
+  static const double liquidFrom = reducedSaturationPressure(seam / kCriticalTemperature);
+  if (!(low < seam && seam < high) || !(p / kCriticalPressure >= liquidFrom))
+    return solveOnIsobar(property, p, target, low, valueLow, high, valueHigh);
+  const double atSeam = propertyInSubregion(property, 1, seam, p);
+  if (target <= atSeam) return solveOnIsobar(property, p, target, low, valueLow, seam, atSeam);
+  return solveOnIsobar(property, p, target, seam, atSeam, high, valueHigh);
 }
 
 // Over the whole temperature range, where the isobar has no saturated state:
 // below the lowest saturation pressure and at or above pc1.
 double solveWholeRange(Property property, double p, double target) {
-  return solveOnIsobar(property, p, target, kMinTemperature, propertyAt(property, kMinTemperature, p),
-                       kMaxTemperature, propertyAt(property, kMaxTemperature, p));
+  return solveAcross623K(property, p, target, kMinTemperature, propertyAt(property, kMinTemperature, p),
+                         kMaxTemperature, propertyAt(property, kMaxTemperature, p));
 }
 
+bool crossesSaturationLine(double p) { return p >= lowestSaturationPressure() && p < kCriticalPressure; }
+
 double quality(Property property, double p, double value) {
-  if (!(p >= lowestSaturationPressure() && p < kCriticalPressure) || !std::isfinite(value)) return kNaN;
+  if (!crossesSaturationLine(p) || !std::isfinite(value)) return kNaN;
   const double Ts = saturationTemperature(p);
   const double liquid = saturatedProperty(property, Ts, Phase::Liquid);
   const double vapour = saturatedProperty(property, Ts, Phase::Vapour);
@@ -91,29 +152,41 @@ double quality(Property property, double p, double value) {
   return std::isfinite(x) ? x : kNaN;
 }
 
+IsobarTemperature noSaturation(double T) { return {T, Placement::NoSaturation, kNaN, kNaN, kNaN}; }
+
 }  // namespace
 
-double temperatureFromEnthalpy(double p, double h) {
-  if (!validPressure(p) || !std::isfinite(h)) return kNaN;
-  if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Enthalpy, p, h);
+IsobarTemperature placeByEnthalpy(double p, double h) {
+  if (!validPressure(p) || !std::isfinite(h)) return noSaturation(kNaN);
+  if (!crossesSaturationLine(p)) return noSaturation(solveWholeRange(Property::Enthalpy, p, h));
   const double Ts = saturationTemperature(p);
-  return solveOnIsobar(Property::Enthalpy, p, h, Ts, saturatedProperty(Property::Enthalpy, Ts, Phase::Vapour), kMaxTemperature,
-                       propertyAt(Property::Enthalpy, kMaxTemperature, p));
+  const double vapour = saturatedProperty(Property::Enthalpy, Ts, Phase::Vapour);
+  const double T = solveOnIsobar(Property::Enthalpy, p, h, Ts, vapour, kMaxTemperature,
+                                 propertyAt(Property::Enthalpy, kMaxTemperature, p));
+  // A value the end tolerance took as the saturated vapour is vapour too.
+  const Placement placement = h >= vapour || T == Ts ? Placement::Vapour : Placement::Liquid;
+  return {T, placement, Ts, kNaN, vapour};
 }
 
-double temperatureFromEntropy(double p, double s) {
-  if (!validPressure(p) || !std::isfinite(s)) return kNaN;
-  if (p < lowestSaturationPressure() || p >= kCriticalPressure) return solveWholeRange(Property::Entropy, p, s);
+IsobarTemperature placeByEntropy(double p, double s) {
+  if (!validPressure(p) || !std::isfinite(s)) return noSaturation(kNaN);
+  if (!crossesSaturationLine(p)) return noSaturation(solveWholeRange(Property::Entropy, p, s));
   const double Ts = saturationTemperature(p);
   const double liquid = saturatedProperty(Property::Entropy, Ts, Phase::Liquid);
-  if (s < liquid)
-    return solveOnIsobar(Property::Entropy, p, s, kMinTemperature, propertyAt(Property::Entropy, kMinTemperature, p),
-                         Ts, liquid);
+  if (s < liquid) {
+    const double T = solveAcross623K(Property::Entropy, p, s, kMinTemperature,
+                                     propertyAt(Property::Entropy, kMinTemperature, p), Ts, liquid);
+    return {T, Placement::Liquid, Ts, liquid, kNaN};
+  }
   const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);
-  if (s <= vapour) return Ts;
-  return solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
-                       propertyAt(Property::Entropy, kMaxTemperature, p));
+  if (s <= vapour) return {Ts, Placement::Wet, Ts, liquid, vapour};
+  const double T = solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
+                                 propertyAt(Property::Entropy, kMaxTemperature, p));
+  return {T, Placement::Vapour, Ts, liquid, vapour};
 }
+
+double temperatureFromEnthalpy(double p, double h) { return placeByEnthalpy(p, h).temperature; }
+double temperatureFromEntropy(double p, double s) { return placeByEntropy(p, s).temperature; }
 
 double qualityFromEnthalpy(double p, double h) { return quality(Property::Enthalpy, p, h); }
 double qualityFromEntropy(double p, double s) { return quality(Property::Entropy, p, s); }

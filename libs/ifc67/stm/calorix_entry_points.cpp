@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "calorix_side_of_line.h"
 #include "calorix_units.h"
 #include "ifc67/ifc67.h"
 #include "stm/stm_api.h"
@@ -29,14 +30,17 @@ double saturationTemperatureExtended(double p) {
   return ifc67::saturationTemperature(p);
 }
 
-// Lever-rule quality at pressure p below pc1, clamped to [0, 1]. At exactly
-// pc1 both saturated states are the critical point: the fraction is 0 or 1.
+// Lever-rule quality at pressure p below pc1, clamped to [0, 1], from a value
+// in the caller's unit (J/kg, J/(kg K)) measured against the saturated values
+// in that unit, as STM_sEpw and STM_sSpw report them: their own values give
+// exactly 0 and 1. At exactly pc1 both saturated states are the critical
+// point: the fraction is 0 or 1.
 template <typename Saturated>
 double clampedQuality(double value, double p, Saturated saturated) {
   if (!validPressure(p) || p > ifc67::kCriticalPressure || !std::isfinite(value)) return kNaN;
   const double T = saturationTemperatureExtended(p);
-  const double liquid = saturated(T, 0.0);
-  const double vapour = saturated(T, 1.0);
+  const double liquid = saturated(T, 0.0) * kJoulePerKilojoule;
+  const double vapour = saturated(T, 1.0) * kJoulePerKilojoule;
   if (!std::isfinite(liquid) || !std::isfinite(vapour)) return kNaN;
   if (!(vapour > liquid)) return value > liquid ? 1.0 : 0.0;
   const double x = (value - liquid) / (vapour - liquid);
@@ -44,7 +48,17 @@ double clampedQuality(double value, double p, Saturated saturated) {
   return x < 1.0 ? x : 1.0;
 }
 
+constexpr double kSaturatedVapourAllowance = 1e-8;  // relative, below STM_sEpw(p, 1)
+
 double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahrenheitFromKelvin(kelvin); }
+
+// T of a state placed on one side of the line, in deg F, where the (t, p)
+// functions evaluate that side. They can disagree with the placement only
+// within about 1e-10 K of Ts: farther away the conversion is all.
+double temperatureOnSide(double T, double Ts, double p, Side side) {
+  const double t = temperatureOut(T);
+  return std::fabs(T - Ts) < 1e-6 ? firstFahrenheitOnSide(t, p, side) : t;
+}
 
 }  // namespace
 
@@ -88,17 +102,45 @@ double STM_sSpw(double p, double w) {
 }
 
 double STM_sWep(double e, double p) {
-  return clampedQuality(e / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
+  return clampedQuality(e, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
 }
 double STM_sWsp(double s, double p) {
-  return clampedQuality(s / kJoulePerKilojoule, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
+  return clampedQuality(s, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
 }
 
+// Both place the value against the saturated states in J/kg and J/(kg K), the
+// values STM_sEpw and STM_sSpw report, and return a temperature that the
+// (t, p) entry points evaluate on the side the value was placed on.
 double STM_2Tep(double e, double p) {
-  return temperatureOut(ifc67::temperatureFromEnthalpy(megapascalFromAtmosphere(p), e / kJoulePerKilojoule));
+  const double P = megapascalFromAtmosphere(p);
+  const ifc67::IsobarTemperature state = ifc67::placeByEnthalpy(P, e / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  // Vapour the (t, p) functions evaluate just above the line may have h up to
+  // 2.5e-12 below h'' (subregion 2's rounding near 16 MPa), 2e-9 within 1e-6
+  // of pc1 (the density search): within the allowance an e below h'' is the
+  // saturated vapour, so that STM_2Tep(STM_nEtp(t, p), p) is a number for
+  // every vapour state.
+  if (!(e >= state.saturatedVapour * kJoulePerKilojoule * (1.0 - kSaturatedVapourAllowance))) return kNaN;
+  // Placed below h'' in kJ/kg (NaN), or at it: Ts.
+  const double Ts = state.saturationTemperature;
+  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
+
 double STM_nTsp(double s, double p) {
-  return temperatureOut(ifc67::temperatureFromEntropy(megapascalFromAtmosphere(p), s / kJoulePerKilojoule));
+  const double P = megapascalFromAtmosphere(p);
+  const ifc67::IsobarTemperature state = ifc67::placeByEntropy(P, s / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  const double Ts = state.saturationTemperature;
+  if (s < state.saturatedLiquid * kJoulePerKilojoule) {
+    const double T = state.placement == ifc67::Placement::Liquid ? state.temperature : Ts;
+    return temperatureOnSide(T, Ts, P, Side::Liquid);
+  }
+  // Placed below the liquid in kJ but not in J: an ulp from s', far below s''.
+  if (state.placement == ifc67::Placement::Liquid || s <= state.saturatedVapour * kJoulePerKilojoule)
+    return temperatureOut(Ts);
+  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
 
 double STM_nEtp(double t, double p) {

@@ -58,8 +58,11 @@ double qualityFromEnthalpy(double p, double h);
 double qualityFromEntropy(double p, double s);
 
 // ---- Temperature from (p, h) and (p, s) -------------------------------------
-// Both converge to 1e-9 K. A value that falls into one of the formulation's
-// small jumps gives the temperature of the jump.
+// Both converge to about 1e-9 K and never fall as the value rises along an
+// isobar, not even between values an ulp apart. A value that falls into one
+// of the formulation's small jumps gives the temperature of the jump. Where
+// h falls at 623.15 K into subregion 4 (above ps(623.15 K), by up to 0.15
+// kJ/kg), an h up to subregion 1's at 623.15 K gives subregion 1's root.
 
 // T of superheated vapour (p < pc1: h at least the saturated-vapour enthalpy)
 // or of supercritical fluid (p >= pc1: any T in range); NaN for other states.
@@ -68,6 +71,37 @@ double temperatureFromEnthalpy(double p, double h);
 // T of a single-phase state; for a wet state (s between the saturated
 // entropies) the saturation temperature.
 double temperatureFromEntropy(double p, double s);
+
+// Both reach the ends of the range: a value within a few ulps of the value
+// at 273.16 K or 1073.15 K, on either side (as a unit conversion's rounding
+// leaves it), gives that end exactly; so does one within a few ulps of a
+// saturated value the isobar starts from (h'' for T(p, h)).
+
+// ---- The same, with where the value was placed ------------------------------
+// For a caller that compares the value with the saturated states in a unit of
+// its own (h = 1000 h' / 1000 need not round trip): the temperature as above,
+// the side of the line it was placed on, and the saturated state it was placed
+// against, so that the caller need not compute that state again.
+
+enum class Placement {
+  NoSaturation,  // p below ps(273.16 K) or at or above pc1: the whole range
+  Liquid,        // below the saturated liquid (T(p, h): below the vapour, no T)
+  Wet,           // between the saturated states: T is Ts(p)
+  Vapour,        // above the saturated vapour
+};
+
+struct IsobarTemperature {
+  double temperature;
+  Placement placement;
+  // Ts(p) and the saturated values the value was compared with; NaN where
+  // the isobar has no saturated state or the comparison did not need one.
+  double saturationTemperature;
+  double saturatedLiquid;
+  double saturatedVapour;
+};
+
+IsobarTemperature placeByEnthalpy(double p, double h);
+IsobarTemperature placeByEntropy(double p, double s);
 
 }  // namespace ifc67
 

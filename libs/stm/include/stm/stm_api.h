@@ -136,8 +136,9 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 //
 // One unit per quantity, so each setter accepts its program code only; the
 // units of 72, 82 and 91 (W/(m K), Pa s, N/m) are in
-// libs/ifc67/stm/calorix_units.h. A temperature within 1e-9 K of 32.018 F or
-// 1472 F counts as that limit.
+// libs/ifc67/stm/calorix_units.h. The setters keep no state: any entry point,
+// a setter too, may run beside any other on several threads. A temperature
+// within 1e-9 K of 32.018 F or 1472 F counts as that limit.
 //
 // Ends of the saturation line:
 // - STM_kTp above the critical pressure returns the critical temperature;
@@ -145,12 +146,39 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 // - STM_kPt above the critical temperature returns NaN.
 // - STM_sEpw and STM_sSpw above the critical pressure return the critical-point
 //   values; below the lowest saturation pressure they evaluate at 273.16 K.
-// - STM_2Tep and STM_nTsp also cover supercritical states. Below the critical
-//   pressure STM_2Tep is NaN for an enthalpy below the saturated vapour's, and
-//   STM_nTsp of a wet state returns the saturation temperature.
 // - STM_sWep and STM_sWsp are clamped to [0, 1] below the critical pressure
 //   (never -0) and are NaN above it or outside the range; at exactly the
-//   critical pressure they are 0 or 1.
+//   critical pressure they are 0 or 1. They measure e and s against the
+//   values STM_sEpw and STM_sSpw return at p, so that those give exactly 0
+//   and 1.
+//
+// STM_2Tep and STM_nTsp:
+// - At and above the critical pressure, and below ps(273.16 K) (0.0060325
+//   atm), both cover every state from 32.018 F to 1472 F.
+// - Between, the value is placed against STM_sEpw(p, 1), STM_sSpw(p, 0) and
+//   STM_sSpw(p, 1) as they return them, to the last bit. STM_2Tep covers
+//   superheated vapour, e >= STM_sEpw(p, 1) (1 - 1e-8), and is NaN below:
+//   the (t, p) functions' vapour just above the line can have e up to 2e-9
+//   below STM_sEpw(p, 1), and an e in the allowance is the saturated vapour.
+//   STM_nTsp returns STM_kTp(p) for s from STM_sSpw(p, 0) to STM_sSpw(p, 1),
+//   both included, and a liquid or a vapour temperature outside.
+// - A liquid temperature is at or below STM_kTp(p), a vapour one (any e
+//   STM_2Tep covers) at or above it. Either is the solution or, if STM_nXtp,
+//   STM_nEtp, STM_nStp and STM_nCtp evaluate that on the other side of the
+//   line, the first deg F value beyond it toward its own side that they
+//   evaluate on its side. They place t against ps(t), which disagrees with
+//   Ts(p) within about 1e-11 K of the line: e = STM_sEpw(p, 1) may give up
+//   to 3e-11 F above STM_kTp(p), 1.8e-9 F just above ps(273.16 K), where
+//   everything within 1e-9 K of 32.018 F evaluates at 32.018 F.
+// - Along an isobar the temperature never falls as e or s rises, not even
+//   between values an ulp apart. A value inside one of the formulation's
+//   jumps (at 662 F, on the boundary line of subregions 2 and 3) gives the
+//   temperature of the jump to within 1e-9 K. Where the liquid's h falls at
+//   662 F (above ps(662 F), by up to 150 J/kg), an e up to the liquid's at
+//   662 F gives the liquid's temperature, at or below 662 F.
+// - A value within 9e-16 relative (a few ulps) of the one at 32.018 F or
+//   1472 F, on either side, returns that limit exactly; farther beyond the
+//   range, NaN.
 
 STM_EXPORT int16_t STM_SetEntlUnit(int32_t code);
 STM_EXPORT int16_t STM_SetEntrUnit(int32_t code);
