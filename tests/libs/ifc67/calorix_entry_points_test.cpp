@@ -29,7 +29,7 @@ TEST(CalorixUnits, AcceptsTheCodesTheCalculatorSetsAndRejectsOthers) {
                             {"STM_SetHeatCapUnit", 62},    {"STM_SetThermalConUnit", 72},
                             {"STM_SetDynamicVisUnit", 82}, {"STM_SetSurTensionUnit", 91}};
   for (const Setter& setter : setters) {
-    const auto set = lib.get<ifc67_test::CalorixLibrary::Setter>(setter.name);
+    const auto set = lib.library.entry<ifc67_test::CalorixLibrary::Setter>(setter.name);
     ASSERT_NE(set, nullptr) << setter.name;
     EXPECT_NE(set(setter.code), 0) << setter.name << "(" << setter.code << ")";
     EXPECT_EQ(set(setter.code + 1), 0) << setter.name << "(" << setter.code + 1 << ")";
@@ -44,17 +44,17 @@ TEST(CalorixUnits, AcceptsTheCodesTheCalculatorSetsAndRejectsOthers) {
 TEST(CalorixUnits, RangeFunctionsGiveTheFormulationsLimitsInLibraryUnits) {
   const auto& lib = calorix();
   ASSERT_TRUE(lib.complete()) << lib.library.error();
-  EXPECT_EQ(lib.minTemp(), 32.018);
-  EXPECT_EQ(lib.maxTemp(), 1472.0);
-  EXPECT_EQ(lib.minPress(), 0.0);
-  EXPECT_NEAR(lib.maxPress(), 100e6 / 101325.0, 1e-10);
+  EXPECT_EQ(lib.GetMinTemp(), 32.018);
+  EXPECT_EQ(lib.GetMaxTemp(), 1472.0);
+  EXPECT_EQ(lib.GetMinPress(), 0.0);
+  EXPECT_NEAR(lib.GetMaxPress(), 100e6 / 101325.0, 1e-10);
   // The limits themselves are inside the range.
-  EXPECT_TRUE(std::isfinite(lib.nEtp(lib.minTemp(), lib.maxPress())));
-  EXPECT_TRUE(std::isfinite(lib.nEtp(lib.maxTemp(), lib.maxPress())));
-  EXPECT_TRUE(std::isfinite(lib.kPt(lib.minTemp())));
-  EXPECT_TRUE(std::isfinite(lib.sEtw(lib.minTemp(), 0.0)));
-  EXPECT_TRUE(std::isnan(lib.nEtp(lib.maxTemp() + 1e-6, 1.0)));
-  EXPECT_TRUE(std::isnan(lib.nEtp(100.0, lib.maxPress() * (1 + 1e-9))));
+  EXPECT_TRUE(std::isfinite(lib.nEtp(lib.GetMinTemp(), lib.GetMaxPress())));
+  EXPECT_TRUE(std::isfinite(lib.nEtp(lib.GetMaxTemp(), lib.GetMaxPress())));
+  EXPECT_TRUE(std::isfinite(lib.kPt(lib.GetMinTemp())));
+  EXPECT_TRUE(std::isfinite(lib.sEtw(lib.GetMinTemp(), 0.0)));
+  EXPECT_TRUE(std::isnan(lib.nEtp(lib.GetMaxTemp() + 1e-6, 1.0)));
+  EXPECT_TRUE(std::isnan(lib.nEtp(100.0, lib.GetMaxPress() * (1 + 1e-9))));
 }
 
 // One state per subregion and one on each side of the boundaries.

@@ -27,7 +27,7 @@ constexpr double kCriticalPressureAtm = 22.12 / 0.101325;
 // Pressures along the whole saturation line, geometrically spaced from its
 // lowest point (273.16 K) to just below pc1, off round numbers.
 std::vector<double> linePressures(int count) {
-  const double lowest = calorix().kPt(calorix().minTemp());
+  const double lowest = calorix().kPt(calorix().GetMinTemp());
   const double highest = kCriticalPressureAtm * (1.0 - 1e-4);
   std::vector<double> pressures;
   for (int i = 0; i < count; ++i)
@@ -59,7 +59,7 @@ void expectEvaluatedOn(Side side, double t, double p, const std::string& context
   const auto& lib = calorix();
   const double line = lib.kTp(p);
   const double distance = std::fmax(1e-6, std::fabs(t - line));
-  const double liquidT = std::fmax(line - distance, lib.minTemp()), vapourT = line + distance;
+  const double liquidT = std::fmax(line - distance, lib.GetMinTemp()), vapourT = line + distance;
   const struct {
     const char* name;
     Property2 function;
@@ -160,7 +160,7 @@ TEST(IsobarEdges, EntropyBesideBothSaturatedStatesKeepsItsSide) {
     std::vector<std::pair<double, double>> curve;
     std::vector<double> values = neighbours(liquid);
     for (double s : neighbours(vapour)) values.push_back(s);
-    const double coldest = lib.nStp(lib.minTemp(), p);
+    const double coldest = lib.nStp(lib.GetMinTemp(), p);
     for (double step : {1e-12, 1e-9, 1e-6}) {
       const double colder = liquid - step * (std::fabs(liquid) + 1.0);
       if (colder > coldest) values.push_back(colder);  // near 273.16 K below the range
@@ -193,10 +193,10 @@ TEST(IsobarEdges, EntropyBesideBothSaturatedStatesKeepsItsSide) {
 TEST(IsobarEdges, StatesAtTheEndsOfTheRangeGiveTheLimits) {
   const auto& lib = calorix();
   ASSERT_TRUE(lib.complete()) << lib.library.error();
-  const double lowest = lib.kPt(lib.minTemp());
+  const double lowest = lib.kPt(lib.GetMinTemp());
   std::vector<double> pressures;
-  for (int i = 0; i <= 400; ++i) pressures.push_back(1e-4 * std::pow(lib.maxPress() / 1e-4, i / 400.0));
-  pressures.push_back(lib.maxPress());
+  for (int i = 0; i <= 400; ++i) pressures.push_back(1e-4 * std::pow(lib.GetMaxPress() / 1e-4, i / 400.0));
+  pressures.push_back(lib.GetMaxPress());
   pressures.push_back(kCriticalPressureAtm);
   const struct {
     const char* name;
@@ -205,19 +205,19 @@ TEST(IsobarEdges, StatesAtTheEndsOfTheRangeGiveTheLimits) {
   for (double p : pressures) {
     const bool noLine = p < lowest || p >= kCriticalPressureAtm;
     for (const auto& pair : pairs) {
-      for (double t : {lib.minTemp(), lib.maxTemp()}) {
-        if (pair.inverse == lib.twoTep && t == lib.minTemp() && !noLine) continue;  // liquid
+      for (double t : {lib.GetMinTemp(), lib.GetMaxTemp()}) {
+        if (pair.inverse == lib.twoTep && t == lib.GetMinTemp() && !noLine) continue;  // liquid
         const double end = pair.forward(t, p);
         for (double value : neighbours(end)) {
           const double back = pair.inverse(value, p);
-          const bool beyond = t == lib.minTemp() ? value < end : value > end;
+          const bool beyond = t == lib.GetMinTemp() ? value < end : value > end;
           if (beyond && std::fabs(value - end) > 2.5e-16 * std::fabs(end)) continue;  // not a few ulps
           EXPECT_FALSE(std::isnan(back)) << pair.name << ", " << where(value, p);
           if (beyond || value == end) {
             EXPECT_EQ(back, t) << pair.name << ", " << where(value, p) << ", end " << end;
           }
         }
-        EXPECT_TRUE(std::isnan(pair.inverse(end + (t == lib.minTemp() ? -1e-3 : 1e-3) * std::fabs(end) - 1e-3, p)))
+        EXPECT_TRUE(std::isnan(pair.inverse(end + (t == lib.GetMinTemp() ? -1e-3 : 1e-3) * std::fabs(end) - 1e-3, p)))
             << pair.name << ": well beyond the end, " << where(end, p);
       }
     }
@@ -236,7 +236,7 @@ TEST(IsobarEdges, TemperatureRisesAlongEveryIsobar) {
     } pairs[] = {{"STM_2Tep", lib.nEtp, lib.twoTep}, {"STM_nTsp", lib.nStp, lib.nTsp}};
     for (const auto& pair : pairs) {
       std::vector<std::pair<double, double>> curve;
-      const double low = pair.forward(lib.minTemp(), p), high = pair.forward(lib.maxTemp(), p);
+      const double low = pair.forward(lib.GetMinTemp(), p), high = pair.forward(lib.GetMaxTemp(), p);
       std::vector<double> values;
       for (int i = 0; i <= 2000; ++i) values.push_back(low + (high - low) * i / 2000.0);
       // Across 662 F (623.15 K) and across the L-line region, finely.
