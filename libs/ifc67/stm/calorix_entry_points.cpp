@@ -55,9 +55,17 @@ double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahren
 // T of a state placed on one side of the line, in deg F, where the (t, p)
 // functions evaluate that side. They can disagree with the placement only
 // within about 1e-10 K of Ts: farther away the conversion is all.
+//
+// Right at the line the (t, p) test is noisy by an ulp or so of ps(T): a
+// value may evaluate on the side while a lower one does not. So no answer
+// on a side lies nearer the line than the first value found on that side
+// from the line itself, which keeps T rising with h and s there too.
 double temperatureOnSide(double T, double Ts, double p, Side side) {
   const double t = temperatureOut(T);
-  return std::fabs(T - Ts) < 1e-6 ? firstFahrenheitOnSide(t, p, side) : t;
+  if (!(std::fabs(T - Ts) < 1e-6)) return t;
+  const double onSide = firstFahrenheitOnSide(t, p, side);
+  const double fromLine = firstFahrenheitOnSide(temperatureOut(Ts), p, side);
+  return side == Side::Vapour ? std::fmax(onSide, fromLine) : std::fmin(onSide, fromLine);
 }
 
 }  // namespace
