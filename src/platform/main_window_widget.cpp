@@ -521,12 +521,14 @@ void MainWindowWidget::ApplyVisible() {
 // window that was shown is shown again, where it stood.
 void MainWindowWidget::ApplyTopmost() {
   const bool wasVisible = isVisible();
+  const bool wasActive = isActiveWindow();
   const QPoint at = pos();
   setWindowFlag(Qt::WindowStaysOnTopHint, form_.Topmost());
   if (wasVisible) {
     move(at);
     show();
   }
+  if (wasActive) activateWindow();
 }
 
 void MainWindowWidget::ShowMessageBox(const mainwindow::MessageBoxRequest& request) {
