@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One session on a real X server (Xvfb): start the calculator, type a
-# pressure, Compute, Exit. Skipped (77) where Xvfb or xdotool is missing.
+# pressure, Compute, Exit; then once more, ended by SIGTERM. Skipped (77)
+# where Xvfb or xdotool is missing.
 set -euo pipefail
 program=$1
 out=$2
@@ -22,14 +23,30 @@ for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$display_file")
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
-"$program" &
-hydrelix=$!
-window=
-for _ in $(seq 100); do
-  window=$(xdotool search --name 'Steam and Water Properties' 2>/dev/null | head -n1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+start() {
+  "$program" &
+  hydrelix=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --name 'Steam and Water Properties' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+}
+# Waits for the program to end by itself and takes its exit status.
+ended() {
+  for _ in $(seq 50); do
+    kill -0 "$hydrelix" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$hydrelix" 2>/dev/null; then echo "$1 did not end the program"; exit 1; fi
+  local status=0
+  wait "$hydrelix" || status=$?
+  hydrelix=
+  [ "$status" -eq 0 ] || { echo "$1: the program ended with status $status"; exit 1; }
+}
+
+start
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 # Without a window manager the keyboard follows the pointer.
@@ -43,13 +60,9 @@ command -v import >/dev/null && import -window root "$out/main_window_on_x.png" 
 xdotool key alt+f
 sleep 0.3
 xdotool key x            # E&xit
-for _ in $(seq 50); do
-  kill -0 "$hydrelix" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$hydrelix" 2>/dev/null; then echo "Exit did not end the program"; exit 1; fi
-wait "$hydrelix"
-status=$?
-hydrelix=
-echo "started, typed a pressure, computed and exited (status $status) on $DISPLAY"
-exit "$status"
+ended "Exit"
+
+start
+kill -TERM "$hydrelix"
+ended "SIGTERM"
+echo "started, typed a pressure, computed and exited; ended by SIGTERM; on $DISPLAY"
