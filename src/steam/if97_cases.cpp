@@ -2,6 +2,7 @@
 #include "steam/compute_fault.h"
 #include "steam/conversion_factors.h"
 #include "steam/formulation_modules.h"
+#include "steam/input_case.h"
 #include "steam/input_cases.h"
 #include "steam/single_float.h"
 
@@ -9,31 +10,18 @@ namespace steam {
 
 namespace {
 
-class IF97Case {
+class IF97Case : public InputCase<IF97Case> {
  public:
   IF97Case(WorkingState& state, PropertyLibraries& libraries)
-      : s(state), libraries_(libraries), h(RequireHydrix(libraries)) {}
+      : InputCase(state), libraries_(libraries), h(RequireHydrix(libraries)) {}
 
-  void Run(InputPair pair) {
-    switch (pair) {
-      case InputPair::TemperaturePressure: TemperaturePressure(); break;
-      case InputPair::TemperatureQuality: TemperatureQuality(); break;
-      case InputPair::TemperatureEnthalpy: TemperatureEnthalpy(); break;
-      case InputPair::TemperatureEntropy: TemperatureEntropy(); break;
-      case InputPair::PressureQuality: PressureQuality(); break;
-      case InputPair::PressureEnthalpy: PressureEnthalpy(); break;
-      case InputPair::PressureEntropy: PressureEntropy(); break;
-    }
+ private:
+  friend class InputCase<IF97Case>;
+
+  void HeatCapacities() {
     Store(s.Cp, basSteam97Functions::Cp97(libraries_, s.Temperature, s.Pressure, s.Quality));
     Store(s.Cv, basSteam97Functions::Cv97(libraries_, s.Temperature, s.Pressure, s.Quality));
   }
-
- private:
-  // The inputs in library units, from their current working values.
-  double p() const { return s.Pressure / kPressureFactor; }
-  double enthalpy() const { return s.Enthalpy / kEnthalpyFactor; }
-  double entropy() const { return s.Entropy / kEntropyFactor; }
-  double T() const { return s.Temperature; }
 
   void TemperaturePressure() {
     SingleVolume();
@@ -130,7 +118,6 @@ class IF97Case {
     Store(s.Density, 1.0 / s.SpecificVolume);
   }
 
-  WorkingState& s;
   PropertyLibraries& libraries_;
   const stm::HydrixEntryPoints& h;
 };

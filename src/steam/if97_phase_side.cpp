@@ -2,6 +2,7 @@
 
 #include "steam/compute_fault.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace steam {
@@ -11,12 +12,11 @@ double IF97PressureOnNamedSide(const stm::HydrixEntryPoints& hydrix, double T, d
   constexpr double kNudge = 1e-9;
   const double saturation = CallEntry(hydrix.sPt, T);
   if (!std::isfinite(saturation)) return p;
-  const bool liquid = quality < 0.5;
-  // The library counts a state on its line as liquid; a liquid is moved off
-  // the line all the same, so the answer never hangs on the last bit.
-  if (liquid && p <= saturation) return saturation * (1.0 + kNudge);
-  if (!liquid && p >= saturation) return saturation * (1.0 - kNudge);
-  return p;
+  // Within a few ulps of its line the library's own test (in region 3 its
+  // density solve) may still pick the other phase, so a state is kept at
+  // least the nudge away from the line on its side.
+  if (quality < 0.5) return std::max(p, saturation * (1.0 + kNudge));
+  return std::min(p, saturation * (1.0 - kNudge));
 }
 
 }  // namespace steam

@@ -12,9 +12,9 @@ namespace steam {
 // The library pressure (atm) at which to ask the IF-97 single-phase
 // functions about a state at T (deg F) and p (atm) whose vapour fraction is
 // `quality`: below 0.5 the liquid side, otherwise the vapour side. Where the
-// saturation pressure at T puts p on the other side or on the line, that
-// saturation pressure moved by 1e-9 relative towards the named side; above the
-// critical temperature p itself.
+// saturation pressure at T puts p on the other side, on the line or within
+// 1e-9 relative of it, that saturation pressure moved by 1e-9 relative
+// towards the named side; above the critical temperature p itself.
 double IF97PressureOnNamedSide(const stm::HydrixEntryPoints& hydrix, double T, double p,
                                double quality);
 

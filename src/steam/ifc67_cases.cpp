@@ -4,6 +4,7 @@
 #include "steam/compute_fault.h"
 #include "steam/conversion_factors.h"
 #include "steam/formulation_modules.h"
+#include "steam/input_case.h"
 #include "steam/input_cases.h"
 
 #include <cmath>
@@ -16,30 +17,18 @@ namespace {
 // case compares it.
 double RoundedToFourDecimals(double value) { return std::nearbyint(value * 1e4) / 1e4; }
 
-class IFC67Case {
+class IFC67Case : public InputCase<IFC67Case> {
  public:
   IFC67Case(WorkingState& state, PropertyLibraries& libraries)
-      : s(state), libraries_(libraries), c(RequireCalorix(libraries)) {}
+      : InputCase(state), libraries_(libraries), c(RequireCalorix(libraries)) {}
 
-  void Run(InputPair pair) {
-    switch (pair) {
-      case InputPair::TemperaturePressure: TemperaturePressure(); break;
-      case InputPair::TemperatureQuality: TemperatureQuality(); break;
-      case InputPair::TemperatureEnthalpy: TemperatureEnthalpy(); break;
-      case InputPair::TemperatureEntropy: TemperatureEntropy(); break;
-      case InputPair::PressureQuality: PressureQuality(); break;
-      case InputPair::PressureEnthalpy: PressureEnthalpy(); break;
-      case InputPair::PressureEntropy: PressureEntropy(); break;
-    }
+ private:
+  friend class InputCase<IFC67Case>;
+
+  void HeatCapacities() {
     Store(s.Cp, basSteam67Functions::Cp67(libraries_, s.Temperature, s.Pressure, s.Quality));
     Store(s.Cv, basSteam67Functions::Cv67(libraries_, s.Temperature, s.Pressure, s.Quality));
   }
-
- private:
-  double p() const { return s.Pressure / kPressureFactor; }
-  double enthalpy() const { return s.Enthalpy / kEnthalpyFactor; }
-  double entropy() const { return s.Entropy / kEntropyFactor; }
-  double T() const { return s.Temperature; }
 
   void TemperaturePressure() {
     SingleVolume();
@@ -127,7 +116,6 @@ class IFC67Case {
     Store(s.Density, 1.0 / s.SpecificVolume);
   }
 
-  WorkingState& s;
   PropertyLibraries& libraries_;
   const stm::CalorixEntryPoints& c;
 };

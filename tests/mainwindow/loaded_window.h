@@ -5,8 +5,8 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
-#include "platform/shared_property_libraries.h"
 #include "recording_view.h"
+#include "steam/fake_libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,8 @@ struct LoadedWindow {
   int ComputePresses() const { return form.cmdCompute.PressCount() - computePressesBefore; }
 
   mainwindow::InMemoryClipboard clipboard;
-  platform::SharedPropertyLibraries libraries;
+  // The real libraries, whose entry points a test may replace.
+  steam_test::FakeLibraries libraries;
   mainwindow::InMemorySettingsStore settings;
   mainwindow::NoHelpViewer help;
   mainwindow::ProgramSwitches switches;
