@@ -508,6 +508,10 @@ void MainWindowWidget::ApplyVisible() {
   }
   if (!placed_) {
     placed_ = true;
+    // The menu bar's height is known only once the window is polished.
+    ensurePolished();
+    menuBar()->ensurePolished();
+    layout()->activate();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       const QRect available = screen->availableGeometry();

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace {
 
@@ -25,6 +26,10 @@ TEST(Drawn, AsDesignedAndSavedAsAPicture) {
   EXPECT_TRUE(w.window.windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
   EXPECT_FALSE(w.window.windowIcon().isNull());
+  const QPoint screenCentre = w.window.screen()->availableGeometry().center();
+  // Within the frame's few pixels and QRect's rounding of centres.
+  EXPECT_LE((w.window.frameGeometry().center() - screenCentre).manhattanLength(), 4)
+      << "opens centred";
 
   EXPECT_EQ(w.window.WidgetOf(w.form.frmSteam)->geometry(), QRect(7, 9, 373, 459));
   EXPECT_EQ(w.Field(43).geometry(), QRect(148, 88, 89, 21));
