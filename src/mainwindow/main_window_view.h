@@ -43,8 +43,9 @@ class MainWindowView {
   virtual void EndProgram() = 0;
 };
 
-// A view that shows nothing: the window before a view is attached.
-class NoView final : public MainWindowView {
+// A view that shows nothing: the window before a view is attached, and the
+// base of views that want only a few of the calls.
+class NoView : public MainWindowView {
  public:
   void ControlChanged(const Control&, ControlProperty) override {}
   void FocusChanged(const Control*) override {}
