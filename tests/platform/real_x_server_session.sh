@@ -9,8 +9,10 @@ for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 
+# -noreset: the server would otherwise reset when the first session ends and
+# refuse the second for a moment.
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
 hydrelix=
 cleanup() {
