@@ -517,6 +517,11 @@ void MainWindowWidget::ApplyVisible() {
       const QRect available = screen->availableGeometry();
       move(available.center() - QPoint(width() / 2, height() / 2));
     }
+    show();
+    // The program's one window takes the keyboard when it first opens, also
+    // on a display without a window manager to give it.
+    activateWindow();
+    return;
   }
   show();
 }
