@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,14 @@ class FakeShellWindows final : public platform::ShellWindows {
   void ShowMessage(QWidget*, const mainwindow::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
-  void ShowAbout(QWidget*) override { ++abouts; }
+  void ShowAbout(QWidget*) override {
+    ++abouts;
+    if (whileAboutIsOpen) whileAboutIsOpen();
+  }
   void ShowDisclaimer(QWidget*) override { ++disclaimers; }
 
   std::vector<mainwindow::MessageBoxRequest> messages;
+  std::function<void()> whileAboutIsOpen;
   int abouts = 0;
   int disclaimers = 0;
 };

@@ -1,7 +1,9 @@
 // Hide, the close box, Keep on top, the tray and the menus on the desktop.
 #include "shown_window.h"
 
+#include <QDialog>
 #include <QSignalSpy>
+#include <QTimer>
 
 TEST(CloseBox, HidesAndTheTrayOpensAgain) {
   ShownWindow w;
@@ -77,4 +79,31 @@ TEST(Messages, ReachTheModalWindowsInOrder) {
   w.Key(Qt::Key_Tab);
   ASSERT_EQ(w.shell.messages.size(), 1u);
   EXPECT_EQ(w.shell.messages[0].text, "Steam quality must be a number between 0 and 1.");
+}
+
+// A tray command must not open the window, or end the program, under a
+// modal window of ours.
+TEST(Tray, WhileAModalWindowIsOpenItOnlyBringsThatWindowForward) {
+  ShownWindow w;
+  QSignalSpy ended(&w.window, &platform::MainWindowWidget::programEnded);
+  w.window.close();
+  bool shownUnderTheModal = true;
+  w.shell.whileAboutIsOpen = [&] {
+    QDialog about(&w.window);
+    about.setModal(true);
+    QTimer::singleShot(0, &about, [&] {
+      w.tray.Press(1);
+      w.Trigger(w.form.mnuTrayPopupItem(0));
+      w.Trigger(w.form.mnuTrayPopupItem(3));
+      w.tray.Press(2);
+      shownUnderTheModal = w.window.isVisible();
+      about.accept();
+    });
+    about.exec();
+  };
+  w.Trigger(w.form.mnuTrayPopupItem(1));
+  EXPECT_FALSE(shownUnderTheModal);
+  EXPECT_EQ(ended.count(), 0);
+  EXPECT_EQ(w.tray.popups.size(), 1u) << "the popup still shows";
+  EXPECT_FALSE(w.form.Visible());
 }
