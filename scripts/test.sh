@@ -20,6 +20,8 @@ cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DHYDRELIX_SANITIZE=ON -DHYDRELIX_FUZZ=ON -DHYDRELIX_BENCH=OFF >/dev/null
 cmake --build build-san -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+# Only what Qt and the font and X libraries under it keep until exit.
+export LSAN_OPTIONS=suppressions=$PWD/tests/platform/qt_leaks.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-san && ctest --output-on-failure -j "$jobs")
 

@@ -22,14 +22,14 @@ void frmMain::CutCopyPaste(std::string_view command) {
     if (upper == "CUT") {
       if (!clipboard_.Clear()) return;
       clipboard_.SetText(field->SelectedText());
-      if (!field->locked) field->UserReplaceSelection({});
+      if (!field->Locked()) field->UserReplaceSelection({});
     } else if (upper == "COPY") {
       if (!clipboard_.Clear()) return;
       clipboard_.SetText(field->SelectedText());
     } else if (upper == "PASTE") {
-      if (!field->locked) field->UserReplaceSelection(clipboard_.GetText());
+      if (!field->Locked()) field->UserReplaceSelection(clipboard_.GetText());
     } else if (upper == "DELETE") {
-      if (!field->locked) field->UserReplaceSelection({});
+      if (!field->Locked()) field->UserReplaceSelection({});
     }
   } catch (const std::exception&) {
   }

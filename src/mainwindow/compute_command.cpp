@@ -58,9 +58,9 @@ void frmMain::ShowComputed(const steam::ComputeOutcome& outcome) {
     return units::FormatValue(value, DisplayFormats.at(field - kFirstField), Locale);
   };
   TextBox& surfaceTension = txtData(kSurfaceTensionField);
-  surfaceTension.enabled = outcome.surfaceTensionShown;
-  surfaceTension.backColor = outcome.surfaceTensionShown ? SystemColour::WindowBackground
-                                                         : SystemColour::ButtonFace;
+  surfaceTension.SetEnabled(outcome.surfaceTensionShown);
+  surfaceTension.SetBackColor(outcome.surfaceTensionShown ? SystemColour::WindowBackground
+                                                          : SystemColour::ButtonFace);
   txtData(kPrandtlField)
       .SetText(outcome.prandtlNumber ? formatted(*outcome.prandtlNumber, kPrandtlField) : "0");
   txtData(kIsentropicExponentField)

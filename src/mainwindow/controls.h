@@ -1,7 +1,9 @@
 // The controls of the main window as plain objects a view can draw and a test
 // can drive. A control that carries a value (text, tick, option, selection)
 // raises its event whenever that value actually changes, whether the user or
-// the program changed it: rules such as the tick rule depend on it.
+// the program changed it: rules such as the tick rule depend on it. Every
+// change of what a control shows is also reported, so a view can follow it;
+// the events and that report reach only the window that owns the control.
 #ifndef HYDRELIX_MAINWINDOW_CONTROLS_H
 #define HYDRELIX_MAINWINDOW_CONTROLS_H
 
@@ -27,8 +29,15 @@ struct Geometry {
 
 inline constexpr int16_t kNotInArray = -1;
 
-// The system colours a field's background can take.
-enum class SystemColour { WindowBackground, ButtonFace };
+// The system colours a field's background or a drawn line can take.
+enum class SystemColour { WindowBackground, ButtonFace, ButtonShadow, White };
+
+// What about a control changed, for the view to show again.
+enum class ControlProperty {
+  Text, Selection, Value, ListEntries, ListIndex, Enabled, Locked, Visible, BackColor, Checked
+};
+
+class frmMain;
 
 class Control {
  public:
@@ -49,11 +58,21 @@ class Control {
   int tabIndex = -1;
   bool tabStop = false;
   Geometry geometry;
-  bool enabled = true;
-  bool visible = true;
   const Control* container = nullptr;
 
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+
+ protected:
+  void Notify(ControlProperty property) const;
+
  private:
+  friend class frmMain;
+  std::function<void(const Control&, ControlProperty)> onStateChange_;
+  bool enabled_ = true;
+  bool visible_ = true;
   ControlKind kind_;
   std::string name_;
   int16_t index_;
@@ -70,7 +89,8 @@ class Label : public Control {
 };
 
 // A value field. The selection is a byte range that always falls on UTF-8
-// character boundaries; the caret stands at its end.
+// character boundaries; the caret stands at its end unless the user selected
+// towards the start.
 class TextBox : public Control {
  public:
   TextBox(std::string name, int16_t index) : Control(ControlKind::TextBox, std::move(name), index) {}
@@ -82,8 +102,14 @@ class TextBox : public Control {
 
   size_t SelStart() const { return selStart_; }
   size_t SelLength() const { return selLength_; }
+  // Where the caret stands: the start or the end of the selection.
+  size_t Caret() const { return caretAtStart_ ? selStart_ : selStart_ + selLength_; }
   std::string SelectedText() const;
   void SelectAll();
+  // The user put the caret at `caret` and, when `anchor` differs, selected
+  // from `anchor` to it. Positions are clamped to the text and moved back to
+  // the start of the character they fall into.
+  void UserSetSelection(size_t anchor, size_t caret);
 
   // Edits by the user. Each replaces or removes text at the selection and,
   // when the text changes, marks the field as edited and raises the change
@@ -97,17 +123,26 @@ class TextBox : public Control {
   // The program has taken the text in; it no longer counts as an edit.
   void ForgetEdit() { edited_ = false; }
 
-  bool locked = false;
-  SystemColour backColor = SystemColour::WindowBackground;
-  std::function<void()> onChange;
+  // A locked field shows its text and can be focused and selected, but the
+  // user cannot change it.
+  bool Locked() const { return locked_; }
+  void SetLocked(bool locked);
+  SystemColour BackColor() const { return backColor_; }
+  void SetBackColor(SystemColour colour);
 
  private:
+  friend class frmMain;
   void UserSetText(std::string text, size_t caret);
+  void SetSelection(size_t start, size_t length, bool caretAtStart);
 
+  std::function<void()> onChange_;
   std::string text_;
   size_t selStart_ = 0;
   size_t selLength_ = 0;
+  bool caretAtStart_ = false;
   bool edited_ = false;
+  bool locked_ = false;
+  SystemColour backColor_ = SystemColour::WindowBackground;
 };
 
 // A drop-down list the user picks from and cannot type into.
@@ -115,16 +150,19 @@ class ComboBox : public Control {
  public:
   ComboBox(std::string name, int16_t index) : Control(ControlKind::ComboBox, std::move(name), index) {}
 
-  std::vector<std::string> entries;
-  int ListCount() const { return static_cast<int>(entries.size()); }
+  const std::vector<std::string>& Entries() const { return entries_; }
+  // Replaces the entries and drops the selection.
+  void SetEntries(std::vector<std::string> entries);
+  int ListCount() const { return static_cast<int>(entries_.size()); }
   int ListIndex() const { return listIndex_; }
   // -1 for no selection. A position outside the entries is refused (false).
   // Raises the click event when the selection changes.
   bool SetListIndex(int position);
 
-  std::function<void()> onClick;
-
  private:
+  friend class frmMain;
+  std::function<void()> onClick_;
+  std::vector<std::string> entries_;
   int listIndex_ = -1;
 };
 
@@ -136,9 +174,9 @@ class CheckBox : public Control {
   // Raises the click event when the value changes.
   void SetValue(int value);
 
-  std::function<void()> onClick;
-
  private:
+  friend class frmMain;
+  std::function<void()> onClick_;
   int value_ = 0;
 };
 
@@ -154,9 +192,10 @@ class OptionButton : public Control {
   void SetValue(bool on);
 
   std::vector<OptionButton*> group;
-  std::function<void()> onClick;
 
  private:
+  friend class frmMain;
+  std::function<void()> onClick_;
   bool value_ = false;
 };
 
@@ -165,10 +204,16 @@ class CommandButton : public Control {
   explicit CommandButton(std::string name)
       : Control(ControlKind::CommandButton, std::move(name)) {}
   // The button pressed, by the user or by code.
-  void Press() const;
+  void Press();
+  // How often it was pressed: several commands press Compute in turn.
+  int PressCount() const { return presses_; }
 
   bool showsIcon = false;
-  std::function<void()> onClick;
+
+ private:
+  friend class frmMain;
+  std::function<void()> onClick_;
+  int presses_ = 0;
 };
 
 class MenuItem : public Control {
@@ -179,16 +224,27 @@ class MenuItem : public Control {
   bool IsSeparator() const { return caption == "-"; }
 
   std::string shortcut;
-  bool checked = false;
   bool checkable = false;
   const MenuItem* menu = nullptr;  // the menu holding this item, none for a menu
-  std::function<void()> onClick;
+  // The item a popup menu shows as its default, in bold.
+  bool isDefault = false;
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+
+ private:
+  friend class frmMain;
+  std::function<void()> onClick_;
+  bool checked_ = false;
 };
 
 class TrayIcon : public Control {
  public:
   explicit TrayIcon(std::string name) : Control(ControlKind::TrayIcon, std::move(name)) {}
-  std::function<void(int button)> onMouseDown;
+
+ private:
+  friend class frmMain;
+  std::function<void(int button)> onMouseDown_;
 };
 
 }  // namespace mainwindow

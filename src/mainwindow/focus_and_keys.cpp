@@ -20,7 +20,7 @@ bool frmMain::CanTakeFocus(const Control& control) const {
     case ControlKind::CheckBox:
     case ControlKind::OptionButton:
     case ControlKind::CommandButton:
-      return control.enabled && control.visible;
+      return control.Enabled() && control.Visible();
     default:
       return false;
   }
@@ -43,9 +43,11 @@ void frmMain::MoveFocus(Control& target) {
       if (cancel) return;
     }
     focused_ = &target;
+    view_->FocusChanged(focused_);
     txtData_LostFocus(leftIndex);
   } else {
     focused_ = &target;
+    view_->FocusChanged(focused_);
   }
   if (focused_ == &target && target.kind() == ControlKind::TextBox) {
     txtData_GotFocus(target.index());
@@ -58,17 +60,19 @@ TextBox* frmMain::FocusedValueField() const {
 }
 
 // Only the value fields are tab stops, so Tab walks them in tab order and
-// wraps from the last to the first.
-void frmMain::SendTab() {
-  const int from = focused_ != nullptr ? focused_->tabIndex : -1;
+// wraps from the last to the first; Shift+Tab walks back and wraps from the
+// first to the last.
+void frmMain::SendTab(bool backwards) {
+  const int sign = backwards ? -1 : 1;
+  const int from = focused_ != nullptr && focused_->tabStop ? sign * focused_->tabIndex
+                                                            : -1000;
   Control* next = nullptr;
   Control* first = nullptr;
   for (Control* control : controls_) {
     if (!control->tabStop || !CanTakeFocus(*control)) continue;
-    if (first == nullptr || control->tabIndex < first->tabIndex) first = control;
-    if (control->tabIndex > from && (next == nullptr || control->tabIndex < next->tabIndex)) {
-      next = control;
-    }
+    const int order = sign * control->tabIndex;
+    if (first == nullptr || order < sign * first->tabIndex) first = control;
+    if (order > from && (next == nullptr || order < sign * next->tabIndex)) next = control;
   }
   if (next == nullptr) next = first;
   if (next != nullptr) MoveFocus(*next);
@@ -77,18 +81,16 @@ void frmMain::SendTab() {
 void frmMain::UserFocus(Control& control) { MoveFocus(control); }
 
 void frmMain::UserClick(Control& control) {
-  if (!control.enabled) return;
+  if (!control.Enabled()) return;
   switch (control.kind()) {
     case ControlKind::MenuItem: {
       const auto& item = static_cast<const MenuItem&>(control);
-      if (item.menu != nullptr && !item.IsSeparator() && item.onClick) item.onClick();
+      if (item.menu != nullptr && !item.IsSeparator() && item.onClick_) item.onClick_();
       return;
     }
-    case ControlKind::TrayIcon: {
-      const auto& tray = static_cast<const TrayIcon&>(control);
-      if (tray.onMouseDown) tray.onMouseDown(1);
+    case ControlKind::TrayIcon:
+      UserTrayMouseDown(1);
       return;
-    }
     case ControlKind::Frame:
     case ControlKind::Label:
       return;
@@ -115,8 +117,18 @@ void frmMain::UserClick(Control& control) {
   }
 }
 
+void frmMain::UserTrayMouseDown(int button) {
+  if (Tray1.onMouseDown_) Tray1.onMouseDown_(button);
+}
+
+void frmMain::UserSetSelection(TextBox& field, size_t anchor, size_t caret) {
+  if (&field != focused_) MoveFocus(field);
+  if (&field != focused_) return;
+  field.UserSetSelection(anchor, caret);
+}
+
 bool frmMain::UserSelect(ComboBox& list, int position) {
-  if (!list.enabled || position < 0 || position >= list.ListCount()) return false;
+  if (!list.Enabled() || position < 0 || position >= list.ListCount()) return false;
   MoveFocus(list);
   list.SetListIndex(position);
   return true;
@@ -130,7 +142,7 @@ void frmMain::UserType(char32_t character) {
   TextBox* field = FocusedValueField();
   if (field == nullptr) return;
   txtData_KeyPress(field->index(), keyAscii);
-  if (keyAscii == 0 || field->locked) return;
+  if (keyAscii == 0 || field->Locked()) return;
   if (keyAscii == kBackspace) {
     field->UserBackspace();
   } else if (keyAscii < 0x80) {
@@ -143,6 +155,9 @@ void frmMain::UserPressKey(Key key) {
     case Key::Tab:
       SendTab();
       return;
+    case Key::ShiftTab:
+      SendTab(true);
+      return;
     case Key::Enter:
       UserType(kCarriageReturn);
       return;
@@ -154,7 +169,7 @@ void frmMain::UserPressKey(Key key) {
       return;
     case Key::Delete:
       // The Delete key edits the field directly; it is no typed character.
-      if (TextBox* field = FocusedValueField(); field != nullptr && !field->locked) {
+      if (TextBox* field = FocusedValueField(); field != nullptr && !field->Locked()) {
         field->UserDelete();
       }
       return;

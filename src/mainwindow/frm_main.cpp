@@ -23,7 +23,12 @@ MenuItem& frmMain::mnuTrayPopupItem(int16_t index) const {
   return *mnuTrayPopupItem_.at(index);
 }
 
-void frmMain::Register(Control& control) { controls_.push_back(&control); }
+void frmMain::Register(Control& control) {
+  controls_.push_back(&control);
+  control.onStateChange_ = [this](const Control& changed, ControlProperty property) {
+    view_->ControlChanged(changed, property);
+  };
+}
 
 Control* frmMain::FindControl(std::string_view fullName) const {
   for (Control* control : controls_) {
@@ -37,50 +42,65 @@ Control* frmMain::FindControl(std::string_view fullName) const {
 void frmMain::RouteEvents() {
   for (auto& field : txtData_) {
     const int16_t i = field->index();
-    field->onChange = [this, i] { txtData_Change(i); };
+    field->onChange_ = [this, i] { txtData_Change(i); };
   }
   for (auto& list : cboUnits_) {
     const int16_t j = list->index();
-    list->onClick = [this, j] { cboUnits_Click(j); };
+    list->onClick_ = [this, j] { cboUnits_Click(j); };
   }
   for (auto& box : chkStmInput_) {
     const int16_t k = box->index();
-    box->onClick = [this, k] { chkStmInput_Click(k); };
+    box->onClick_ = [this, k] { chkStmInput_Click(k); };
   }
   for (auto& button : optUnits_) {
     const int16_t k = button->index();
-    button->onClick = [this, k] { optUnits_Click(k); };
+    button->onClick_ = [this, k] { optUnits_Click(k); };
   }
   for (auto& button : optSteam_) {
     const int16_t k = button->index();
-    button->onClick = [this, k] { optSteam_Click(k); };
+    button->onClick_ = [this, k] { optSteam_Click(k); };
   }
-  cmdCompute.onClick = [this] { cmdCompute_Click(); };
-  cmdClear.onClick = [this] { cmdClear_Click(); };
-  cmdMore.onClick = [this] { cmdMore_Click(); };
-  cmdLess.onClick = [this] { cmdLess_Click(); };
-  cmdClose.onClick = [this] { cmdClose_Click(); };
+  cmdCompute.onClick_ = [this] { cmdCompute_Click(); };
+  cmdClear.onClick_ = [this] { cmdClear_Click(); };
+  cmdMore.onClick_ = [this] { cmdMore_Click(); };
+  cmdLess.onClick_ = [this] { cmdLess_Click(); };
+  cmdClose.onClick_ = [this] { cmdClose_Click(); };
 
-  mnuFileHide.onClick = [this] { mnuFileHide_Click(); };
-  mnuFileOnTop.onClick = [this] { mnuFileOnTop_Click(); };
-  mnuFileDisclaimer.onClick = [this] { mnuFileDisclaimer_Click(); };
-  mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
-  mnuEditCut.onClick = [this] { mnuEditCut_Click(); };
-  mnuEditCopy.onClick = [this] { mnuEditCopy_Click(); };
-  mnuEditPaste.onClick = [this] { mnuEditPaste_Click(); };
-  mnuHelpContents.onClick = [this] { mnuHelpContents_Click(); };
-  mnuHelpSearchForHelpOn.onClick = [this] { mnuHelpSearchForHelpOn_Click(); };
-  mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
+  mnuFileHide.onClick_ = [this] { mnuFileHide_Click(); };
+  mnuFileOnTop.onClick_ = [this] { mnuFileOnTop_Click(); };
+  mnuFileDisclaimer.onClick_ = [this] { mnuFileDisclaimer_Click(); };
+  mnuFileExit.onClick_ = [this] { mnuFileExit_Click(); };
+  mnuEditCut.onClick_ = [this] { mnuEditCut_Click(); };
+  mnuEditCopy.onClick_ = [this] { mnuEditCopy_Click(); };
+  mnuEditPaste.onClick_ = [this] { mnuEditPaste_Click(); };
+  mnuHelpContents.onClick_ = [this] { mnuHelpContents_Click(); };
+  mnuHelpSearchForHelpOn.onClick_ = [this] { mnuHelpSearchForHelpOn_Click(); };
+  mnuHelpAbout.onClick_ = [this] { mnuHelpAbout_Click(); };
   for (auto& item : mnuTrayPopupItem_) {
     const int16_t k = item->index();
-    item->onClick = [this, k] { mnuTrayPopupItem_Click(k); };
+    item->onClick_ = [this, k] { mnuTrayPopupItem_Click(k); };
   }
-  Tray1.onMouseDown = [this](int button) { Tray1_MouseDown(button); };
+  Tray1.onMouseDown_ = [this](int button) { Tray1_MouseDown(button); };
 }
 
-void frmMain::MsgBox(MessageBoxRequest request) {
-  messages_.push_back(std::move(request));
-  if (onMessageBox) onMessageBox(messages_.back());
+void frmMain::MsgBox(MessageBoxRequest request) { view_->ShowMessageBox(request); }
+
+void frmMain::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  view_->WindowChanged(WindowProperty::Caption);
+}
+
+void frmMain::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  view_->WindowChanged(WindowProperty::Visible);
+}
+
+void frmMain::SetTopmost(bool topmost) {
+  if (topmost == topmost_) return;
+  topmost_ = topmost;
+  view_->WindowChanged(WindowProperty::Topmost);
 }
 
 void frmMain::ClearResults(bool resetInputs) {
@@ -92,7 +112,7 @@ void frmMain::ClearResults(bool resetInputs) {
   if (!resetInputs) return;
 
   for (int16_t k = 0; k < kTickCount; ++k) {
-    chkStmInput(k).enabled = true;
+    chkStmInput(k).SetEnabled(true);
     chkStmInput(k).SetValue(0);
   }
   chkStmInput(0).SetValue(1);
@@ -102,7 +122,7 @@ void frmMain::ClearResults(bool resetInputs) {
 }
 
 void frmMain::Show() {
-  visible = true;
+  SetVisible(true);
   UserFocus(txtData(kFirstField));
 }
 

@@ -1,12 +1,14 @@
 // The calculator's main window as a model that stands without any window
 // system. A view draws the controls and reports the user's actions through
 // the User* members; the model runs the handlers, which read and write the
-// controls, the working state and the window-level state below.
+// controls, the working state and the window-level state below, and tells
+// the attached MainWindowView of every change.
 #ifndef HYDRELIX_MAINWINDOW_FRM_MAIN_H
 #define HYDRELIX_MAINWINDOW_FRM_MAIN_H
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/controls.h"
+#include "mainwindow/main_window_view.h"
 #include "mainwindow/message_box.h"
 #include "mainwindow/services.h"
 #include "mainwindow/window_settings.h"
@@ -24,7 +26,10 @@
 
 namespace mainwindow {
 
-enum class Key { Tab, Enter, Backspace, Delete, Escape };
+enum class Key { Tab, ShiftTab, Enter, Backspace, Delete, Escape };
+
+// Who asks the window to close.
+enum class QueryUnloadMode { ControlMenu, Code, SessionEnd };
 
 inline constexpr int16_t kFirstField = 43;        // txtData(43), temperature
 inline constexpr int16_t kLastInputField = 47;    // txtData(47), entropy
@@ -54,13 +59,17 @@ class frmMain {
   units::NumberLocale Locale;
 
   // ---- The window itself
-  std::string caption = "Hydrelix";
   Geometry clientArea{0, 0, 5820, 7125};  // opens centred; fixed single border
   bool resizable = false;
   bool minimizeBox = true;
   bool maximizeBox = false;
   bool keyPreview = true;
-  bool visible = false;
+  const std::string& Caption() const { return caption_; }
+  bool Visible() const { return visible_; }
+  bool Topmost() const { return topmost_; }
+
+  // Every change from now on reaches `view`; it must outlive the window.
+  void AttachView(MainWindowView& view) { view_ = &view; }
 
   // ---- Controls, by their names and indices
   TextBox& txtData(int16_t index) const;
@@ -115,18 +124,23 @@ class frmMain {
   // One typed character (a Unicode code point) for the focused control.
   void UserType(char32_t character);
   void UserPressKey(Key key);
-
-  // ---- Message boxes the model has asked the view to show, in order
-  const std::vector<MessageBoxRequest>& MessagesShown() const { return messages_; }
-  // The view's hook to show each one as it is asked for.
-  std::function<void(const MessageBoxRequest&)> onMessageBox;
+  // The caret moved or text was selected in a value field, by mouse, arrow
+  // keys, Home/End, with or without Shift: byte positions in its text.
+  void UserSetSelection(TextBox& field, size_t anchor, size_t caret);
+  // A mouse button (1 left, 2 right) pressed on the tray icon.
+  void UserTrayMouseDown(int button);
+  // The close box or the system menu's Close.
+  void UserClose();
+  // The desktop session ends or the program is told to stop: the window
+  // unloads as on Exit.
+  void UserEndSession();
 
   // ---- Window events
   void Form_Load();
   // Shows the window with the temperature field focused.
   void Show();
   void Form_Unload();
-  void Form_QueryUnload(bool& cancel);
+  void Form_QueryUnload(bool& cancel, QueryUnloadMode mode);
   void Form_Paint();
   void Form_KeyPress(int& keyAscii);
 
@@ -163,23 +177,35 @@ class frmMain {
   void cmdCompute_Click();
   void optSteam_Click(int16_t index);
 
-  // ---- Commands whose behaviour comes with later work: each is reached
-  // through the model already and does nothing yet.
+  // ---- Window commands
   void cmdClose_Click();
   void mnuFileHide_Click();
   void mnuFileOnTop_Click();
   void mnuFileDisclaimer_Click();
   void mnuFileExit_Click();
-  void mnuHelpContents_Click();
-  void mnuHelpSearchForHelpOn_Click();
   void mnuHelpAbout_Click();
   void mnuTrayPopupItem_Click(int16_t index);
   void Tray1_MouseDown(int button);
+
+  // ---- Help
+  void mnuHelpContents_Click();
+  void mnuHelpSearchForHelpOn_Click();
 
  private:
   void BuildControls();
   void RouteEvents();
   void Register(Control& control);
+
+  void SetCaption(std::string caption);
+  void SetVisible(bool visible);
+  void SetTopmost(bool topmost);
+  // Hide, Open and Exit as the commands of several triggers.
+  void HideWindow();
+  void OpenWindow();
+  void Unload();
+  // Shows a modal window with a topmost main window made not topmost while
+  // it is open, so it cannot cover the modal one.
+  void ShowModalInTopmostBracket(ShellWindow window);
 
   WindowSettings ReadWindowSettings() const;
   void MsgBox(MessageBoxRequest request);
@@ -187,7 +213,7 @@ class frmMain {
   bool CanTakeFocus(const Control& control) const;
   bool ValidatesFieldLeftFor(const Control& target) const;
   void MoveFocus(Control& target);
-  void SendTab();
+  void SendTab(bool backwards = false);
   TextBox* FocusedValueField() const;
 
   void ShowMessage(const steam::Message& message);
@@ -204,7 +230,12 @@ class frmMain {
   std::vector<std::unique_ptr<MenuItem>> mnuTrayPopupItem_;
   std::vector<Control*> controls_;
   Control* focused_ = nullptr;
-  std::vector<MessageBoxRequest> messages_;
+  NoView noView_;
+  MainWindowView* view_ = &noView_;
+  std::string caption_ = "Hydrelix";
+  bool visible_ = false;
+  bool topmost_ = false;
+  bool unloaded_ = false;
 };
 
 }  // namespace mainwindow

@@ -27,13 +27,13 @@ std::optional<MessageBoxRequest> OpenHelp(HelpViewer& help, bool (HelpViewer::*o
 }  // namespace
 
 void frmMain::mnuHelpContents_Click() {
-  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpContents, caption)) {
+  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpContents, Caption())) {
     MsgBox(*message);
   }
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click() {
-  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpFinder, caption)) {
+  if (auto message = OpenHelp(services_.help, &HelpViewer::ShowHelpFinder, Caption())) {
     MsgBox(*message);
   }
 }

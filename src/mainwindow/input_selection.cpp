@@ -19,11 +19,11 @@ void frmMain::chkStmInput_Click(int16_t /*index*/) {
     CheckBox& box = chkStmInput(k);
     TextBox& field = txtData(kFirstField + k);
     if (ticked != 2) {
-      box.enabled = true;
-      field.locked = false;
+      box.SetEnabled(true);
+      field.SetLocked(false);
     } else if (box.Value() == 0) {
-      box.enabled = false;
-      field.locked = true;
+      box.SetEnabled(false);
+      field.SetLocked(true);
     }
   }
   ClearResults(false);

@@ -64,8 +64,12 @@ WindowSettings frmMain::ReadWindowSettings() const {
 void frmMain::Form_Load() {
   // The model itself stands for the main window until a view owns the help.
   services_.help.InitHelp(this);
-  mnuTrayPopup.visible = false;
-  for (auto& list : cboUnits_) units::LoadUnits(list->tag, list->entries);
+  mnuTrayPopup.SetVisible(false);
+  for (auto& list : cboUnits_) {
+    std::vector<std::string> entries;
+    units::LoadUnits(list->tag, entries);
+    list->SetEntries(std::move(entries));
+  }
 
   WorkingState.Temperature = 68.0;
   WorkingState.Pressure = 14.696;
@@ -80,7 +84,7 @@ void frmMain::Form_Load() {
 
   // The menu item carries no check mark yet, so the toggle turns it on.
   if (services_.switches.KeepOnTop) mnuFileOnTop_Click();
-  caption = kLoadedWindowTitle;
+  SetCaption(kLoadedWindowTitle);
 }
 
 // Settings are written here and nowhere else in the main window: a window

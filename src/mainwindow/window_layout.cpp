@@ -129,7 +129,7 @@ void frmMain::BuildControls() {
     Register(field);
     SetUp(field, &frmSteam, {kValueFieldLeft, RowTop(i), 1335, 315}, i - kFirstField);
     field.tabStop = true;
-    field.locked = i > kLastInputField;
+    field.SetLocked(i > kLastInputField);
   }
   for (const units::UnitList& row : units::kUnitLists) {
     cboUnits_.push_back(std::make_unique<ComboBox>("cboUnits", row.list));
@@ -160,7 +160,7 @@ void frmMain::BuildControls() {
 
   Register(Tray1);
   Tray1.toolTip = "Hydrelix";
-  Tray1.visible = false;
+  Tray1.SetVisible(false);
 
   struct MenuEntry {
     MenuItem* item;
@@ -208,12 +208,13 @@ void frmMain::BuildControls() {
     item.caption = trayCaptions[k];
     item.menu = &mnuTrayPopup;
   }
+  mnuTrayPopupItem(0).isDefault = true;
 
   // Before the window loads: temperature and pressure ticked, the other
   // three boxes unticked and disabled; results locked for good.
   chkStmInput(0).SetValue(1);
   chkStmInput(1).SetValue(1);
-  for (int16_t k = 2; k < kTickCount; ++k) chkStmInput(k).enabled = false;
+  for (int16_t k = 2; k < kTickCount; ++k) chkStmInput(k).SetEnabled(false);
 }
 
 }  // namespace mainwindow

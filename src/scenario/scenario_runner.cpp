@@ -82,12 +82,30 @@ std::optional<int> WholeNumber(std::string_view text) {
   return text[0] == '-' ? -value : value;
 }
 
-class Session {
+// The session is the window's view: it keeps the message boxes the window
+// asks for until the next `show` reports them.
+class Session final : public mainwindow::MainWindowView {
  public:
-  explicit Session(std::ostream& out) : form_({clipboard_, libraries_, settings_, help_, switches_}), out_(out) {
+  explicit Session(std::ostream& out)
+      : form_({clipboard_, libraries_, settings_, help_, switches_}), out_(out) {
+    form_.AttachView(*this);
     form_.Form_Load();
     form_.Show();
   }
+
+  void ControlChanged(const Control&, mainwindow::ControlProperty) override {}
+  void FocusChanged(const Control*) override {}
+  void WindowChanged(mainwindow::WindowProperty) override {}
+  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+    messages_.push_back(request);
+  }
+  void ShowModalWindow(mainwindow::ShellWindow) override {}
+  void ShowTrayPopup() override {}
+  void BringToFront() override {}
+  void Minimize() override {}
+  bool SystemTrayAvailable() const override { return true; }
+  void DrawLine(int, int, int, int, mainwindow::SystemColour) override {}
+  void EndProgram() override {}
 
   void Play(std::string_view line) {
     // Text to type or paste is taken as written, blanks included.
@@ -167,10 +185,8 @@ class Session {
   }
 
   void Show() {
-    const auto& all = form_.MessagesShown();
-    const std::vector<mainwindow::MessageBoxRequest> since(all.begin() + reported_, all.end());
-    reported_ = all.size();
-    WriteWindowReport(form_, since, out_);
+    WriteWindowReport(form_, messages_, out_);
+    messages_.clear();
     // Flushed here, not at exit, so a full disk stops the run at this line.
     if (!out_.flush()) throw OutputFailed{};
   }
@@ -182,7 +198,7 @@ class Session {
   mainwindow::ProgramSwitches switches_;
   mainwindow::frmMain form_;
   std::ostream& out_;
-  size_t reported_ = 0;
+  std::vector<mainwindow::MessageBoxRequest> messages_;
 };
 
 }  // namespace

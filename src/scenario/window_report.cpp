@@ -30,19 +30,19 @@ void WriteWindowReport(const mainwindow::frmMain& form,
   for (int16_t i = kFirstField; i <= kLastField; ++i) {
     const TextBox& field = form.txtData(i);
     out << field.FullName() << " = \"" << Escaped(field.Text()) << "\" "
-        << (field.locked ? "locked" : "editable") << ' '
-        << (field.enabled ? "enabled" : "disabled") << '\n';
+        << (field.Locked() ? "locked" : "editable") << ' '
+        << (field.Enabled() ? "enabled" : "disabled") << '\n';
   }
   for (int16_t k = 0; k < kTickCount; ++k) {
     const CheckBox& box = form.chkStmInput(k);
     out << box.FullName() << " = " << box.Value() << ' '
-        << (box.enabled ? "enabled" : "disabled") << '\n';
+        << (box.Enabled() ? "enabled" : "disabled") << '\n';
   }
   for (int16_t j = kFirstUnitList; j <= kLastUnitList; ++j) {
     const ComboBox& list = form.cboUnits(j);
     const int selected = list.ListIndex();
     const std::string label =
-        selected >= 0 && selected < list.ListCount() ? list.entries[selected] : "";
+        selected >= 0 && selected < list.ListCount() ? list.Entries()[selected] : "";
     out << list.FullName() << " = " << selected << " \"" << label << "\"\n";
   }
   for (const MessageBoxRequest& message : messages) {

@@ -40,7 +40,7 @@ TEST(PastedText, ThatIsNoNumberGivesQualityZero) {
     w.Paste(pasted);
     w.Press(Key::Tab);
     EXPECT_EQ(w.form.WorkingState.Quality, 0.0) << '"' << pasted << '"';
-    EXPECT_TRUE(w.form.MessagesShown().empty()) << '"' << pasted << '"';
+    EXPECT_TRUE(w.view.messages.empty()) << '"' << pasted << '"';
   }
 }
 

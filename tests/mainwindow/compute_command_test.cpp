@@ -16,7 +16,7 @@ using mainwindow::MessageIcon;
 
 const MessageBoxRequest& LastMessage(const LoadedWindow& w) {
   static const MessageBoxRequest kNone;
-  return w.form.MessagesShown().empty() ? kNone : w.form.MessagesShown().back();
+  return w.view.messages.empty() ? kNone : w.view.messages.back();
 }
 
 TEST(ComputeFailure, ShowsItsMessageThenBlanksAllButTheTickedInputs) {
@@ -33,7 +33,7 @@ TEST(ComputeFailure, ShowsItsMessageThenBlanksAllButTheTickedInputs) {
 
   // Pressed again with nothing edited, the pressure is still checked.
   w.Click("cmdCompute");
-  EXPECT_EQ(w.form.MessagesShown().size(), 2u);
+  EXPECT_EQ(w.view.messages.size(), 2u);
   EXPECT_EQ(LastMessage(w).text, "Pressure must be lower than 14503.82 psia (100,000.32 kPa).");
   for (int16_t i = 45; i <= 57; ++i) EXPECT_EQ(w.Text(i), "") << i;
 }
@@ -72,7 +72,7 @@ TEST(ComputeFailure, AMissingLibraryBlanksSilently) {
   LoadedWindow w;
   w.libraries.hydrix.reset();
   w.Click("cmdCompute");
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
   EXPECT_EQ(w.Text(48), "");
   EXPECT_TRUE(w.form.ResultsCleared);
 }
@@ -81,7 +81,7 @@ TEST(FormulationSwitch, SetsUpTheLibraryAndRecomputes) {
   LoadedWindow w;
   const double if97Volume = w.form.WorkingState.SpecificVolume;
   w.Click("optSteam(1)");
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
   EXPECT_NE(w.form.WorkingState.SpecificVolume, if97Volume);
   EXPECT_EQ(w.Text(49), "62.32315");  // IFC-67 water at 68 F is 0.012 % denser
   w.Click("optSteam(0)");
@@ -92,11 +92,11 @@ TEST(FormulationSwitch, AMissingLibraryGivesEveryUnitsMessageThenComputesSilentl
   LoadedWindow w;
   w.libraries.calorix.reset();
   w.Click("optSteam(1)");
-  ASSERT_EQ(w.form.MessagesShown().size(), 10u);
-  EXPECT_EQ(w.form.MessagesShown()[0],
+  ASSERT_EQ(w.view.messages.size(), 10u);
+  EXPECT_EQ(w.view.messages[0],
             (MessageBoxRequest{"Error Initializing Module:  Steam67, Temperature", "Hydrelix",
                                MessageIcon::None}));
-  EXPECT_EQ(w.form.MessagesShown()[9].text, "Error Initializing Module:  Steam67, Surface Tension");
+  EXPECT_EQ(w.view.messages[9].text, "Error Initializing Module:  Steam67, Surface Tension");
   EXPECT_TRUE(w.form.optSteam(1).Value());
   EXPECT_EQ(w.Text(48), "");
 }
@@ -108,7 +108,7 @@ TEST(ComputedFields, MixtureShowsZerosWhereItHasNoValue) {
   w.Enter(43, "300");
   w.Enter(45, "0.5");
   w.Click("cmdCompute");
-  ASSERT_TRUE(w.form.MessagesShown().empty());
+  ASSERT_TRUE(w.view.messages.empty());
   EXPECT_EQ(w.Text(45), "0.500");
   EXPECT_EQ(w.Text(50), "0.0000");  // Cp
   EXPECT_EQ(w.Text(51), "0.0000");  // Cv
@@ -116,8 +116,8 @@ TEST(ComputedFields, MixtureShowsZerosWhereItHasNoValue) {
   EXPECT_EQ(w.Text(55), "0.0");
   EXPECT_EQ(w.Text(56), "0");
   EXPECT_EQ(w.Text(57), "0");
-  EXPECT_FALSE(w.form.txtData(54).enabled);
-  EXPECT_EQ(w.form.txtData(54).backColor, mainwindow::SystemColour::ButtonFace);
+  EXPECT_FALSE(w.form.txtData(54).Enabled());
+  EXPECT_EQ(w.form.txtData(54).BackColor(), mainwindow::SystemColour::ButtonFace);
   EXPECT_FALSE(w.form.ResultsCleared);
 }
 

@@ -177,8 +177,8 @@ class ComputedWindow {
 void ExpectFields(const Case& c) {
   SCOPED_TRACE(c.story);
   ComputedWindow window(c);
-  ASSERT_TRUE(window.w.form.MessagesShown().empty())
-      << window.w.form.MessagesShown().front().text;
+  ASSERT_TRUE(window.w.view.messages.empty())
+      << window.w.view.messages.front().text;
   const Expected& e = c.expected;
   // The state a typed input leads to moves with the input's last digits, most
   // of all near the critical point.
@@ -206,8 +206,8 @@ void ExpectFields(const Case& c) {
     EXPECT_EQ(window.w.Text(GAMMA), "0");
   }
   const mainwindow::TextBox& sigma = window.w.form.txtData(SIGMA);
-  EXPECT_EQ(sigma.enabled, e.surfaceTension);
-  EXPECT_EQ(sigma.backColor, e.surfaceTension ? mainwindow::SystemColour::WindowBackground
+  EXPECT_EQ(sigma.Enabled(), e.surfaceTension);
+  EXPECT_EQ(sigma.BackColor(), e.surfaceTension ? mainwindow::SystemColour::WindowBackground
                                               : mainwindow::SystemColour::ButtonFace);
   if (e.surfaceTension) {
     // IAPWS surface tension, in dyn/cm.

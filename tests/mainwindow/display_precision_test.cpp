@@ -19,7 +19,7 @@ TEST(MoreDigits, OnTheViscosityFieldGrowsToEightDecimalsAndStops) {
   w.Click("cmdMore");
   w.Click("cmdMore");
   EXPECT_EQ(w.form.DisplayFormats[9], "#0.00000000");
-  EXPECT_EQ(w.computePresses, 5);
+  EXPECT_EQ(w.ComputePresses(), 5);
 }
 
 TEST(LessDigits, OnSonicVelocityStopsAtThePoint) {
@@ -28,7 +28,7 @@ TEST(LessDigits, OnSonicVelocityStopsAtThePoint) {
   w.Click("txtData(55)");
   for (int press = 0; press < 6; ++press) w.Click("cmdLess");
   EXPECT_EQ(w.form.DisplayFormats[12], "####0.");
-  EXPECT_EQ(w.computePresses, 6);
+  EXPECT_EQ(w.ComputePresses(), 6);
   w.Select(27, 0);
   w.Select(27, 1);
   EXPECT_EQ(w.Text(55), "4867.");  // 4866.9 ft/s at 68 F and 14.696 psia
@@ -38,12 +38,12 @@ TEST(DigitsButtons, WithNoFieldEverLeftDoNothingAtAll) {
   LoadedWindow w;
   w.CountComputePresses();
   w.Click("cmdCompute");  // leaves txtData(43) without validating it
-  ASSERT_EQ(w.computePresses, 1);
+  ASSERT_EQ(w.ComputePresses(), 1);
   w.Click("cmdMore");
   w.Click("cmdLess");
   EXPECT_EQ(w.form.LastLeftField, 0);
   EXPECT_EQ(w.form.DisplayFormats, mainwindow::DefaultWindowSettings().displayFormats);
-  EXPECT_EQ(w.computePresses, 1);
+  EXPECT_EQ(w.ComputePresses(), 1);
 }
 
 TEST(DigitsButtons, ActOnTheFieldFocusedWhenClicked) {

@@ -67,7 +67,7 @@ TEST_F(QualityEntry, AcceptsBothEndsAndEmpty) {
   w.Enter(45, "");
   EXPECT_EQ(w.form.WorkingState.Quality, 0.0);
   EXPECT_EQ(w.Text(45), "0.000");
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
 }
 
 TEST_F(QualityEntry, OutsideZeroToOneIsRefusedWithOneMessage) {
@@ -80,8 +80,8 @@ TEST_F(QualityEntry, OutsideZeroToOneIsRefusedWithOneMessage) {
     fresh.Press(Key::Delete);
     fresh.Type(typed);
     fresh.Press(Key::Tab);
-    ASSERT_EQ(fresh.form.MessagesShown().size(), 1u) << typed;
-    const auto& message = fresh.form.MessagesShown()[0];
+    ASSERT_EQ(fresh.view.messages.size(), 1u) << typed;
+    const auto& message = fresh.view.messages[0];
     EXPECT_EQ(message.text, "Steam quality must be a number between 0 and 1.");
     EXPECT_EQ(message.title, "Steam Properties");
     EXPECT_EQ(message.icon, MessageIcon::Exclamation);
@@ -94,10 +94,10 @@ TEST_F(QualityEntry, OutsideZeroToOneIsRefusedWithOneMessage) {
 
 TEST_F(QualityEntry, RefusedTextIsNotReadAgainUntilSomethingIsEdited) {
   w.Enter(45, "2");
-  ASSERT_EQ(w.form.MessagesShown().size(), 1u);
+  ASSERT_EQ(w.view.messages.size(), 1u);
   w.Click("txtData(45)");
   w.Press(Key::Tab);
-  EXPECT_EQ(w.form.MessagesShown().size(), 1u);
+  EXPECT_EQ(w.view.messages.size(), 1u);
 }
 
 TEST(LeavingAField, BelowTheInputsDoesNothing) {

@@ -90,7 +90,7 @@ struct FieldSnapshot {
 std::array<FieldSnapshot, 15> Snapshot(const mainwindow::frmMain& form) {
   std::array<FieldSnapshot, 15> fields;
   for (int16_t i = 43; i <= 57; ++i) {
-    fields[i - 43] = {form.txtData(i).locked, form.txtData(i).Text()};
+    fields[i - 43] = {form.txtData(i).Locked(), form.txtData(i).Text()};
   }
   return fields;
 }
@@ -104,8 +104,8 @@ void CheckWindow(const mainwindow::frmMain& form, const std::array<FieldSnapshot
   EXPECT_LE(ticked, 2);
   for (int16_t k = 0; k < 5; ++k) {
     const bool isTicked = form.chkStmInput(k).Value() == 1;
-    EXPECT_EQ(form.chkStmInput(k).enabled, ticked != 2 || isTicked) << "box " << k;
-    if (form.txtData(43 + k).locked) {
+    EXPECT_EQ(form.chkStmInput(k).Enabled(), ticked != 2 || isTicked) << "box " << k;
+    if (form.txtData(43 + k).Locked()) {
       EXPECT_TRUE(ticked == 2 && !isTicked) << "input field " << 43 + k << " locked";
     }
   }
@@ -113,9 +113,9 @@ void CheckWindow(const mainwindow::frmMain& form, const std::array<FieldSnapshot
   for (int16_t i = 43; i <= 57; ++i) {
     const mainwindow::TextBox& field = form.txtData(i);
     if (i > 47) {
-      EXPECT_TRUE(field.locked) << i;
+      EXPECT_TRUE(field.Locked()) << i;
     }
-    if (field.locked) {
+    if (field.Locked()) {
       EXPECT_FALSE(field.EditedByUser()) << i;
     }
     const FieldSnapshot& was = before[i - 43];
@@ -144,7 +144,7 @@ void CheckWindow(const mainwindow::frmMain& form, const std::array<FieldSnapshot
   EXPECT_TRUE(form.LastLeftField == 0 || (form.LastLeftField >= 43 && form.LastLeftField <= 57));
   for (const std::string& format : form.DisplayFormats) EXPECT_LE(units::DigitCount(format), 8);
   if (form.Focused() != nullptr) {
-    EXPECT_TRUE(form.Focused()->enabled);
+    EXPECT_TRUE(form.Focused()->Enabled());
   }
 }
 

@@ -28,6 +28,7 @@ struct FakeHelpViewer final : mainwindow::HelpViewer {
 
 struct WindowWithHelp {
   WindowWithHelp() {
+    form.AttachView(view);
     form.Form_Load();
     form.Show();
   }
@@ -36,6 +37,7 @@ struct WindowWithHelp {
   mainwindow::InMemorySettingsStore settings;
   FakeHelpViewer help;
   mainwindow::ProgramSwitches switches;
+  RecordingView view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
 
@@ -47,7 +49,7 @@ TEST(HelpMenu, OpensContentsAndSearchWithoutAMessage) {
   w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
   EXPECT_EQ(w.help.contentsOpened, 1);
   EXPECT_EQ(w.help.searchOpened, 1);
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
   EXPECT_EQ(w.form.Focused(), &w.form.txtData(43));
 }
 
@@ -58,9 +60,9 @@ TEST(HelpMenu, AHelpFileThatCannotBeOpenedIsReportedUnderTheApplicationTitle) {
   w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
   const MessageBoxRequest expected{"The help file Hydrelix.HLP could not be opened.", "Hydrelix",
                                    MessageIcon::None, mainwindow::MessageButtons::Ok};
-  ASSERT_EQ(w.form.MessagesShown().size(), 2u);
-  EXPECT_EQ(w.form.MessagesShown()[0], expected);
-  EXPECT_EQ(w.form.MessagesShown()[1], expected);
+  ASSERT_EQ(w.view.messages.size(), 2u);
+  EXPECT_EQ(w.view.messages[0], expected);
+  EXPECT_EQ(w.view.messages[1], expected);
   // The window goes on as before.
   EXPECT_EQ(w.form.txtData(43).Text(), "68.00");
   EXPECT_FALSE(w.form.ResultsCleared);
@@ -75,8 +77,8 @@ TEST(HelpMenu, WithoutAHelpFilePathSaysThereIsNoHelpAndOpensNothing) {
       "Unable to display Help Contents. There is no Help associated with this project.",
       "Hydrelix - Steam and Water Properties", MessageIcon::Information,
       mainwindow::MessageButtons::Ok};
-  ASSERT_EQ(w.form.MessagesShown().size(), 2u);
-  EXPECT_EQ(w.form.MessagesShown()[0], expected);
-  EXPECT_EQ(w.form.MessagesShown()[1], expected);
+  ASSERT_EQ(w.view.messages.size(), 2u);
+  EXPECT_EQ(w.view.messages[0], expected);
+  EXPECT_EQ(w.view.messages[1], expected);
   EXPECT_EQ(w.help.contentsOpened + w.help.searchOpened, 0);
 }

@@ -7,8 +7,8 @@ TEST(TickRule, UntickingPressureFreesAllFiveAndBlanksAllButTemperature) {
   LoadedWindow w;
   w.Click("chkStmInput(1)");
   for (int16_t k = 0; k < 5; ++k) {
-    EXPECT_TRUE(w.form.chkStmInput(k).enabled) << k;
-    EXPECT_FALSE(w.form.txtData(43 + k).locked) << k;
+    EXPECT_TRUE(w.form.chkStmInput(k).Enabled()) << k;
+    EXPECT_FALSE(w.form.txtData(43 + k).Locked()) << k;
   }
   EXPECT_EQ(w.Text(43), "68.00");
   for (int16_t i = 44; i <= 57; ++i) EXPECT_EQ(w.Text(i), "") << i;
@@ -21,8 +21,8 @@ TEST(TickRule, ASecondTickDisablesAndLocksTheOtherThree) {
   w.Click("chkStmInput(3)");
   EXPECT_EQ(w.form.chkStmInput(3).Value(), 1);
   for (int16_t k : {1, 2, 4}) {
-    EXPECT_FALSE(w.form.chkStmInput(k).enabled) << k;
-    EXPECT_TRUE(w.form.txtData(43 + k).locked) << k;
+    EXPECT_FALSE(w.form.chkStmInput(k).Enabled()) << k;
+    EXPECT_TRUE(w.form.txtData(43 + k).Locked()) << k;
   }
   w.Click("chkStmInput(2)");  // disabled: the click is lost
   EXPECT_EQ(w.form.chkStmInput(2).Value(), 0);
@@ -46,13 +46,13 @@ TEST(ClearCommand, RestoresTemperatureAndPressureWhateverWasTicked) {
   w.Click("cmdClear");
   for (int16_t k = 0; k < 5; ++k) {
     EXPECT_EQ(w.form.chkStmInput(k).Value(), k < 2 ? 1 : 0) << k;
-    EXPECT_EQ(w.form.chkStmInput(k).enabled, k < 2) << k;
+    EXPECT_EQ(w.form.chkStmInput(k).Enabled(), k < 2) << k;
   }
   EXPECT_EQ(w.Text(43), "300.00");
   EXPECT_EQ(w.Text(44), "14.696");
   for (int16_t i = 45; i <= 57; ++i) EXPECT_EQ(w.Text(i), "") << i;
-  EXPECT_TRUE(w.form.txtData(46).locked);
-  EXPECT_TRUE(w.form.txtData(47).locked);
+  EXPECT_TRUE(w.form.txtData(46).Locked());
+  EXPECT_TRUE(w.form.txtData(47).Locked());
 }
 
 TEST(ClearResultsKeepingInputs, LeavesTheTwoTickedFieldsAndEmptiesTheOtherThirteen) {
@@ -147,7 +147,7 @@ TEST(SelectAll, EveryFocusedFieldHasItsWholeTextSelected) {
 TEST(ValuesSetByCode, RunTheSameHandlingAsTheUser) {
   LoadedWindow w;
   w.form.chkStmInput(1).SetValue(0);
-  EXPECT_TRUE(w.form.chkStmInput(4).enabled) << "the tick rule ran";
+  EXPECT_TRUE(w.form.chkStmInput(4).Enabled()) << "the tick rule ran";
   EXPECT_EQ(w.Text(44), "");
   w.form.cboUnits(16).SetListIndex(1);
   EXPECT_EQ(w.Text(43), "20.00");

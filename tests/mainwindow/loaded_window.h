@@ -5,6 +5,7 @@
 
 #include "mainwindow/clipboard.h"
 #include "mainwindow/frm_main.h"
+#include "recording_view.h"
 #include "steam/fake_libraries.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 struct LoadedWindow {
   LoadedWindow() {
+    form.AttachView(view);
     form.Form_Load();
     form.Show();
   }
@@ -48,13 +50,8 @@ struct LoadedWindow {
     return form.Focused() != nullptr ? form.Focused()->FullName() : "";
   }
   // Counts the presses of cmdCompute from now on.
-  void CountComputePresses() {
-    auto compute = form.cmdCompute.onClick;
-    form.cmdCompute.onClick = [this, compute] {
-      ++computePresses;
-      compute();
-    };
-  }
+  void CountComputePresses() { computePressesBefore = form.cmdCompute.PressCount(); }
+  int ComputePresses() const { return form.cmdCompute.PressCount() - computePressesBefore; }
 
   mainwindow::InMemoryClipboard clipboard;
   // The real libraries, whose entry points a test may replace.
@@ -62,8 +59,9 @@ struct LoadedWindow {
   mainwindow::InMemorySettingsStore settings;
   mainwindow::NoHelpViewer help;
   mainwindow::ProgramSwitches switches;
+  RecordingView view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
-  int computePresses = 0;
+  int computePressesBefore = 0;
 };
 
 #endif

@@ -74,7 +74,7 @@ TEST(Unload, IsTheOnlyMomentTheWindowWrites) {
   run.Click("optSteam(1)");
   run.Click("cmdClose");
   bool cancel = false;
-  run.form.Form_QueryUnload(cancel);
+  run.form.Form_QueryUnload(cancel, mainwindow::QueryUnloadMode::ControlMenu);
   EXPECT_TRUE(store.entries.empty());
 }
 
@@ -82,7 +82,7 @@ TEST(Unload, ClosesTheHelpThatLoadOpenedForTheWindow) {
   InMemorySettingsStore store;
   ProgramRun run(store);
   EXPECT_EQ(run.help.owner, &run.form);
-  EXPECT_EQ(run.form.caption, "Hydrelix - Steam and Water Properties");
+  EXPECT_EQ(run.form.Caption(), "Hydrelix - Steam and Water Properties");
   EXPECT_EQ(run.help.quits, 0);
   run.form.Form_Unload();
   EXPECT_EQ(run.help.quits, 1);

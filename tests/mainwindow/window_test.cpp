@@ -16,7 +16,7 @@ TEST(WindowOpens, InIpUnitsWithIf97AndTheStartState) {
   EXPECT_EQ(w.form.LastLeftField, 0);
   EXPECT_EQ(w.form.DisplayFormats[0], "####0.00");
   EXPECT_EQ(w.form.DisplayFormats[14], "#0.000");
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
 }
 
 // Water at 68 F and one atmosphere, as an engineer knows it.
@@ -28,13 +28,13 @@ TEST(WindowOpens, WithTheFirstStateComputed) {
   EXPECT_EQ(w.Text(56), "6.988");     // Prandtl number
   EXPECT_EQ(w.Text(45), "0.000");
   EXPECT_FALSE(w.form.ResultsCleared);
-  EXPECT_TRUE(w.form.MessagesShown().empty());
+  EXPECT_TRUE(w.view.messages.empty());
 }
 
 TEST(WindowOpens, WithTheTrayMenuHiddenFromTheMenuBar) {
   LoadedWindow w;
-  EXPECT_FALSE(w.form.mnuTrayPopup.visible);
-  EXPECT_TRUE(w.form.mnuEdit.visible);
+  EXPECT_FALSE(w.form.mnuTrayPopup.Visible());
+  EXPECT_TRUE(w.form.mnuEdit.Visible());
   EXPECT_EQ(w.form.mnuTrayPopupItem(0).caption, "&Open Hydrelix");
 }
 
@@ -42,9 +42,9 @@ TEST(WindowOpens, WithTemperatureAndPressureTickedAndTheOthersDisabled) {
   LoadedWindow w;
   for (int16_t k = 0; k < 5; ++k) {
     EXPECT_EQ(w.form.chkStmInput(k).Value(), k < 2 ? 1 : 0) << k;
-    EXPECT_EQ(w.form.chkStmInput(k).enabled, k < 2) << k;
+    EXPECT_EQ(w.form.chkStmInput(k).Enabled(), k < 2) << k;
   }
-  for (int16_t i = 48; i <= 57; ++i) EXPECT_TRUE(w.form.txtData(i).locked) << i;
+  for (int16_t i = 48; i <= 57; ++i) EXPECT_TRUE(w.form.txtData(i).Locked()) << i;
 }
 
 TEST(WindowControls, AreFoundByTheirNamesAndIndices) {
@@ -73,11 +73,11 @@ TEST(WindowControls, OnlyTheValueFieldsAreTabStopsInRowOrder) {
 
 TEST(WindowControls, UnitListsAreFilledFromTheirTags) {
   LoadedWindow w;
-  EXPECT_EQ(w.form.cboUnits(16).entries.size(), 4u);
-  EXPECT_EQ(w.form.cboUnits(17).entries.size(), 8u);
+  EXPECT_EQ(w.form.cboUnits(16).Entries().size(), 4u);
+  EXPECT_EQ(w.form.cboUnits(17).Entries().size(), 8u);
   EXPECT_EQ(w.form.cboUnits(22).tag, "HC");
-  EXPECT_EQ(w.form.cboUnits(23).entries, w.form.cboUnits(22).entries);
-  EXPECT_EQ(w.form.cboUnits(26).entries.at(0), "dyn/cm");
+  EXPECT_EQ(w.form.cboUnits(23).Entries(), w.form.cboUnits(22).Entries());
+  EXPECT_EQ(w.form.cboUnits(26).Entries().at(0), "dyn/cm");
 }
 
 TEST(WindowControls, CaptionsAndTooltipsAreTheWindowsOwn) {

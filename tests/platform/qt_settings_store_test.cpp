@@ -2,6 +2,7 @@
 // file edited by hand cannot make the program start in a state it would
 // never have saved.
 #include "mainwindow/frm_main.h"
+#include "mainwindow/main_window_view.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/qt_settings_store.h"
 #include "platform/shared_property_libraries.h"
@@ -15,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -44,9 +46,18 @@ class SettingsFolder : public testing::Test {
   QTemporaryDir folder_;
 };
 
+// The message boxes a run asked for.
+struct MessageRecorder final : mainwindow::NoView {
+  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+    messages.push_back(request);
+  }
+  std::vector<mainwindow::MessageBoxRequest> messages;
+};
+
 // One run of the program: a new store over the same file, a loaded window.
 struct ProgramRun {
   ProgramRun() {
+    form.AttachView(view);
     form.Form_Load();
     form.Show();
   }
@@ -61,6 +72,7 @@ struct ProgramRun {
   platform::SharedPropertyLibraries libraries;
   mainwindow::NoHelpViewer help;
   mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
+  MessageRecorder view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
 
@@ -86,7 +98,7 @@ TEST_F(SettingsFile, FirstRunStartsWithTheDefaultsAndHidingWritesNothing) {
     run.Click("optUnits(1)");
     run.Click("cmdClose");
     bool cancel = false;
-    run.form.Form_QueryUnload(cancel);
+    run.form.Form_QueryUnload(cancel, mainwindow::QueryUnloadMode::ControlMenu);
   }
   EXPECT_FALSE(FileExists());
 }
@@ -126,14 +138,14 @@ TEST_F(SettingsFile, IfcOneStartsInIfc67AndComputesWithIt) {
   WriteFile("[Settings]\nIFC=1\n");
   ProgramRun run;
   EXPECT_TRUE(run.form.optSteam(1).Value());
-  EXPECT_TRUE(run.form.MessagesShown().empty());
+  EXPECT_TRUE(run.view.messages.empty());
   // Beyond 1472 F only IF-97 computes.
   run.form.UserFocus(run.form.txtData(43));
   run.form.UserPressKey(mainwindow::Key::Delete);
   run.Type("1500");
   run.Click("cmdCompute");
-  ASSERT_EQ(run.form.MessagesShown().size(), 1u);
-  EXPECT_EQ(run.form.MessagesShown()[0].text, "Temperature must be lower than 1472 F (800 C).");
+  ASSERT_EQ(run.view.messages.size(), 1u);
+  EXPECT_EQ(run.view.messages[0].text, "Temperature must be lower than 1472 F (800 C).");
 }
 
 TEST_F(SettingsFile, GarbageValuesGiveTheDefaults) {

@@ -1,0 +1,48 @@
+// hydrelix: the calculator on the desktop.
+#include "mainwindow/frm_main.h"
+#include "mainwindow/help_viewer.h"
+#include "mainwindow/program_switches.h"
+#include "mainwindow/settings_store.h"
+#include "platform/main_window_widget.h"
+#include "platform/qt_clipboard.h"
+#include "platform/shared_property_libraries.h"
+#include "platform/shell_windows.h"
+#include "platform/termination_signal.h"
+#include "platform/tray_icon_host.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  application.setApplicationName("Hydrelix");
+  application.setOrganizationName("Hydrelix");
+  // A dialog opened from the tray while the window is hidden is the last
+  // window shown; closing it must not end the program.
+  application.setQuitOnLastWindowClosed(false);
+  application.setWindowIcon(platform::MainWindowWidget::ProgramIcon());
+
+  platform::QtClipboard clipboard;
+  platform::SharedPropertyLibraries libraries;
+  mainwindow::InMemorySettingsStore settings;
+  mainwindow::NoHelpViewer help;
+  mainwindow::ProgramSwitches switches;
+  mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
+
+  platform::SystemTrayIconHost tray;
+  platform::StandInShellWindows shell;
+  platform::MainWindowWidget window(form, tray, shell);
+  QObject::connect(&window, &platform::MainWindowWidget::programEnded, &application,
+                   &QApplication::quit, Qt::QueuedConnection);
+
+  platform::TerminationSignal termination;
+  QObject::connect(&termination, &platform::TerminationSignal::received, &window,
+                   [&form] { form.UserEndSession(); });
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                   [&form](QSessionManager&) { form.UserEndSession(); });
+
+  form.Form_Load();
+  tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
+  form.Show();
+  return application.exec();
+}

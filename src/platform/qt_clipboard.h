@@ -1,0 +1,18 @@
+// The system clipboard behind the model's Clipboard.
+#ifndef HYDRELIX_PLATFORM_QT_CLIPBOARD_H
+#define HYDRELIX_PLATFORM_QT_CLIPBOARD_H
+
+#include "mainwindow/clipboard.h"
+
+namespace platform {
+
+class QtClipboard final : public mainwindow::Clipboard {
+ public:
+  bool Clear() override;
+  void SetText(const std::string& text) override;
+  std::string GetText() const override;
+};
+
+}  // namespace platform
+
+#endif

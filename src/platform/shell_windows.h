@@ -1,0 +1,31 @@
+// The modal windows the main window opens: message boxes, About and the
+// disclaimer. Each call returns once the user has closed its window.
+#ifndef HYDRELIX_PLATFORM_SHELL_WINDOWS_H
+#define HYDRELIX_PLATFORM_SHELL_WINDOWS_H
+
+#include "mainwindow/message_box.h"
+
+class QWidget;
+
+namespace platform {
+
+class ShellWindows {
+ public:
+  virtual ~ShellWindows() = default;
+  virtual void ShowMessage(QWidget* owner, const mainwindow::MessageBoxRequest& request) = 0;
+  virtual void ShowAbout(QWidget* owner) = 0;
+  virtual void ShowDisclaimer(QWidget* owner) = 0;
+};
+
+// Message boxes of the toolkit, and small stand-ins for the About and
+// disclaimer windows until those are built.
+class StandInShellWindows final : public ShellWindows {
+ public:
+  void ShowMessage(QWidget* owner, const mainwindow::MessageBoxRequest& request) override;
+  void ShowAbout(QWidget* owner) override;
+  void ShowDisclaimer(QWidget* owner) override;
+};
+
+}  // namespace platform
+
+#endif

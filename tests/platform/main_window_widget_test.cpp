@@ -1,0 +1,249 @@
+// The window as drawn and as driven by mouse and keyboard: widgets and model
+// agree after every real Qt event.
+#include "shown_window.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+QRect Pixels(int left, int top, int width, int height) {
+  return {left / 15, top / 15, width / 15, height / 15};
+}
+
+}  // namespace
+
+TEST(Drawn, AsDesignedAndSavedAsAPicture) {
+  ShownWindow w;
+  EXPECT_EQ(w.window.windowTitle(), "Hydrelix - Steam and Water Properties");
+  EXPECT_EQ(w.window.centralWidget()->size(), QSize(388, 475));
+  EXPECT_EQ(w.window.minimumSize(), w.window.maximumSize()) << "fixed size";
+  EXPECT_TRUE(w.window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(w.window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(w.window.windowIcon().isNull());
+  const QPoint screenCentre = w.window.screen()->availableGeometry().center();
+  // Within the frame's few pixels and QRect's rounding of centres.
+  EXPECT_LE((w.window.frameGeometry().center() - screenCentre).manhattanLength(), 4)
+      << "opens centred";
+
+  EXPECT_EQ(w.window.WidgetOf(w.form.frmSteam)->geometry(), QRect(7, 9, 373, 459));
+  EXPECT_EQ(w.Field(43).geometry(), QRect(148, 88, 89, 21));
+  EXPECT_EQ(w.Field(57).geometry().top(), 395);
+  EXPECT_EQ(w.List(16).geometry(), QRect(240, 88, 115, 21));
+  EXPECT_EQ(w.Button(w.form.cmdCompute).geometry(), Pixels(2220, 6315, 1335, 405));
+  EXPECT_EQ(w.Button(w.form.chkStmInput(2)).text(), "&Quality (L=0, V=1):");
+  EXPECT_EQ(w.Button(w.form.chkStmInput(2)).toolTip(), "Vapor Fraction");
+  EXPECT_EQ(w.Button(w.form.optSteam(1)).toolTip(), "Old International Standard");
+  EXPECT_EQ(w.Button(w.form.cmdMore).toolTip(), "Display More Digits");
+  EXPECT_FALSE(w.Button(w.form.cmdLess).icon().isNull());
+  EXPECT_TRUE(w.Button(w.form.cmdLess).text().isEmpty());
+  auto* label = static_cast<QLabel*>(w.window.WidgetOf(w.form.Label4(7)));
+  EXPECT_EQ(label->text(), "Critical Velocity");
+  EXPECT_EQ(label->toolTip(), "Sonic Velocity");
+
+  QStringList menus;
+  for (QAction* action : w.window.menuBar()->actions()) {
+    if (action->isVisible()) menus << action->text();
+  }
+  EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Help"})) << "the tray popup stays hidden";
+  EXPECT_EQ(w.window.ActionOf(w.form.mnuEditPaste)->shortcut(), QKeySequence("Ctrl+V"));
+  EXPECT_EQ(w.window.ActionOf(w.form.mnuHelpContents)->shortcut(), QKeySequence("F1"));
+  EXPECT_EQ(w.window.TrayPopupMenu().defaultAction(),
+            w.window.ActionOf(w.form.mnuTrayPopupItem(0)));
+
+  for (int16_t i = 43; i <= 57; ++i) {
+    EXPECT_EQ(w.Field(i).text().toStdString(), w.form.txtData(i).Text()) << i;
+  }
+  EXPECT_EQ(w.List(17).currentText(), "psia");
+  EXPECT_TRUE(w.window.grab().save(HYDRELIX_SCREENSHOT));
+}
+
+TEST(Focus, TabAndEnterWalkTheValueFieldsAndWrap) {
+  ShownWindow w;
+  ASSERT_TRUE(w.FocusAgrees());
+  for (int16_t i = 44; i <= 57; ++i) {
+    w.Key(i % 2 == 0 ? Qt::Key_Tab : Qt::Key_Return);
+    ASSERT_EQ(w.FocusedName(), "txtData(" + std::to_string(i) + ")");
+    ASSERT_TRUE(w.FocusAgrees()) << i;
+  }
+  w.Key(Qt::Key_Enter);
+  EXPECT_EQ(w.FocusedName(), "txtData(43)");
+  EXPECT_TRUE(w.FocusAgrees());
+  w.Key(Qt::Key_Tab, Qt::ShiftModifier);
+  EXPECT_EQ(w.FocusedName(), "txtData(57)");
+  EXPECT_TRUE(w.FocusAgrees());
+}
+
+TEST(Focus, ButtonsTicksAndListsTakeItOnAClickButNeverByTab) {
+  ShownWindow w;
+  w.Click(w.Button(w.form.cmdClear));
+  EXPECT_EQ(w.FocusedName(), "cmdClear");
+  EXPECT_TRUE(w.FocusAgrees());
+  w.Key(Qt::Key_Tab);
+  EXPECT_EQ(w.FocusedName(), "txtData(43)");
+  EXPECT_TRUE(w.FocusAgrees());
+}
+
+TEST(Validation, TypingThenComputeDoesNotValidateButMoreDoes) {
+  ShownWindow w;
+  w.Type("100");
+  w.Click(w.Button(w.form.cmdCompute));
+  EXPECT_EQ(w.form.LastLeftField, 0);
+  EXPECT_EQ(w.form.WorkingState.Temperature, 100.0) << "leaving converts all the same";
+  EXPECT_EQ(w.Field(43).text(), "100.00");
+  w.Click(w.Field(43));
+  w.Click(w.Button(w.form.cmdMore));
+  EXPECT_EQ(w.form.LastLeftField, 43);
+  EXPECT_EQ(w.Field(43).text(), "100.000");
+}
+
+TEST(Validation, AnAccessKeyMovesTheFocusOffTheFieldBeforeTheCommand) {
+  ShownWindow w;
+  w.Type("212");
+  w.Key(Qt::Key_C, Qt::AltModifier);
+  QTest::qWait(200);  // the button's animated click
+  EXPECT_EQ(w.FocusedName(), "cmdCompute");
+  EXPECT_EQ(w.form.WorkingState.Temperature, 212.0);
+  EXPECT_EQ(w.Field(48).text().toStdString(), w.form.txtData(48).Text());
+  EXPECT_TRUE(w.FocusAgrees());
+}
+
+TEST(KeystrokeFilter, RealKeysPassTheModelsRules) {
+  ShownWindow w;
+  w.Click(w.Field(44));
+  w.Type("1a2..3-e-");
+  EXPECT_EQ(w.Field(44).text(), "12.3-");
+  EXPECT_EQ(w.form.txtData(44).Text(), "12.3-");
+  w.Key(Qt::Key_Backspace);
+  w.Key(Qt::Key_Z, Qt::ControlModifier);  // no undo behind the model
+  EXPECT_EQ(w.Field(44).text(), "12.3");
+  w.Click(w.Field(49));
+  w.Type("7");
+  EXPECT_EQ(w.Field(49).text().toStdString(), w.form.txtData(49).Text()) << "locked";
+}
+
+TEST(Selection, ArrowsAndShiftSelectInTheModel) {
+  ShownWindow w;  // "68.00" in txtData(43), all selected
+  w.Key(Qt::Key_End);
+  w.Key(Qt::Key_Left, Qt::ShiftModifier);
+  w.Key(Qt::Key_Left, Qt::ShiftModifier);
+  EXPECT_EQ(w.form.txtData(43).SelectedText(), "00");
+  EXPECT_EQ(w.form.txtData(43).Caret(), 3u);
+  w.Type("5");
+  EXPECT_EQ(w.Field(43).text(), "68.5");
+  w.Key(Qt::Key_Home);
+  w.Key(Qt::Key_Delete);
+  EXPECT_EQ(w.form.txtData(43).Text(), "8.5");
+  EXPECT_EQ(w.Field(43).cursorPosition(), 0);
+}
+
+TEST(Selection, AClickThatBringsTheFocusSelectsTheWholeText) {
+  ShownWindow w;
+  w.Click(w.Field(48));
+  EXPECT_EQ(w.Field(48).selectedText().toStdString(), w.form.txtData(48).Text());
+  EXPECT_EQ(w.form.txtData(48).SelLength(), w.form.txtData(48).Text().size());
+  w.Click(w.Field(48));  // a second click places the caret
+  EXPECT_EQ(w.form.txtData(48).SelLength(), 0u);
+  EXPECT_FALSE(w.Field(48).hasSelectedText());
+}
+
+TEST(Paste, ThroughTheFieldsOwnShortcutFollowsTheModel) {
+  ShownWindow w;
+  QGuiApplication::clipboard()->setText("999");
+  w.Click(w.Field(49));
+  w.Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(w.Field(49).text(), "62.31583") << "a locked field refuses paste";
+  w.Click(w.Field(44));
+  w.Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(w.Field(44).text(), "999");
+  EXPECT_EQ(w.form.txtData(44).Text(), "999");
+}
+
+TEST(Paste, ThroughTheFieldsContextMenuFollowsTheModel) {
+  ShownWindow w;
+  QGuiApplication::clipboard()->setText("5");
+  auto pasteByMenu = [](QLineEdit& field) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == "&Paste") paste = action;
+      EXPECT_FALSE(action->text().contains("Undo"));
+    }
+    ASSERT_NE(paste, nullptr);
+    menu->close();
+    paste->trigger();
+  };
+  w.Click(w.Field(50));
+  pasteByMenu(w.Field(50));
+  EXPECT_EQ(w.Field(50).text().toStdString(), w.form.txtData(50).Text());
+  EXPECT_NE(w.Field(50).text(), "5");
+  w.Click(w.Field(43));
+  pasteByMenu(w.Field(43));
+  EXPECT_EQ(w.Field(43).text(), "5");
+}
+
+TEST(Clipboard, CutCopyPasteOnInputAndLockedFieldsAndAUnitList) {
+  ShownWindow w;
+  QClipboard& system = *QGuiApplication::clipboard();
+  w.Trigger(w.form.mnuEditCopy);
+  EXPECT_EQ(system.text(), "68.00");
+  w.Trigger(w.form.mnuEditCut);
+  EXPECT_EQ(w.Field(43).text(), "");
+  w.Click(w.Field(44));
+  w.Trigger(w.form.mnuEditPaste);
+  EXPECT_EQ(w.Field(44).text(), "68.00");
+
+  w.Click(w.Field(52));
+  w.Trigger(w.form.mnuEditCut);
+  EXPECT_EQ(system.text(), "1.00161") << "Cut on a result only copies";
+  EXPECT_EQ(w.Field(52).text(), "1.00161");
+  system.setText("2");
+  w.Trigger(w.form.mnuEditPaste);
+  EXPECT_EQ(w.Field(52).text(), "1.00161");
+
+  system.setText("kept");
+  w.Click(w.List(20));
+  w.List(20).hidePopup();
+  EXPECT_EQ(w.FocusedName(), "cboUnits(20)");
+  w.Trigger(w.form.mnuEditCopy);
+  w.Trigger(w.form.mnuEditCut);
+  EXPECT_EQ(system.text(), "kept");
+}
+
+TEST(Controls, TicksOptionsAndListsShowTheModelsState) {
+  ShownWindow w;
+  w.Click(w.Button(w.form.chkStmInput(1)));  // pressure unticked
+  EXPECT_TRUE(w.Button(w.form.chkStmInput(3)).isEnabled());
+  w.Click(w.Button(w.form.chkStmInput(3)));  // temperature and enthalpy
+  EXPECT_FALSE(w.Button(w.form.chkStmInput(1)).isEnabled());
+  EXPECT_TRUE(static_cast<QCheckBox&>(w.Button(w.form.chkStmInput(3))).isChecked());
+  w.Click(w.Button(w.form.optUnits(1)));
+  EXPECT_TRUE(w.Button(w.form.optUnits(1)).isChecked());
+  EXPECT_FALSE(w.Button(w.form.optUnits(0)).isChecked());
+  w.Click(w.Button(w.form.optUnits(1)));  // clicking the one already on keeps it on
+  EXPECT_TRUE(w.Button(w.form.optUnits(1)).isChecked());
+  EXPECT_EQ(w.List(16).currentText().toStdString(),
+            w.form.cboUnits(16).Entries()[w.form.cboUnits(16).ListIndex()]);
+  w.List(16).setFocus();
+  w.Key(Qt::Key_Down);
+  EXPECT_EQ(w.List(16).currentIndex(), w.form.cboUnits(16).ListIndex());
+  EXPECT_EQ(w.Field(43).text().toStdString(), w.form.txtData(43).Text());
+}
+
+TEST(Controls, SurfaceTensionGreysInTheTwoPhaseBand) {
+  ShownWindow w;
+  w.Type("800");
+  w.Click(w.Button(w.form.cmdCompute));
+  EXPECT_FALSE(w.Field(54).isEnabled());
+  EXPECT_EQ(w.Field(54).palette().color(QPalette::Base),
+            QApplication::palette().color(QPalette::Button));
+}

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# One session on a real X server (Xvfb): start the calculator, type a
+# pressure, Compute, Exit; then once more, ended by SIGTERM. Skipped (77)
+# where Xvfb or xdotool is missing.
+set -euo pipefail
+program=$1
+out=$2
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+
+# -noreset: the server would otherwise reset when the first session ends and
+# refuse the second for a moment.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
+xvfb=$!
+hydrelix=
+cleanup() {
+  [ -n "$hydrelix" ] && kill "$hydrelix" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -f "$display_file"
+}
+trap cleanup EXIT
+for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$display_file")
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+
+start() {
+  "$program" &
+  hydrelix=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(xdotool search --name 'Steam and Water Properties' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+}
+# Waits for the program to end by itself and takes its exit status.
+ended() {
+  for _ in $(seq 50); do
+    kill -0 "$hydrelix" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$hydrelix" 2>/dev/null; then echo "$1 did not end the program"; exit 1; fi
+  local status=0
+  wait "$hydrelix" || status=$?
+  hydrelix=
+  [ "$status" -eq 0 ] || { echo "$1: the program ended with status $status"; exit 1; }
+}
+
+start
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+# Without a window manager the keyboard follows the pointer.
+menu=$(( HEIGHT - 475 ))
+click() { xdotool mousemove $(( X + $1 )) $(( Y + menu + $2 )) click 1; sleep 0.3; }
+click 180 125            # the pressure field
+xdotool type --delay 50 "100"
+xdotool key alt+c        # Compute, by its access key
+sleep 0.5
+command -v import >/dev/null && import -window root "$out/main_window_on_x.png" || true
+xdotool key alt+f
+sleep 0.3
+xdotool key x            # E&xit
+ended "Exit"
+
+start
+kill -TERM "$hydrelix"
+ended "SIGTERM"
+echo "started, typed a pressure, computed and exited; ended by SIGTERM; on $DISPLAY"
