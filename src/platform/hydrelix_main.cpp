@@ -2,9 +2,12 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/help_viewer.h"
 #include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "mainwindow/saved_settings.h"
 #include "platform/main_window_widget.h"
+#include "platform/program_directory.h"
 #include "platform/qt_clipboard.h"
+#include "platform/qt_help_viewer.h"
+#include "platform/qt_settings_store.h"
 #include "platform/shared_property_libraries.h"
 #include "platform/shell_windows.h"
 #include "platform/termination_signal.h"
@@ -24,14 +27,17 @@ int main(int argc, char** argv) {
 
   platform::QtClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  platform::QtSettingsStore settings;
+  platform::QtHelpViewer help(platform::ProgramDirectory());
+  mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
 
   platform::SystemTrayIconHost tray;
   platform::StandInShellWindows shell;
   platform::MainWindowWidget window(form, tray, shell);
+  help.windowOf = [&form, &window](const void* owner) -> QWidget* {
+    return owner == &form ? &window : nullptr;
+  };
   QObject::connect(&window, &platform::MainWindowWidget::programEnded, &application,
                    &QApplication::quit, Qt::QueuedConnection);
 

@@ -4,6 +4,7 @@
 #define HYDRELIX_PLATFORM_QT_HELP_VIEWER_H
 
 #include "mainwindow/help_viewer.h"
+#include "platform/help_window.h"
 
 #include <QPointer>
 
@@ -13,8 +14,6 @@
 class QWidget;
 
 namespace platform {
-
-class HelpWindow;
 
 class QtHelpViewer final : public mainwindow::HelpViewer {
  public:

@@ -19,11 +19,16 @@ cleanup() {
   [ -n "$hydrelix" ] && kill "$hydrelix" 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
   rm -f "$display_file"
+  rm -rf "${config:-}"
 }
 trap cleanup EXIT
 for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$display_file")
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+# The user's own settings stay untouched: this session has a home of its own.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME=$config
+settings_file=$config/Hydrelix/Hydrelix.conf
 
 start() {
   "$program" &
@@ -63,8 +68,14 @@ xdotool key alt+f
 sleep 0.3
 xdotool key x            # E&xit
 ended "Exit"
+grep -q '^IFC=0' "$settings_file" && grep -q '^TFormat=' "$settings_file" ||
+  { echo "Exit wrote no settings to $settings_file"; exit 1; }
+
+# SIGTERM ends the program as Exit does, settings and all.
+rm -f "$settings_file"
 
 start
 kill -TERM "$hydrelix"
 ended "SIGTERM"
-echo "started, typed a pressure, computed and exited; ended by SIGTERM; on $DISPLAY"
+[ -s "$settings_file" ] || { echo "SIGTERM wrote no settings"; exit 1; }
+echo "started, typed a pressure, computed and exited with its settings saved; ended by SIGTERM; on $DISPLAY"
