@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace {
@@ -20,8 +19,6 @@ using steam::Formulation;
 using steam::Message;
 using steam::MessageIcon;
 using steam_test::FakeLibraries;
-
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 const Message kNotEnoughInput{
     "Not enough input data is specified.  At a minimum, a \rtemperature and pressure input "
