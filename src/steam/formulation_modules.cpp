@@ -60,17 +60,20 @@ TemperaturePair SaturatedLiquidPair(double T, double criticalTemperature,
   return {T - 0.5, T + 0.5};
 }
 
-// Isobaric heat capacity as the slope of the saturated-liquid enthalpy, or
-// NaN where the line does not reach.
-template <typename Enthalpy>
-double SaturatedLiquidSlope(Enthalpy enthalpy, TemperaturePair pair) {
+// Above the critical pressure both libraries give the critical temperature.
+constexpr double kSupercriticalAtmospheres = 300.0;
+
+// Isobaric heat capacity of a liquid as the slope of its formulation's
+// saturated-liquid enthalpy, or NaN where the line does not reach.
+template <typename Enthalpy, typename SaturationTemperature>
+double SaturatedLiquidSlope(Enthalpy enthalpy, SaturationTemperature saturationTemperature,
+                            double T, TemperaturePair atFreezing) {
+  const double critical = LibraryValue(saturationTemperature, kSupercriticalAtmospheres);
+  const TemperaturePair pair = SaturatedLiquidPair(T, critical, atFreezing);
   const double h1 = CallEntry(enthalpy, pair.lower, 0.0) * kModuleEnthalpyFactor;
   const double h2 = CallEntry(enthalpy, pair.upper, 0.0) * kModuleEnthalpyFactor;
   return (h2 - h1) / (pair.upper - pair.lower);
 }
-
-// Above the critical pressure both libraries give the critical temperature.
-constexpr double kSupercriticalAtmospheres = 300.0;
 
 // cv of the IF-97 library on the side of the line that X names.
 double IF97Cv(PropertyLibraries& libraries, double T, double P, double X) {
@@ -112,9 +115,7 @@ double Cp97(PropertyLibraries& libraries, const double& T, const double& P, cons
   if (HeatCapacityTwoPhase(X)) return 0.0;
   const stm::HydrixEntryPoints& hydrix = RequireHydrix(libraries);
   if (X == 0.0) {
-    const double critical = LibraryValue(hydrix.sTp, kSupercriticalAtmospheres);
-    const double slope =
-        SaturatedLiquidSlope(hydrix.sHtx, SaturatedLiquidPair(T, critical, {32.0, 32.2}));
+    const double slope = SaturatedLiquidSlope(hydrix.sHtx, hydrix.sTp, T, {32.0, 32.2});
     if (std::isfinite(slope)) return slope;
   }
   const double p = IF97PressureOnNamedSide(hydrix, T, P / kModulePressureFactor, X);
@@ -162,9 +163,7 @@ double Cp67(PropertyLibraries& libraries, const double& T, const double& P, cons
   if (HeatCapacityTwoPhase(X)) return 0.0;
   const stm::CalorixEntryPoints& calorix = RequireCalorix(libraries);
   if (X == 0.0) {
-    const double critical = LibraryValue(calorix.kTp, kSupercriticalAtmospheres);
-    const double slope =
-        SaturatedLiquidSlope(calorix.sEtw, SaturatedLiquidPair(T, critical, {33.0, 34.0}));
+    const double slope = SaturatedLiquidSlope(calorix.sEtw, calorix.kTp, T, {33.0, 34.0});
     if (std::isfinite(slope)) return slope;
   }
   return LibraryValue(calorix.nCtp, T, P / kModulePressureFactor) / kJoulesPerHeatCapacity;
