@@ -1,12 +1,15 @@
 // hydrelix: the calculator on the desktop.
+#include "app/bas_main.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/help_viewer.h"
 #include "mainwindow/program_switches.h"
 #include "mainwindow/settings_store.h"
+#include "platform/desktop_shell_windows.h"
+#include "platform/desktop_startup.h"
+#include "platform/desktop_system_info_tool.h"
 #include "platform/main_window_widget.h"
 #include "platform/qt_clipboard.h"
 #include "platform/shared_property_libraries.h"
-#include "platform/shell_windows.h"
 #include "platform/termination_signal.h"
 #include "platform/tray_icon_host.h"
 
@@ -30,7 +33,9 @@ int main(int argc, char** argv) {
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
 
   platform::SystemTrayIconHost tray;
-  platform::StandInShellWindows shell;
+  platform::DesktopSystemInfoTool systemInfo;
+  platform::DesktopShellWindows shell(switches, settings, systemInfo,
+                                      platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
   QObject::connect(&window, &platform::MainWindowWidget::programEnded, &application,
                    &QApplication::quit, Qt::QueuedConnection);
@@ -41,8 +46,12 @@ int main(int argc, char** argv) {
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                    [&form](QSessionManager&) { form.UserEndSession(); });
 
-  form.Form_Load();
-  tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
-  form.Show();
+  platform::SingleInstance instance;
+  QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
+                   [&form] { platform::RaiseRunningWindow(form); });
+  platform::DesktopStartup startup(instance, [&tray, &form] {
+    tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
+  });
+  if (!app::Main({form, settings, switches, help, startup, startup})) return 0;
   return application.exec();
 }

@@ -1,0 +1,47 @@
+// Start-up's desktop: the single-instance guard, the splash window, the
+// busy pointer, the beep, and a wait that keeps the windows painted.
+#ifndef HYDRELIX_PLATFORM_DESKTOP_STARTUP_H
+#define HYDRELIX_PLATFORM_DESKTOP_STARTUP_H
+
+#include "app/bas_main.h"
+#include "platform/single_instance.h"
+#include "platform/splash_window.h"
+
+#include <functional>
+#include <memory>
+
+namespace platform {
+
+class DesktopStartup final : public app::StartupDesktop, public app::StartupClock {
+ public:
+  // `mainWindowShown` runs once the main window is on screen.
+  DesktopStartup(SingleInstance& instance, std::function<void()> mainWindowShown);
+  ~DesktopStartup() override;
+
+  bool PreviousInstanceRunning() override;
+  bool RaisePreviousInstance() override;
+  void ShowMessage(const mainwindow::MessageBoxRequest& request) override;
+  void EndProgram() override {}
+  void SetBusyPointer(bool busy) override;
+  const void* ShowSplash() override;
+  void UnloadSplash() override;
+  void MainWindowShown() override;
+  void Beep() override;
+
+  std::int64_t NowMilliseconds() const override;
+  void Wait(int milliseconds) override;
+
+ private:
+  SingleInstance& instance_;
+  std::function<void()> mainWindowShown_;
+  std::unique_ptr<SplashWindow> splash_;
+  bool busy_ = false;
+};
+
+// A second start asked for the window: the open modal window comes
+// forward, else the main window, out of the tray or minimised.
+void RaiseRunningWindow(mainwindow::frmMain& form);
+
+}  // namespace platform
+
+#endif
