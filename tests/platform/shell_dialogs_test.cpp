@@ -175,7 +175,6 @@ TEST(TextWindowOnScreen, ShowsLatin1BytesAndEnterClosesBackToTheAcceptanceWindow
       // Esc has no meaning here; the window stays.
       QTest::keyClick(&text.Text(), Qt::Key_Escape);
       EXPECT_TRUE(text.isVisible());
-      Save(text, "text_window");
       QTest::keyClick(&text.Text(), Qt::Key_Return);
     });
     QTest::mouseClick(&d.Read(), Qt::LeftButton);
