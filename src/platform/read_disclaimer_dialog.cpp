@@ -71,9 +71,10 @@ void ReadDisclaimerDialog::ShowTextWindow() {
   DisclaimerTextDialog text(this, source_, services_);
   if (!text.Load()) return;
   text.RunModal();
-  // Back to this window, which activates again as the model expects, also
-  // where the desktop does not hand the activation back by itself.
+  // Back from its own text window, this window is active again, also where
+  // the desktop does not hand the activation back by itself.
   activateWindow();
+  form_.Form_Activate();
 }
 
 void ReadDisclaimerDialog::Close() { Finish(); }

@@ -51,8 +51,14 @@ void ShellDialog::Finish() {
   done(QDialog::Accepted);
 }
 
+// Only the first activation counts here: coming back from another program
+// is no activation of the window, and coming back from one of its own child
+// windows is reported by the window that opened it.
 bool ShellDialog::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) Activated();
+  if (event->type() == QEvent::WindowActivate && !activatedOnce_) {
+    activatedOnce_ = true;
+    Activated();
+  }
   return QDialog::event(event);
 }
 

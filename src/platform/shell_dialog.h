@@ -24,6 +24,7 @@ class ShellDialog : public QDialog {
   void Finish();
 
  protected:
+  // The window became active within the program: first when it opens.
   virtual void Activated() = 0;
   // True when the model gave the key a meaning.
   virtual bool KeyPressed(app::DialogKey key) = 0;
@@ -40,6 +41,7 @@ class ShellDialog : public QDialog {
  private:
   QWidget* owner_;
   bool finishing_ = false;
+  bool activatedOnce_ = false;
 };
 
 }  // namespace platform
