@@ -3,6 +3,7 @@
 #include "platform/shell_dialog_support.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QTimer>
@@ -72,6 +73,19 @@ void RaiseRunningWindow(mainwindow::frmMain& form) {
   }
   // The tray menu's Open: shown again, restored and brought to the front.
   form.mnuTrayPopupItem_Click(0);
+}
+
+}  // namespace platform
+
+namespace platform {
+
+void CloseModalWindows() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(window);
+    if (dialog != nullptr && dialog->isVisible() && dialog->isModal()) {
+      dialog->done(QDialog::Rejected);
+    }
+  }
 }
 
 }  // namespace platform

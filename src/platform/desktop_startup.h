@@ -42,6 +42,10 @@ class DesktopStartup final : public app::StartupDesktop, public app::StartupCloc
 // forward, else the main window, out of the tray or minimised.
 void RaiseRunningWindow(mainwindow::frmMain& form);
 
+// Ends every modal window's loop at once, without its close handling: the
+// program is ending under them.
+void CloseModalWindows();
+
 }  // namespace platform
 
 #endif
