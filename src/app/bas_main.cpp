@@ -48,6 +48,10 @@ bool Main(const StartupServices& services) {
   services.clock.Wait(kSplashAfterLoadMilliseconds);
   services.help.QuitHelp();
   desktop.UnloadSplash();
+  if (desktop.EndRequested()) {
+    desktop.SetBusyPointer(false);
+    return false;
+  }
 
   services.form.Show();
   desktop.MainWindowShown();

@@ -45,6 +45,9 @@ class StartupDesktop {
   // The main window is on screen: requests of a second start may be served.
   virtual void MainWindowShown() = 0;
   virtual void Beep() = 0;
+  // The program was told to end (SIGTERM, the session's end) while the
+  // splash was up: the main window has unloaded and is never shown.
+  virtual bool EndRequested() const = 0;
 };
 
 struct StartupServices {
@@ -56,8 +59,8 @@ struct StartupServices {
   StartupClock& clock;
 };
 
-// Runs start-up; false when this copy must end at once (another copy runs).
-// Otherwise the program goes on with the main window's events, unless the
+// Runs start-up; false when this copy must end at once (another copy runs,
+// or the program was told to end before its window showed). Otherwise the program goes on with the main window's events, unless the
 // user disagreed with the disclaimer, which has already ended it.
 bool Main(const StartupServices& services);
 

@@ -59,9 +59,18 @@ std::int64_t DesktopStartup::NowMilliseconds() const {
 void DesktopStartup::Wait(int milliseconds) {
   // The windows keep painting and a second start's request is taken in
   // (and kept); the user's input waits until start-up is over.
+  if (endRequested_) return;
   QEventLoop loop;
   QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  waitLoop_ = &loop;
   loop.exec(QEventLoop::ExcludeUserInputEvents);
+  waitLoop_ = nullptr;
+}
+
+void DesktopStartup::EndNow() {
+  endRequested_ = true;
+  if (waitLoop_ != nullptr) waitLoop_->quit();
+  CloseModalWindows();
 }
 
 void RaiseRunningWindow(mainwindow::frmMain& form) {

@@ -7,6 +7,8 @@
 #include "platform/single_instance.h"
 #include "platform/splash_window.h"
 
+#include <QEventLoop>
+
 #include <functional>
 #include <memory>
 
@@ -27,6 +29,10 @@ class DesktopStartup final : public app::StartupDesktop, public app::StartupCloc
   void UnloadSplash() override;
   void MainWindowShown() override;
   void Beep() override;
+  bool EndRequested() const override { return endRequested_; }
+  // The program is ending (the main window has unloaded): a wait in
+  // progress stops and the modal windows close.
+  void EndNow();
 
   std::int64_t NowMilliseconds() const override;
   void Wait(int milliseconds) override;
@@ -36,6 +42,8 @@ class DesktopStartup final : public app::StartupDesktop, public app::StartupCloc
   std::function<void()> mainWindowShown_;
   std::unique_ptr<SplashWindow> splash_;
   bool busy_ = false;
+  bool endRequested_ = false;
+  QEventLoop* waitLoop_ = nullptr;
 };
 
 // A second start asked for the window: the open modal window comes

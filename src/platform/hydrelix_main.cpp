@@ -52,13 +52,12 @@ int main(int argc, char** argv) {
   platform::DesktopStartup startup(instance, [&tray, &form] {
     tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
   });
-  // Ended during start-up (SIGTERM under the disclaimer): the application's
-  // loop does not run yet, so its quit would be lost.
-  bool ended = false;
-  QObject::connect(&window, &platform::MainWindowWidget::programEnded, [&ended] {
-    ended = true;
-    platform::CloseModalWindows();
-  });
-  if (!app::Main({form, settings, switches, help, startup, startup}) || ended) return 0;
+  // Ended during start-up (SIGTERM under the splash or the disclaimer): the
+  // application's loop does not run yet, so its quit would be lost.
+  QObject::connect(&window, &platform::MainWindowWidget::programEnded, &window,
+                   [&startup] { startup.EndNow(); });
+  if (!app::Main({form, settings, switches, help, startup, startup}) || startup.EndRequested()) {
+    return 0;
+  }
   return application.exec();
 }

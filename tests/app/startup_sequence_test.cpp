@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,8 +50,10 @@ struct FakeClock final : app::StartupClock {
   void Wait(int milliseconds) override {
     log.Add("wait " + std::to_string(milliseconds));
     log.now += milliseconds;
+    if (whileWaiting) whileWaiting();
   }
   Log& log;
+  std::function<void()> whileWaiting;
 };
 
 struct FakeDesktop final : app::StartupDesktop {
@@ -73,10 +76,12 @@ struct FakeDesktop final : app::StartupDesktop {
   void UnloadSplash() override { log.Add("splash unloaded"); }
   void MainWindowShown() override { log.Add("requests served"); }
   void Beep() override { log.Add("beep"); }
+  bool EndRequested() const override { return endRequested; }
 
   Log& log;
   bool previousRunning = false;
   bool previousReachable = true;
+  bool endRequested = false;
   std::vector<mainwindow::MessageBoxRequest> messages;
 };
 
@@ -196,6 +201,20 @@ TEST(Startup, WithoutKeepOnTopTheDisclaimerOpensWithoutTouchingTopmost) {
   startup.Run();
   EXPECT_EQ(startup.log.Find("not topmost"), nullptr);
   EXPECT_EQ(startup.log.Find("topmost"), nullptr);
+}
+
+TEST(Startup, ToldToEndUnderTheSplashItNeverShowsTheMainWindow) {
+  Startup startup;
+  startup.clock.whileWaiting = [&startup] {
+    startup.form.UserEndSession();
+    startup.desktop.endRequested = true;
+  };
+  EXPECT_FALSE(startup.Run());
+  EXPECT_EQ(startup.log.Find("main shown"), nullptr);
+  EXPECT_EQ(startup.log.Find("disclaimer"), nullptr);
+  EXPECT_EQ(startup.log.Find("beep"), nullptr);
+  EXPECT_NE(startup.log.Find("splash unloaded"), nullptr);
+  EXPECT_EQ(startup.log.events.back().what, "normal pointer");
 }
 
 TEST(Startup, SecondStartRaisesTheFirstAndEndsWithoutAnyWindow) {

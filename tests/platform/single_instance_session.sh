@@ -120,12 +120,17 @@ xdotool key Return
 for _ in $(seq 50); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$second" 2>/dev/null && fail "the second start kept running after the message"
 
-# 5. Told to stop while the disclaimer waits at start, the copy ends, and
-# the next start is not blocked.
+# 5. Told to stop while the disclaimer waits at start, the copy ends.
 kill -9 "$holder"
 start_first
 wait_window 'READ THE DISCLAIMER' --onlyvisible >/dev/null || fail "no acceptance window"
 kill -TERM "$first"
 for _ in $(seq 50); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$first" 2>/dev/null && fail "SIGTERM under the disclaimer did not end the program"
+# Under the splash: it ends without ever showing its main window.
+start_first
+sleep 1
+kill -TERM "$first"
+for _ in $(seq 30); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$first" 2>/dev/null && fail "SIGTERM under the splash did not end the program"
 echo "second start raises the first; a killed copy does not block; an unreachable copy is reported; SIGTERM at start ends it"
