@@ -1,15 +1,18 @@
 // hydrelix: the calculator on the desktop.
+#include "app/bas_main.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/help_viewer.h"
 #include "mainwindow/program_switches.h"
 #include "mainwindow/saved_settings.h"
+#include "platform/desktop_shell_windows.h"
+#include "platform/desktop_startup.h"
+#include "platform/desktop_system_info_tool.h"
 #include "platform/main_window_widget.h"
 #include "platform/program_directory.h"
 #include "platform/qt_clipboard.h"
 #include "platform/qt_help_viewer.h"
 #include "platform/qt_settings_store.h"
 #include "platform/shared_property_libraries.h"
-#include "platform/shell_windows.h"
 #include "platform/termination_signal.h"
 #include "platform/tray_icon_host.h"
 
@@ -33,7 +36,9 @@ int main(int argc, char** argv) {
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
 
   platform::SystemTrayIconHost tray;
-  platform::StandInShellWindows shell;
+  platform::DesktopSystemInfoTool systemInfo;
+  platform::DesktopShellWindows shell(switches, settings, systemInfo,
+                                      platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
@@ -47,8 +52,18 @@ int main(int argc, char** argv) {
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                    [&form](QSessionManager&) { form.UserEndSession(); });
 
-  form.Form_Load();
-  tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
-  form.Show();
+  platform::SingleInstance instance;
+  QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
+                   [&form] { platform::RaiseRunningWindow(form); });
+  platform::DesktopStartup startup(instance, [&tray, &form] {
+    tray.Show(platform::MainWindowWidget::ProgramIcon(), QString::fromStdString(form.Tray1.toolTip));
+  });
+  // Ended during start-up (SIGTERM under the splash or the disclaimer): the
+  // application's loop does not run yet, so its quit would be lost.
+  QObject::connect(&window, &platform::MainWindowWidget::programEnded, &window,
+                   [&startup] { startup.EndNow(); });
+  if (!app::Main({form, settings, switches, help, startup, startup}) || startup.EndRequested()) {
+    return 0;
+  }
   return application.exec();
 }

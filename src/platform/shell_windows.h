@@ -17,15 +17,6 @@ class ShellWindows {
   virtual void ShowDisclaimer(QWidget* owner) = 0;
 };
 
-// Message boxes of the toolkit, and small stand-ins for the About and
-// disclaimer windows until those are built.
-class StandInShellWindows final : public ShellWindows {
- public:
-  void ShowMessage(QWidget* owner, const mainwindow::MessageBoxRequest& request) override;
-  void ShowAbout(QWidget* owner) override;
-  void ShowDisclaimer(QWidget* owner) override;
-};
-
 }  // namespace platform
 
 #endif

@@ -39,6 +39,14 @@ start() {
     sleep 0.1
   done
   [ -n "$window" ] || { echo "the window never appeared"; exit 1; }
+  # The disclaimer comes up at start; the pointer already sits on Agree.
+  for _ in $(seq 50); do
+    xdotool search --name 'READ THE DISCLAIMER' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 0.3
+  xdotool click 1
+  sleep 0.3
 }
 # Waits for the program to end by itself and takes its exit status.
 ended() {

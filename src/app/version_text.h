@@ -1,0 +1,19 @@
+// The version line the splash and About windows show: "Version " and the
+// major, minor and revision numbers as plain whole numbers.
+#ifndef HYDRELIX_APP_VERSION_TEXT_H
+#define HYDRELIX_APP_VERSION_TEXT_H
+
+#include "app/application_identity.h"
+
+#include <string>
+
+namespace app {
+
+inline std::string VersionText(const ApplicationIdentity& identity = kIdentity) {
+  return "Version " + std::to_string(identity.major) + "." + std::to_string(identity.minor) +
+         "." + std::to_string(identity.revision);
+}
+
+}  // namespace app
+
+#endif
