@@ -14,13 +14,6 @@ namespace {
 
 using Layout = app::frmAbout;
 
-template <typename Widget>
-Widget* Placed(Widget* widget, const app::ControlLayout& layout) {
-  widget->setObjectName(layout.name);
-  widget->setGeometry(PixelRect(layout.box));
-  return widget;
-}
-
 QLabel* PlacedLabel(QWidget* parent, const app::ControlLayout& layout) {
   QLabel* label = Placed(new QLabel(layout.caption, parent), layout);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

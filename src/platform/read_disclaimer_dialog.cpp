@@ -16,13 +16,6 @@ namespace {
 
 using Layout = app::frmReadDisclaimer;
 
-template <typename Widget>
-Widget* Placed(Widget* widget, const app::ControlLayout& layout) {
-  widget->setObjectName(layout.name);
-  widget->setGeometry(PixelRect(layout.box));
-  return widget;
-}
-
 }  // namespace
 
 ReadDisclaimerDialog::ReadDisclaimerDialog(QWidget* owner, mainwindow::ProgramSwitches& switches,

@@ -20,6 +20,14 @@ namespace platform {
 
 int PixelsOfTwips(int twips);
 QRect PixelRect(const app::TwipsBox& box);
+
+// A widget named and placed as its layout says.
+template <typename Widget>
+Widget* Placed(Widget* widget, const app::ControlLayout& layout) {
+  widget->setObjectName(layout.name);
+  widget->setGeometry(PixelRect(layout.box));
+  return widget;
+}
 // The designed face and size (points at 20 twips each, so the text keeps
 // its place in a layout of twips), or a close sans-serif where Linux lacks
 // the face.
