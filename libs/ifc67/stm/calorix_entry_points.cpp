@@ -57,15 +57,16 @@ double temperatureOut(double kelvin) { return std::isnan(kelvin) ? kNaN : fahren
 // within about 1e-10 K of Ts: farther away the conversion is all.
 //
 // Right at the line the (t, p) test is noisy by an ulp or so of ps(T): a
-// value may evaluate on the side while a lower one does not. So no answer
-// on a side lies nearer the line than the first value found on that side
-// from the line itself, which keeps T rising with h and s there too.
+// value may evaluate on the side while its neighbour does not. So every
+// answer up to the first value on the side from the line itself is that
+// value, and beyond it the nearest value on the side, ulp by ulp: both keep
+// T rising with h and s there too.
 double temperatureOnSide(double T, double Ts, double p, Side side) {
   const double t = temperatureOut(T);
   if (!(std::fabs(T - Ts) < 1e-6)) return t;
-  const double onSide = firstFahrenheitOnSide(t, p, side);
   const double fromLine = firstFahrenheitOnSide(temperatureOut(Ts), p, side);
-  return side == Side::Vapour ? std::fmax(onSide, fromLine) : std::fmin(onSide, fromLine);
+  const bool beyond = side == Side::Vapour ? t > fromLine : t < fromLine;
+  return beyond ? nearestFahrenheitOnSide(t, p, side) : fromLine;
 }
 
 }  // namespace

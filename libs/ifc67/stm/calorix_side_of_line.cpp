@@ -42,4 +42,14 @@ double firstFahrenheitOnSide(double t, double p, Side side) {
   }
 }
 
+double nearestFahrenheitOnSide(double t, double p, Side side) {
+  const double toward = side == Side::Vapour ? INFINITY : -INFINITY;
+  double candidate = t;
+  for (int step = 0; step < 4096 && !std::isnan(candidate); ++step) {
+    if (evaluatedOnSide(candidate, p, side)) return candidate;
+    candidate = std::nextafter(candidate, toward);
+  }
+  return firstFahrenheitOnSide(t, p, side);
+}
+
 }  // namespace calorix

@@ -15,6 +15,14 @@ enum class Side { Liquid, Vapour };
 // disagreement. NaN stays NaN.
 double firstFahrenheitOnSide(double t, double p, Side side);
 
+// The nearest deg F value from t on, toward the side, that the (t, p) entry
+// points evaluate on that side, found an ulp at a time, so that it never
+// falls as t rises (toward the vapour) or rises as t falls (toward the
+// liquid). Meant for t beyond firstFahrenheitOnSide of the line, where a
+// value off the side is rounding noise a few ulps wide; past a few thousand
+// ulps it gives firstFahrenheitOnSide(t). NaN stays NaN.
+double nearestFahrenheitOnSide(double t, double p, Side side);
+
 }  // namespace calorix
 
 #endif  // CALORIX_SIDE_OF_LINE_H

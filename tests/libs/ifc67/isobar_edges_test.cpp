@@ -37,12 +37,19 @@ std::vector<double> linePressures(int count) {
   return pressures;
 }
 
-// The value itself, its neighbours one and two ulps away and 1e-15 relative
-// away on both sides.
+// The value itself, every double up to 24 ulps away, and 1e-15 relative
+// away, on both sides: right beside the line the (t, p) functions' choice of
+// side is noisy by a few ulps, and T must rise through all of it.
 std::vector<double> neighbours(double value) {
-  const double up = std::nextafter(value, INFINITY), down = std::nextafter(value, -INFINITY);
-  return {value * (1.0 - 1e-15), std::nextafter(down, -INFINITY), down, value, up, std::nextafter(up, INFINITY),
-          value * (1.0 + 1e-15)};
+  std::vector<double> values{value * (1.0 - 1e-15), value, value * (1.0 + 1e-15)};
+  double up = value, down = value;
+  for (int ulps = 1; ulps <= 24; ++ulps) {
+    up = std::nextafter(up, INFINITY);
+    down = std::nextafter(down, -INFINITY);
+    values.push_back(up);
+    values.push_back(down);
+  }
+  return values;
 }
 
 std::string where(double value, double p, const char* pressureUnit = "atm") {
@@ -148,6 +155,25 @@ TEST(IsobarEdges, EnthalpyAtAndAboveTheSaturatedVapourIsVapour) {
       ASSERT_FALSE(std::isnan(back)) << "vapour at t = " << t << " F, p = " << p << " atm";
       EXPECT_GE(back, line) << "vapour at t = " << t << " F, p = " << p << " atm";
     }
+  }
+}
+
+// Pressures where the (t, p) functions' side flips back and forth a few ulps
+// above the first temperature that evaluates as vapour: T(p, h) fell by an
+// ulp between neighbouring h just above h''.
+TEST(IsobarEdges, EnthalpyRisesThroughTheNoiseOfTheSideTest) {
+  const auto& lib = calorix();
+  ASSERT_TRUE(lib.complete()) << lib.library.error();
+  for (double p : {12.781818499372159, 0.6790452739205336, 13.000862788734681, 0.41959636774778114,
+                   0.49234236260937309, 0.322831993490726, 0.50377568773945858, 0.34325947130754392}) {
+    std::vector<std::pair<double, double>> curve;
+    for (double e : neighbours(lib.sEpw(p, 1.0))) {
+      const double t = lib.twoTep(e, p);
+      ASSERT_FALSE(std::isnan(t)) << where(e, p);
+      expectEvaluatedOn(Side::Vapour, t, p, where(e, p));
+      curve.push_back({e, t});
+    }
+    expectRising(curve, p, "STM_2Tep");
   }
 }
 
