@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One session on a real X server (Xvfb): start the calculator, type a
-# pressure, Compute, Exit; then once more, ended by SIGTERM. Skipped (77)
+# pressure, Compute, Exit; then once more, ended by SIGTERM, and once more,
+# ended by SIGTERM while the About window is open. Skipped (77)
 # where Xvfb or xdotool is missing.
 set -euo pipefail
 program=$1
@@ -86,4 +87,20 @@ start
 kill -TERM "$hydrelix"
 ended "SIGTERM"
 [ -s "$settings_file" ] || { echo "SIGTERM wrote no settings"; exit 1; }
-echo "started, typed a pressure, computed and exited with its settings saved; ended by SIGTERM; on $DISPLAY"
+
+# The same with a modal window open: its loop ends, then the unload runs.
+rm -f "$settings_file"
+start
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $(( X + 86 )) $(( Y + 8 )) click 1   # the Help menu
+sleep 0.5
+xdotool key Up Return                                  # its last item, About
+for _ in $(seq 50); do
+  xdotool search --name '^About' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool search --name '^About' >/dev/null 2>&1 || { echo "the About window never appeared"; exit 1; }
+kill -TERM "$hydrelix"
+ended "SIGTERM under the About window"
+[ -s "$settings_file" ] || { echo "SIGTERM under the About window wrote no settings"; exit 1; }
+echo "started, typed a pressure, computed and exited with its settings saved; ended by SIGTERM, also under the About window; on $DISPLAY"
