@@ -10,21 +10,17 @@ for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 
-# -noreset: the server would otherwise reset when the first session ends and
-# refuse the second for a moment.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/virtual_display.sh"
 hydrelix=
 cleanup() {
   [ -n "$hydrelix" ] && kill "$hydrelix" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -f "$display_file"
+  kill "${xvfb:-}" 2>/dev/null || true
   rm -rf "${config:-}"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$display_file")
+# -noreset: the server would otherwise reset when the first session ends and
+# refuse the second for a moment.
+start_virtual_display -noreset
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 # The user's own settings stay untouched: this session has a home of its own.
 config=$(mktemp -d)

@@ -11,20 +11,18 @@ for tool in Xvfb xdotool flock; do
   command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
 
-display_file=$(mktemp)
+source "$(dirname "$0")/virtual_display.sh"
+
 runtime=$(mktemp -d)
 config=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$display_file" "$runtime" "$config"
+  kill "${xvfb:-}" 2>/dev/null || true
+  rm -rf "$runtime" "$config"
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$display_file")
+start_virtual_display
 export XDG_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$config
 chmod 700 "$runtime"
 
