@@ -6,30 +6,17 @@
 set -euo pipefail
 program=$1
 out=$2
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-source "$(dirname "$0")/virtual_display.sh"
-hydrelix=
-cleanup() {
-  [ -n "$hydrelix" ] && kill "$hydrelix" 2>/dev/null || true
-  kill "${xvfb:-}" 2>/dev/null || true
-  rm -rf "${config:-}"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x_session.sh"
+require_tools Xvfb xdotool
 # -noreset: the server would otherwise reset when the first session ends and
 # refuse the second for a moment.
-start_virtual_display -noreset
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-# The user's own settings stay untouched: this session has a home of its own.
-config=$(mktemp -d)
-export XDG_CONFIG_HOME=$config
+start_private_session -noreset
 settings_file=$config/Hydrelix/Hydrelix.conf
 
 start() {
   "$program" &
   hydrelix=$!
+  pids+=("$hydrelix")
   window=
   for _ in $(seq 100); do
     window=$(xdotool search --name 'Steam and Water Properties' 2>/dev/null | head -n1) && [ -n "$window" ] && break

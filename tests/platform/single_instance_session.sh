@@ -7,26 +7,10 @@
 # tray part needs trayer.
 set -euo pipefail
 program=$1
-for tool in Xvfb xdotool flock; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
+source "$(dirname "$0")/x_session.sh"
+require_tools Xvfb xdotool flock
+start_private_session
 
-source "$(dirname "$0")/virtual_display.sh"
-
-runtime=$(mktemp -d)
-config=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-  kill "${xvfb:-}" 2>/dev/null || true
-  rm -rf "$runtime" "$config"
-}
-trap cleanup EXIT
-start_virtual_display
-export XDG_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$config
-chmod 700 "$runtime"
-
-fail() { echo "FAIL: $*"; exit 1; }
 # Waits up to five seconds for a window; prints its id.
 wait_window() {
   local id

@@ -6,28 +6,13 @@
 # Skipped (77) without Xvfb, xdotool, xprop or openbox.
 set -euo pipefail
 program=$1
-for tool in Xvfb xdotool xprop openbox; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-source "$(dirname "$0")/virtual_display.sh"
-
-runtime=$(mktemp -d)
-config=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-  kill "${xvfb:-}" 2>/dev/null || true
-  rm -rf "$runtime" "$config"
-}
-trap cleanup EXIT
-start_virtual_display
-export XDG_RUNTIME_DIR=$runtime XDG_CONFIG_HOME=$config
-chmod 700 "$runtime"
+source "$(dirname "$0")/x_session.sh"
+require_tools Xvfb xdotool xprop openbox
+start_private_session
 # No disclaimer at start: this session is about the main window.
 mkdir -p "$config/Hydrelix"
 printf '[Settings]\nDisclaimer%%20Show=False\n' >"$config/Hydrelix/Hydrelix.conf"
 
-fail() { echo "FAIL: $*"; exit 1; }
 # Polls a condition for up to five seconds.
 eventually() {
   for _ in $(seq 50); do "$@" && return 0; sleep 0.1; done
