@@ -8,6 +8,7 @@
 
 #include "steam/message.h"
 #include "steam/property_libraries.h"
+#include "steam/steam.h"
 #include "steam/working_state.h"
 
 #include <optional>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace steam {
-
-enum class Formulation { IF97, IFC67 };
 
 struct ComputeRequest {
   WorkingState state;
@@ -47,9 +46,6 @@ struct ComputeOutcome {
 };
 
 ComputeOutcome Compute(const ComputeRequest& request, PropertyLibraries& libraries);
-
-// The title of the formulation's range and sanity messages.
-const char* FormulationTitle(Formulation formulation);
 
 }  // namespace steam
 
