@@ -195,14 +195,16 @@ State StatePh(Formulation formulation, double P, double h) {
     if (if97::isTwoPhasePh(P, h)) return StatePx(formulation, P, if97::qualityPh(P, h));
     return SinglePhaseTp(formulation, if97::temperaturePh(P, h), P);
   }
+  // The library places every value below the saturated vapour alike; the
+  // lever rule tells the wet states from the liquid ones.
   const ifc67::IsobarTemperature placed = ifc67::placeByEnthalpy(P, h);
-  switch (placed.placement) {
-    case ifc67::Placement::Wet: return StatePx(formulation, P, ifc67::qualityFromEnthalpy(P, h));
-    case ifc67::Placement::Liquid:
-      return SinglePhaseTp(
-          formulation, Ifc67LiquidTemperatureFromEnthalpy(P, h, placed.saturationTemperature), P);
-    default: return SinglePhaseTp(formulation, placed.temperature, P);
+  if (placed.placement != ifc67::Placement::Liquid && placed.placement != ifc67::Placement::Wet) {
+    return SinglePhaseTp(formulation, placed.temperature, P);
   }
+  const double x = ifc67::qualityFromEnthalpy(P, h);
+  if (x >= 0.0) return StatePx(formulation, P, x);
+  return SinglePhaseTp(formulation,
+                       Ifc67LiquidTemperatureFromEnthalpy(P, h, placed.saturationTemperature), P);
 }
 
 State StatePs(Formulation formulation, double P, double s) {
