@@ -29,7 +29,7 @@ PyState FromScalar(const State& s) {
   return {py::float_(s.T),  py::float_(s.P),  py::float_(s.v),  py::float_(s.rho),
           py::float_(s.u),  py::float_(s.h),  py::float_(s.s),  py::float_(s.cp),
           py::float_(s.cv), py::float_(s.w),  py::float_(s.x),  RegionOf(s),
-          py::str(pystates::PhaseWords()[s.phase])};
+          py::str(pystates::PhaseWord(s.phase))};
 }
 
 using Pair = State (*)(Formulation, double, double);
@@ -75,7 +75,7 @@ PyState Evaluate(Formulation formulation, Pair pair, const py::object& first,
     }
   }
   py::list words;
-  for (int k = 0; k <= pystates::kNoPhase; ++k) words.append(pystates::PhaseWords()[k]);
+  for (int k = 0; k <= pystates::kNoPhase; ++k) words.append(pystates::PhaseWord(k));
   const py::object phaseWords = numpy.attr("array")(words)[phases];
   return {columns[0], columns[1], columns[2], columns[3], columns[4], columns[5], columns[6],
           columns[7], columns[8], columns[9], columns[10], regions, phaseWords};

@@ -4,22 +4,24 @@
 #ifndef HYDRELIX_PYTHON_STATES_H
 #define HYDRELIX_PYTHON_STATES_H
 
+#include "steam/steam.h"
+
 namespace pystates {
 
-enum class Formulation { IF97, IFC67 };
+using steam::Formulation;
 
 struct State {
   double T, P, v, rho, u, h, s, cp, cv, w, x;
   // IF-97: 1, 2, 3, 5, or 4 for a wet state; IFC-67: the subregion, 0 for a
   // wet state. 0 outside the formulation too.
   int region;
-  // An index into PhaseWords(); kNoPhase where the formulation does not hold.
+  // An analysis::Phase, or kNoPhase where the formulation does not hold.
   int phase;
 };
 
 inline constexpr int kNoPhase = 9;
-// The nine phase words and, last, "" for no state.
-const char* const* PhaseWords();
+// The phase words by index, and "" for kNoPhase.
+const char* PhaseWord(int phase);
 
 State StateTp(Formulation formulation, double T, double P);
 State StatePh(Formulation formulation, double P, double h);
