@@ -70,7 +70,7 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
   layout->addWidget(table_);
   layout->addWidget(refusals_);
   layout->addLayout(controls);
-  resize(760, 560);
+  resize(800, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_.table); });
   connect(threshold_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {

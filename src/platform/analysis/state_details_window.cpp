@@ -29,7 +29,7 @@ StateDetailsWindow::StateDetailsWindow(QWidget* mainWindow, ShownStateFeed& feed
   layout->addWidget(status_);
   layout->addWidget(table_);
   layout->addLayout(buttons);
-  resize(460, 560);
+  resize(540, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_); });
   connect(&feed_, &ShownStateFeed::stateShown, this, &StateDetailsWindow::Refresh);
