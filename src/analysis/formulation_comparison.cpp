@@ -1,6 +1,7 @@
 #include "analysis/formulation_comparison.h"
 
 #include "analysis/formulation_names.h"
+#include "analysis/input_results.h"
 #include "steam/si_state.h"
 #include "units/display_format.h"
 
@@ -58,6 +59,24 @@ FormulationComparison CompareFormulations(steam::InputPair pair, double first, d
                                           steam::PropertyLibraries& libraries) {
   return {Side(steam::Formulation::IF97, pair, first, second, libraries),
           Side(steam::Formulation::IFC67, pair, first, second, libraries)};
+}
+
+FormulationComparison CompareFormulationsOf(const steam::SteamState& state,
+                                            steam::PropertyLibraries& libraries) {
+  const std::array<double, 2> inputs = InputValues(state);
+  return CompareFormulations(state.pair, inputs[0], inputs[1], libraries);
+}
+
+std::string InputsCaption(const steam::SteamState& state, const DisplayUnits& shown) {
+  const std::array<Result, 2> results = InputResults(state.pair);
+  const std::array<double, 2> values = InputValues(state);
+  std::string caption = std::string("Inputs ") + PairSymbols(state.pair) + ":";
+  for (std::size_t i = 0; i < 2; ++i) {
+    const std::string label = shown.Label(results[i]);
+    caption += (i == 0 ? " " : ", ") + shown.Text(results[i], values[i]);
+    if (label != "-") caption += " " + label;
+  }
+  return caption;
 }
 
 ComparisonTable ComparisonRows(const FormulationComparison& comparison, const DisplayUnits& shown,

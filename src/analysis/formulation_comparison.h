@@ -48,6 +48,13 @@ struct ComparisonTable {
   std::vector<bool> differs;
 };
 
+// The two inputs of a computed state, under both formulations.
+FormulationComparison CompareFormulationsOf(const steam::SteamState& state,
+                                            steam::PropertyLibraries& libraries);
+
+// "Inputs T, p: 212.00 °F, 14.696 psia", in the units and formats shown.
+std::string InputsCaption(const steam::SteamState& state, const DisplayUnits& shown);
+
 ComparisonTable ComparisonRows(const FormulationComparison& comparison, const DisplayUnits& shown,
                                double thresholdPercent);
 

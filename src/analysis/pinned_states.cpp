@@ -1,6 +1,9 @@
 #include "analysis/pinned_states.h"
 
+#include "analysis/input_results.h"
+
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <utility>
@@ -31,23 +34,8 @@ bool Trimmed(const std::string& text, std::string& out) {
 }  // namespace
 
 bool Pin::IsInput(steam::Result result) const {
-  using steam::InputPair;
-  using steam::Result;
-  const bool temperatureFirst = pair == InputPair::TemperaturePressure ||
-                                pair == InputPair::TemperatureQuality ||
-                                pair == InputPair::TemperatureEnthalpy ||
-                                pair == InputPair::TemperatureEntropy;
-  switch (result) {
-    case Result::Temperature: return temperatureFirst;
-    case Result::Pressure: return !temperatureFirst || pair == InputPair::TemperaturePressure;
-    case Result::Quality:
-      return pair == InputPair::TemperatureQuality || pair == InputPair::PressureQuality;
-    case Result::Enthalpy:
-      return pair == InputPair::TemperatureEnthalpy || pair == InputPair::PressureEnthalpy;
-    case Result::Entropy:
-      return pair == InputPair::TemperatureEntropy || pair == InputPair::PressureEntropy;
-    default: return false;
-  }
+  const std::array<steam::Result, 2> inputs = InputResults(pair);
+  return result == inputs[0] || result == inputs[1];
 }
 
 double Pin::Value(steam::Result result) const {

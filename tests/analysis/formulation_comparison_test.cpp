@@ -16,6 +16,7 @@ namespace {
 
 using analysis::ComparisonTable;
 using analysis::DisplayUnits;
+using steam::Formulation;
 using steam::InputPair;
 using steam::Result;
 
@@ -64,6 +65,28 @@ TEST_F(Comparison, AtTheNormalBoilingPointTheFormulationsDisagreeOnThePhase) {
   EXPECT_NEAR(Number(Cell(table, Result::Enthalpy, kDelta)), -970.0, 5.0);
   EXPECT_EQ(Cell(table, Result::Enthalpy, kMark), "\u2260");
   EXPECT_EQ(Cell(table, Result::Enthalpy, kUnit), "BTU/lbm");
+  EXPECT_EQ(analysis::InputsCaption(*comparison_.if97.state, DisplayUnits::Ip()),
+            "Inputs T, p: 212.00 °F, 14.696 psia");
+}
+
+TEST_F(Comparison, AShownStateIsComparedFromItsTwoInputs) {
+  const struct {
+    InputPair pair;
+    double first, second;
+    const char* caption;
+  } cases[] = {
+      {InputPair::PressureQuality, 100.0, 0.5, "Inputs p, x: 6.895 Bar, 0.500"},
+      {InputPair::TemperatureEntropy, 400.0, 1.0 * kBtuPerLbm, "Inputs T, s: 204.44 °C, 4.18680 kJ/kg-K"},
+  };
+  for (const auto& c : cases) {
+    const steam::SolveOutcome shown = steam::Solve(Formulation::IFC67, c.pair, c.first, c.second,
+                                                   libraries_);
+    ASSERT_TRUE(shown.succeeded) << c.caption;
+    const auto comparison = analysis::CompareFormulationsOf(shown.state, libraries_);
+    ASSERT_TRUE(comparison.ifc67.state.has_value()) << c.caption;
+    EXPECT_EQ(comparison.ifc67.state->values.Enthalpy, shown.state.values.Enthalpy) << c.caption;
+    EXPECT_EQ(analysis::InputsCaption(shown.state, DisplayUnits::Si()), c.caption);
+  }
 }
 
 TEST_F(Comparison, InTheSuperheatRegionTheDifferencesAreSmallAndFromUnroundedValues) {

@@ -18,22 +18,6 @@ namespace {
 
 const QString kThresholdKey = QStringLiteral("Analysis/CompareThresholdPercent");
 
-// The pair's two values, in the order its name gives them.
-std::pair<double, double> InputsOf(const steam::SteamState& state) {
-  using steam::InputPair;
-  const steam::WorkingState& v = state.values;
-  switch (state.pair) {
-    case InputPair::TemperaturePressure: return {v.Temperature, v.Pressure};
-    case InputPair::TemperatureQuality: return {v.Temperature, v.Quality};
-    case InputPair::TemperatureEnthalpy: return {v.Temperature, v.Enthalpy};
-    case InputPair::TemperatureEntropy: return {v.Temperature, v.Entropy};
-    case InputPair::PressureQuality: return {v.Pressure, v.Quality};
-    case InputPair::PressureEnthalpy: return {v.Pressure, v.Enthalpy};
-    case InputPair::PressureEntropy: return {v.Pressure, v.Entropy};
-  }
-  return {v.Temperature, v.Pressure};
-}
-
 }  // namespace
 
 CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownStateFeed& feed,
@@ -86,8 +70,7 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
 void CompareFormulationsWindow::Recompute() {
   comparison_.reset();
   if (feed_.State()) {
-    const auto [first, second] = InputsOf(*feed_.State());
-    comparison_ = analysis::CompareFormulations(feed_.State()->pair, first, second, libraries_);
+    comparison_ = analysis::CompareFormulationsOf(*feed_.State(), libraries_);
   }
   Refresh();
 }
@@ -102,26 +85,7 @@ void CompareFormulationsWindow::Refresh() {
     refusals_->clear();
   } else {
     shown_ = analysis::ComparisonRows(*comparison_, units, threshold_->value());
-    const steam::SteamState& state = *feed_.State();
-    const auto [first, second] = InputsOf(state);
-    const QString pair = QString::fromLatin1(analysis::PairSymbols(state.pair));
-    const steam::Result firstResult =
-        pair.startsWith('T') ? steam::Result::Temperature : steam::Result::Pressure;
-    const steam::Result secondResult = [&] {
-      switch (pair.back().toLatin1()) {
-        case 'p': return steam::Result::Pressure;
-        case 'x': return steam::Result::Quality;
-        case 'h': return steam::Result::Enthalpy;
-        default: return steam::Result::Entropy;
-      }
-    }();
-    auto valueText = [&units](steam::Result result, double value) {
-      const std::string label = units.Label(result);
-      return QString::fromStdString(units.Text(result, value) + (label == "-" ? "" : " " + label));
-    };
-    inputs_->setText(QStringLiteral("Inputs %1: %2, %3")
-                         .arg(pair, valueText(firstResult, first),
-                              valueText(secondResult, second)));
+    inputs_->setText(QString::fromStdString(analysis::InputsCaption(*feed_.State(), units)));
     QStringList refusals;
     for (const analysis::FormulationSide* side : {&comparison_->if97, &comparison_->ifc67}) {
       if (side->state) continue;
