@@ -175,13 +175,13 @@ analysis::PinLoad JsonPinStore::Load() {
   load.notice += moved ? "It was kept as " + aside.toStdString() + "; "
                        : "It was left where it is and will not be overwritten; ";
   load.notice += "the program starts with no pinned states.";
-  // A file that could not be moved aside must not be replaced by the next
-  // save either: the store then keeps the pins elsewhere.
-  if (!moved) fileName_ = aside.toStdString();
+  // A file that could not be moved aside must not be replaced by a save.
+  if (!moved) keepFile_ = true;
   return load;
 }
 
 bool JsonPinStore::Save(const PinnedStates& pins) {
+  if (keepFile_) return false;
   const QString fileName = QString::fromStdString(fileName_);
   if (!QDir().mkpath(QFileInfo(fileName).absolutePath())) return false;
   QSaveFile file(fileName);

@@ -25,6 +25,8 @@ class JsonPinStore final : public analysis::PinStore {
 
  private:
   std::string fileName_;
+  // The file could not be read nor set aside: it is never written over.
+  bool keepFile_ = false;
 };
 
 }  // namespace platform

@@ -158,8 +158,10 @@ TEST_F(AnalysisWindowsTest, CompareFollowsComputeClearUnitsAndItsThreshold) {
   EXPECT_EQ(table.item(cpRow, 6)->text(), "\u2260");
   window.Threshold().setValue(2.0);
   EXPECT_EQ(table.item(cpRow, 6)->text(), "");
-  EXPECT_DOUBLE_EQ(platform::AnalysisSettings().value("Analysis/CompareThresholdPercent").toDouble(),
-                   2.0);
+  EXPECT_DOUBLE_EQ(platform::ReadAnalysisSetting("CompareThresholdPercent").toDouble(), 2.0);
+  // A window made later starts from the saved threshold.
+  platform::CompareFormulationsWindow later(&main_, feed_, libraries_);
+  EXPECT_DOUBLE_EQ(later.Threshold().value(), 2.0);
 
   feed_.Clear();
   EXPECT_EQ(table.rowCount(), 0);
@@ -277,6 +279,16 @@ TEST_F(AnalysisWindowsTest, MenuEntriesAndShortcuts) {
                          {"Compare &Formulations", "Ctrl+Shift+F"},
                          {"&Pin State", "Ctrl+Shift+P"},
                          {"P&inned States", ""}}));
+}
+
+TEST_F(AnalysisWindowsTest, AWindowOpensWhereItWasLeft) {
+  Build();
+  windows_->Details().Open();
+  windows_->Details().setGeometry(100, 120, 500, 420);
+  windows_->Details().hide();
+  platform::StateDetailsWindow later(&main_, feed_);
+  later.Open();
+  EXPECT_EQ(later.geometry(), QRect(100, 120, 500, 420));
 }
 
 TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {

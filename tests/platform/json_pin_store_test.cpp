@@ -59,6 +59,14 @@ class PinFile : public testing::Test {
   QTemporaryDir folder_;
 };
 
+TEST_F(PinFile, KeptInTheUsersDataFolder) {
+  const QByteArray before = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", folder_.path().toLocal8Bit());
+  const std::string location = platform::JsonPinStore().Location();
+  qputenv("XDG_DATA_HOME", before);
+  EXPECT_EQ(location, FileName());
+}
+
 TEST_F(PinFile, NoFileIsNoPinsAndNoNotice) {
   platform::JsonPinStore store(FileName());
   const analysis::PinLoad load = store.Load();

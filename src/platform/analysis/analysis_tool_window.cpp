@@ -9,25 +9,32 @@
 #include <QSettings>
 #include <QTableWidget>
 
+#include <memory>
+
 namespace platform {
 
 namespace {
 
 QString GeometryKey(const QString& settingsName) {
-  return QStringLiteral("Analysis/") + settingsName + QStringLiteral("Geometry");
+  return settingsName + QStringLiteral("Geometry");
 }
 
-}  // namespace
-
-QSettings& AnalysisSettings() {
-  static QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                            QStringLiteral("Hydrelix"), QStringLiteral("Hydrelix"));
+// The file the main window's settings live in, under the group "Analysis".
+std::unique_ptr<QSettings> AnalysisGroup() {
+  auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                              QStringLiteral("Hydrelix"),
+                                              QStringLiteral("Hydrelix"));
+  settings->beginGroup(QStringLiteral("Analysis"));
   return settings;
 }
 
-namespace {
-
 }  // namespace
+
+QVariant ReadAnalysisSetting(const QString& key) { return AnalysisGroup()->value(key); }
+
+void WriteAnalysisSetting(const QString& key, const QVariant& value) {
+  AnalysisGroup()->setValue(key, value);
+}
 
 AnalysisToolWindow::AnalysisToolWindow(QWidget* mainWindow, const QString& title,
                                        const QString& settingsName)
@@ -39,7 +46,7 @@ AnalysisToolWindow::AnalysisToolWindow(QWidget* mainWindow, const QString& title
 void AnalysisToolWindow::Open() {
   if (!placed_) {
     placed_ = true;
-    const QByteArray geometry = AnalysisSettings().value(GeometryKey(settingsName_)).toByteArray();
+    const QByteArray geometry = ReadAnalysisSetting(GeometryKey(settingsName_)).toByteArray();
     if (!geometry.isEmpty()) restoreGeometry(geometry);
   }
   show();
@@ -67,7 +74,7 @@ void AnalysisToolWindow::hideEvent(QHideEvent* event) {
 }
 
 void AnalysisToolWindow::RememberGeometry() {
-  if (placed_) AnalysisSettings().setValue(GeometryKey(settingsName_), saveGeometry());
+  if (placed_) WriteAnalysisSetting(GeometryKey(settingsName_), saveGeometry());
 }
 
 void FillTable(QTableWidget& table, const analysis::TextTable& texts) {

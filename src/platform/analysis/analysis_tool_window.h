@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-class QSettings;
+class QVariant;
 class QTableWidget;
 
 namespace platform {
@@ -36,9 +36,9 @@ class AnalysisToolWindow : public QWidget {
   bool placed_ = false;
 };
 
-// The settings file's "Analysis" group lives beside the main window's
-// settings; keys are "Analysis/<name>".
-QSettings& AnalysisSettings();
+// Entries of the "Analysis" group of the program's settings file.
+QVariant ReadAnalysisSetting(const QString& key);
+void WriteAnalysisSetting(const QString& key, const QVariant& value);
 
 // Fills the table with the texts, the header included; every cell read-only.
 void FillTable(QTableWidget& table, const analysis::TextTable& texts);

@@ -16,7 +16,7 @@ namespace platform {
 
 namespace {
 
-const QString kThresholdKey = QStringLiteral("Analysis/CompareThresholdPercent");
+const QString kThresholdKey = QStringLiteral("CompareThresholdPercent");
 
 }  // namespace
 
@@ -39,7 +39,7 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
   threshold_->setSingleStep(0.05);
   threshold_->setSuffix(QStringLiteral(" %"));
   bool read = false;
-  const double saved = AnalysisSettings().value(kThresholdKey).toDouble(&read);
+  const double saved = ReadAnalysisSetting(kThresholdKey).toDouble(&read);
   threshold_->setValue(read ? saved : analysis::kDefaultDifferenceThresholdPercent);
   auto* thresholdLabel = new QLabel(QStringLiteral("&Mark \u2260 when |\u0394 %| exceeds"), this);
   thresholdLabel->setBuddy(threshold_);
@@ -58,7 +58,7 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_.table); });
   connect(threshold_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
-    AnalysisSettings().setValue(kThresholdKey, value);
+    WriteAnalysisSetting(kThresholdKey, value);
     Refresh();
   });
   connect(&feed_, &ShownStateFeed::stateShown, this, &CompareFormulationsWindow::Recompute);

@@ -106,10 +106,7 @@ PinnedStatesWindow::PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed
   Refresh();
   // Told once the main window is up, not in the middle of the start.
   if (!loadNotice_.empty()) {
-    QTimer::singleShot(0, this, [this] {
-      bool told = false;
-      TellOnce(loadNotice_, told);
-    });
+    QTimer::singleShot(0, this, [this] { tell(QString::fromStdString(loadNotice_)); });
   }
 }
 
