@@ -26,6 +26,10 @@ for deb in "${debs[@]}"; do
   ! grep -q ' \./usr/local' <<<"$listing" || fail "$name installs under /usr/local"
   ! grep '^d' <<<"$listing" | grep -v '^drwxr-xr-x ' ||
     fail "$name has directories that are not 0755"
+  # A maintainer script to run at removal or a configuration file keeps the
+  # package known to dpkg after `apt-get remove`, until a purge.
+  ! dpkg-deb -I "$deb" | grep -Ew 'postrm|conffiles' ||
+    fail "$name leaves something behind when removed"
   root=$work/root/$name
   mkdir -p "$root"
   dpkg-deb -x "$deb" "$root"
