@@ -13,13 +13,16 @@ set -euo pipefail
 # and a look at what the program asked of it. Qt's SVG module draws the
 # desktop icons from their drawing; dpkg-shlibdeps (dpkg-dev) and file let
 # cpack work out the package's dependencies; desktop-file-utils, appstream,
-# lintian and xmllint (libxml2-utils) check the package.
+# lintian and xmllint (libxml2-utils) check the package. The Python module:
+# pybind11, Debian's interpreter with NumPy, pytest and Dask for its tests and
+# example, and python3-iapws to measure it against.
 common=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra trayer)
 packaging=(dpkg-dev file)
 package_checks=(desktop-file-utils appstream lintian libxml2-utils)
 case "${1:-test}" in
   test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev openbox x11-utils
-                "${packaging[@]}" "${package_checks[@]}") ;;
+        pybind11-dev python3-dev python3-numpy python3-pytest python3-dask python3-distributed python3-iapws
+        "${packaging[@]}" "${package_checks[@]}") ;;
   run)  wanted=("${common[@]}" libgtest-dev libgmock-dev) ;;
   package) wanted=("${common[@]}" "${packaging[@]}") ;;
   *) echo "usage: deps.sh test|run|package" >&2; exit 2 ;;

@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh package
 
 build=build-package
+# No package carries the Python module yet, so it is not built here.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+  -DHYDRELIX_PYTHON=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/packages/*.deb
 (cd "$build" && cpack -G DEB)
