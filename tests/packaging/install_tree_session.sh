@@ -24,6 +24,7 @@ grep -q '^StartupWMClass=Hydrelix$' "$desktop_entry" || fail "the desktop entry 
 if [ "$has_cli" = 1 ]; then
   version=$("$stage/usr/bin/hydrelix-cli" --version) || fail "hydrelix-cli --version failed"
   [ -n "$version" ] || fail "hydrelix-cli --version printed nothing"
+  cli_note="; hydrelix-cli --version: $version"
 fi
 
 # Under IFC-67 the state computed at start binds both libraries: IFC-67's
@@ -69,4 +70,4 @@ done
 kill -TERM "$hydrelix"
 for _ in $(seq 50); do kill -0 "$hydrelix" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$hydrelix" 2>/dev/null || fail "the installed program did not end"
-echo "installed into $stage: the program started from it with its libraries, disclaimer and help"
+echo "installed into $stage: the program started from it with its libraries, disclaimer and help${cli_note:-}"
