@@ -1,0 +1,78 @@
+#include "cli/interruption.h"
+
+#include <csignal>
+#include <ctime>
+#include <pthread.h>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+
+sigset_t Watched() {
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, SIGINT);
+  sigaddset(&set, SIGTERM);
+  sigaddset(&set, SIGHUP);
+  return set;
+}
+
+// How long a stopped run may take to write the rows in hand.
+constexpr int kGraceTenths = 30;
+
+}  // namespace
+
+Interruption::Interruption() {
+  const sigset_t set = Watched();
+  pthread_sigmask(SIG_BLOCK, &set, nullptr);
+  watcher_ = std::thread([this] { Watch(); });
+}
+
+Interruption::~Interruption() {
+  finished_ = true;
+  watcher_.join();
+}
+
+void Interruption::RemoveOnSignal(const std::string& path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  path_ = path;
+}
+
+void Interruption::RemoveFile() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!path_.empty()) ::unlink(path_.c_str());
+  path_.clear();
+}
+
+void Interruption::Watch() {
+  const sigset_t set = Watched();
+  const timespec tenth{0, 100000000};
+  int tenthsSinceStop = 0;
+  while (!finished_) {
+    const int caught = sigtimedwait(&set, nullptr, &tenth);
+    if (caught > 0) {
+      RemoveFile();
+      if (signal_.exchange(caught) != 0) _exit(128 + caught);
+      stop_ = true;
+    } else if (stop_ && ++tenthsSinceStop > kGraceTenths) {
+      RemoveFile();
+      _exit(128 + signal_.load());
+    }
+  }
+}
+
+void Interruption::Reraise() {
+  const int caught = signal_.load();
+  RemoveFile();
+  finished_ = true;
+  if (watcher_.joinable()) watcher_.join();
+  std::signal(caught, SIG_DFL);
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, caught);
+  pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+  std::raise(caught);
+  _exit(128 + caught);
+}
+
+}  // namespace cli
