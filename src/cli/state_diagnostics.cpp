@@ -1,9 +1,19 @@
 #include "cli/state_diagnostics.h"
 
+#include "analysis/diagnostics.h"
+
 namespace cli {
 
-// The analysis module's diagnostics are not part of the build yet: reports
-// leave their keys out until they are.
-std::optional<StateDiagnostics> DiagnoseState(const steam::SteamState&) { return std::nullopt; }
+std::optional<StateDiagnostics> DiagnoseState(const steam::SteamState& state) {
+  const analysis::Diagnostics diagnostics = analysis::Diagnose(state);
+  StateDiagnostics reported;
+  reported.region = diagnostics.region;
+  reported.phase = analysis::PhaseWord(diagnostics.phase);
+  reported.saturationTemperature = diagnostics.saturationTemperature;
+  reported.saturationPressure = diagnostics.saturationPressure;
+  reported.superheat = diagnostics.superheat;
+  reported.subcooling = diagnostics.subcooling;
+  return reported;
+}
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 #include "cli/state_report.h"
 
 #include "cli/state_diagnostics.h"
+#include "steam/si_state.h"
 #include "units/display_format.h"
 #include "units/exact_conversions.h"
 #include "units/single_precision.h"
@@ -83,14 +84,14 @@ void FillDiagnostics(StateReport& report, const steam::SteamState& state,
   const int16_t temperatureUnit = options.units[0];
   const int16_t pressureUnit = options.units[1];
   if (diagnostics->saturationTemperature) {
-    const double f = units::FahrenheitFromKelvin(*diagnostics->saturationTemperature);
+    const double f = steam::FahrenheitFromKelvin(*diagnostics->saturationTemperature);
     report.margins.push_back(
         {"saturation_temperature",
          units::ExactInUnit(units::Quantity::Temperature, f, molarMass, temperatureUnit),
          units::UnitLabel(units::Quantity::Temperature, temperatureUnit)});
   }
   if (diagnostics->saturationPressure) {
-    const double psia = units::PsiaFromMegapascal(*diagnostics->saturationPressure);
+    const double psia = steam::PsiaFromMegapascal(*diagnostics->saturationPressure);
     report.margins.push_back(
         {"saturation_pressure",
          units::ExactInUnit(units::Quantity::Pressure, psia, molarMass, pressureUnit),

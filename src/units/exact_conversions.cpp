@@ -169,6 +169,4 @@ double ExactInUnit(Quantity quantity, double workingValue, float molarMass, int1
   return kNaN;
 }
 
-double PsiaFromMegapascal(double megapascal) { return megapascal * 1e6 / kPsiInPascals; }
-
 }  // namespace units

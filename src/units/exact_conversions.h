@@ -25,10 +25,6 @@ double ExactInUnit(Quantity quantity, double workingValue, float molarMass, int1
 
 // A temperature difference given in kelvins, in degrees Fahrenheit.
 inline double FahrenheitDifference(double kelvins) { return kelvins * 1.8; }
-// A temperature in kelvins, in degrees Fahrenheit (the working unit).
-inline double FahrenheitFromKelvin(double kelvin) { return (kelvin - 273.15) * 1.8 + 32.0; }
-// A pressure in megapascals, in psia (the working unit).
-double PsiaFromMegapascal(double megapascal);
 
 }  // namespace units
 
