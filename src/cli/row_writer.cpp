@@ -11,7 +11,6 @@ std::optional<RowFormat> RowFormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-Cell Cell::Number(double value) { return {Kind::Number, ShortestText(value)}; }
 Cell Cell::Number(int value) { return {Kind::Number, std::to_string(value)}; }
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -53,7 +52,9 @@ void RowWriter::AppendField(std::string& out, std::string_view text) const {
     for (char c : text) out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
     return;
   }
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+  bool quoted = false;
+  for (char c : text) quoted = quoted || c == ',' || c == '"' || c == '\r' || c == '\n';
+  if (!quoted) {
     out += text;
     return;
   }
@@ -63,6 +64,15 @@ void RowWriter::AppendField(std::string& out, std::string_view text) const {
     out += c;
   }
   out += '"';
+}
+
+void RowWriter::AppendCell(std::string& out, const Cell& cell) const {
+  switch (cell.kind) {
+    case Cell::Kind::Real: AppendShortest(out, cell.real); return;
+    case Cell::Kind::Null: return;
+    case Cell::Kind::Number:
+    case Cell::Kind::Text: AppendField(out, cell.text); return;
+  }
 }
 
 void RowWriter::AppendHeader(std::string& out) const {
@@ -84,10 +94,10 @@ void RowWriter::AppendRow(std::string& out, const std::vector<Cell>& cells) cons
       const Cell* cell = i < cells.size() ? &cells[i] : nullptr;
       if (cell == nullptr || cell->kind == Cell::Kind::Null) {
         out += "null";
-      } else if (cell->kind == Cell::Kind::Number) {
-        out += cell->text;
-      } else {
+      } else if (cell->kind == Cell::Kind::Text) {
         AppendJsonString(out, cell->text);
+      } else {
+        AppendCell(out, *cell);
       }
     }
     out += "}\n";
@@ -96,7 +106,7 @@ void RowWriter::AppendRow(std::string& out, const std::vector<Cell>& cells) cons
   const char separator = format_ == RowFormat::Csv ? ',' : '\t';
   for (std::size_t i = 0; i < columns_.size(); ++i) {
     if (i > 0) out += separator;
-    if (i < cells.size() && cells[i].kind != Cell::Kind::Null) AppendField(out, cells[i].text);
+    if (i < cells.size()) AppendCell(out, cells[i]);
   }
   out += '\n';
 }

@@ -19,16 +19,18 @@ enum class RowFormat { Csv, Tsv, JsonLines };
 // "csv", "tsv", "json" (JSON Lines).
 std::optional<RowFormat> RowFormatNamed(std::string_view name);
 
-// One cell: a text (a JSON string), a number already written as text (a JSON
-// number), or nothing (an empty field, JSON null).
+// One cell: a text (a JSON string), a number already written as text or a
+// double written as its shortest round-trip text (a JSON number), or nothing
+// (an empty field, JSON null).
 struct Cell {
-  enum class Kind { Text, Number, Null };
+  enum class Kind { Text, Number, Real, Null };
   Kind kind = Kind::Null;
   std::string text;
+  double real = 0.0;
 
   static Cell Of(std::string text) { return {Kind::Text, std::move(text)}; }
   static Cell Number(std::string text) { return {Kind::Number, std::move(text)}; }
-  static Cell Number(double value);
+  static Cell Number(double value) { return {Kind::Real, {}, value}; }
   static Cell Number(int value);
   static Cell Null() { return {}; }
 };
@@ -47,6 +49,7 @@ class RowWriter {
 
  private:
   void AppendField(std::string& out, std::string_view text) const;
+  void AppendCell(std::string& out, const Cell& cell) const;
 
   RowFormat format_;
   std::vector<std::string> columns_;

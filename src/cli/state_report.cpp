@@ -58,11 +58,11 @@ void FillProperties(StateReport& report, const steam::SteamState& state,
     const std::string_view format = units::kDisplayFormatSettings[i].defaultFormat;
     if (key.quantity) {
       const int16_t unit = options.units[i];
-      property.unit = units::UnitLabel(*key.quantity, unit);
+      if (options.texts) property.unit = units::UnitLabel(*key.quantity, unit);
       if (!placeholder) property.value = units::ExactInUnit(*key.quantity, working, molarMass, unit);
       if (options.texts) property.text = ShownText(*key.quantity, working, molarMass, unit, format);
     } else {
-      property.unit = "-";
+      if (options.texts) property.unit = "-";
       if (!placeholder) property.value = working;
       if (options.texts) {
         property.text = placeholder && key.result != steam::Result::Quality

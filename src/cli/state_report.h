@@ -21,7 +21,8 @@ struct ReportOptions {
   steam::Formulation formulation = steam::Formulation::IF97;
   bool si = false;
   ResultUnits units = SystemUnits(false);
-  // Whether the window's texts are wanted (batch files carry values only).
+  // Whether the window's texts and the units' labels are wanted (batch rows
+  // carry values only, under a header that names the units).
   bool texts = true;
 };
 

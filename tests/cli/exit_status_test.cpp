@@ -115,8 +115,20 @@ TEST(ExitStatus, JsonStateHasTheContractsKeys) {
   EXPECT_TRUE(Has(run.out, "\"surface_tension\": {\"value\": null, \"unit\": \"dyn/cm\", \"text\": \"0.000\"}"));
   EXPECT_TRUE(Has(run.out, "\"isentropic_exponent\": {\"value\": 1.32"));
   EXPECT_TRUE(Has(run.out, "\"unit\": \"-\", \"text\": \"1.326\"}"));
+  EXPECT_TRUE(Has(run.out, "\"region\": 2, \"phase\": \"Superheated vapor\", "
+                          "\"saturation_temperature\": {\"value\": 327.8"))
+      << run.out;
+  EXPECT_TRUE(Has(run.out, "\"superheat\": {\"value\": 213.2")) << run.out;
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+
+  // IFC-67 gives a wet state no region; SI differences are in kelvins.
+  const cli_test::Run wet = RunCli({"state", "T=100C", "x=0.5", "--formulation", "ifc67", "--units", "si",
+                                    "--format", "json"});
+  EXPECT_TRUE(Has(wet.out, "\"region\": null, \"phase\": \"Wet steam\"")) << wet.out;
+  const cli_test::Run liquid = RunCli({"state", "T=20C", "p=1", "--units", "si", "--format", "json"});
+  EXPECT_TRUE(Has(liquid.out, "\"subcooling\": {\"value\": 79.6")) << liquid.out;
+  EXPECT_TRUE(Has(liquid.out, "\"unit\": \"K\"}")) << liquid.out;
 }
 
 TEST(ExitStatus, CompareWithOneSideRefused) {
