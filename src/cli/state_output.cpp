@@ -111,25 +111,29 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows,
   return out;
 }
 
-std::vector<std::vector<std::string>> DiagnosticRows(const StateReport& report) {
-  std::vector<std::vector<std::string>> rows;
-  if (!report.diagnosed) return rows;
-  rows.push_back({"region", report.region ? std::to_string(*report.region) : "-", ""});
-  rows.push_back({"phase", report.phase, ""});
-  for (const ReportedMeasure& margin : report.margins)
-    rows.push_back({margin.key, MarginText(margin), margin.unit});
-  return rows;
-}
-
+// The fifteen results in columns property, text and unit; below them where
+// the state lies, its margins to saturation in the same columns.
 std::string TableText(const StateReport& report) {
   std::vector<std::vector<std::string>> rows;
   for (std::size_t i = 0; i < kResultKeys.size(); ++i) {
     const ReportedProperty& property = report.properties[i];
     rows.push_back({kResultKeys[i].key, property.text, property.unit});
   }
-  std::string out = Aligned(rows, {false, true, false});
-  const std::vector<std::vector<std::string>> diagnostics = DiagnosticRows(report);
-  if (!diagnostics.empty()) out += '\n' + Aligned(diagnostics, {false, false, false});
+  for (const ReportedMeasure& margin : report.margins) rows.push_back({margin.key, MarginText(margin), margin.unit});
+  const std::string aligned = Aligned(rows, {false, true, false});
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < kResultKeys.size(); ++i) end = aligned.find('\n', end) + 1;
+  std::string out = aligned.substr(0, end);
+  if (!report.diagnosed) return out;
+  std::size_t keyWidth = 0;
+  for (const auto& row : rows) keyWidth = std::max(keyWidth, row[0].size());
+  auto line = [&out, keyWidth](const std::string& key, const std::string& value) {
+    out += key + std::string(keyWidth - key.size() + 2, ' ') + value + '\n';
+  };
+  out += '\n';
+  line("region", report.region ? std::to_string(*report.region) : "-");
+  line("phase", report.phase);
+  out += aligned.substr(end);
   return out;
 }
 
