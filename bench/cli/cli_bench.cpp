@@ -7,14 +7,9 @@
 // `cli_bench --list` names the cases and `cli_bench --calls NAME N` runs one
 // case over N states or rows, for bench/instructions.sh (instructions per row
 // under callgrind, the same on a busy machine as on an idle one).
-#include "cli/batch_run.h"
-#include "cli/bound_libraries.h"
-#include "steam/steam.h"
-
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,6 +19,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "cli/batch_run.h"
+#include "cli/bound_libraries.h"
+#include "steam/steam.h"
 
 namespace {
 
@@ -36,8 +35,8 @@ struct Inputs {
 
 // Liquid, vapour and supercritical states, so neighbouring rows differ.
 const std::vector<Inputs> kTemperaturePressure = {
-    {68, 14.696}, {150, 1000}, {300, 2000}, {500, 3000},  {400, 14.696}, {600, 100},
-    {1000, 500},  {1400, 1000}, {800, 4000}, {250, 50},    {212, 10},     {700, 6000},
+    {68, 14.696}, {150, 1000},  {300, 2000}, {500, 3000}, {400, 14.696}, {600, 100},
+    {1000, 500},  {1400, 1000}, {800, 4000}, {250, 50},   {212, 10},     {700, 6000},
     {90, 200},    {350, 300},   {1100, 50},  {550, 1500}};
 const std::vector<Inputs> kPressureEnthalpy = {
     {14.696, 1200}, {100, 1300}, {500, 800},  {1000, 1400}, {2000, 600}, {3000, 1500},
@@ -63,13 +62,14 @@ cli::BoundLibraries& Libraries() {
 
 double SolveAll(const Case& c, long count) {
   const std::vector<Inputs>& states = c.pressureEnthalpy ? kPressureEnthalpy : kTemperaturePressure;
-  const steam::InputPair pair =
-      c.pressureEnthalpy ? steam::InputPair::PressureEnthalpy : steam::InputPair::TemperaturePressure;
+  const steam::InputPair pair = c.pressureEnthalpy ? steam::InputPair::PressureEnthalpy
+                                                   : steam::InputPair::TemperaturePressure;
   double sum = 0;
   for (long k = 0; k < count; ++k) {
     const Inputs& in = states[static_cast<std::size_t>(k) % states.size()];
     const double second = c.pressureEnthalpy ? in.b * kMolarMass : in.b;
-    sum += steam::Solve(steam::Formulation::IF97, pair, in.a, second, Libraries()).state.values.Enthalpy;
+    sum += steam::Solve(steam::Formulation::IF97, pair, in.a, second, Libraries())
+               .state.values.Enthalpy;
   }
   return sum;
 }
@@ -118,14 +118,16 @@ void BM_Case(benchmark::State& state, const Case* c) {
     const double cpu = ProcessCpuSeconds();
     for (auto _ : state) benchmark::DoNotOptimize(SolveAll(*c, kRows));
     state.SetItemsProcessed(state.iterations() * kRows);
-    state.counters["cpu_ns_per_row"] = (ProcessCpuSeconds() - cpu) * 1e9 / (state.iterations() * kRows);
+    state.counters["cpu_ns_per_row"] =
+        (ProcessCpuSeconds() - cpu) * 1e9 / (state.iterations() * kRows);
     return;
   }
   const std::string file = WriteFile(*c, kRows);
   const double cpu = ProcessCpuSeconds();
   for (auto _ : state) RunBatch(*c, file);
   state.SetItemsProcessed(state.iterations() * kRows);
-  state.counters["cpu_ns_per_row"] = (ProcessCpuSeconds() - cpu) * 1e9 / (state.iterations() * kRows);
+  state.counters["cpu_ns_per_row"] =
+      (ProcessCpuSeconds() - cpu) * 1e9 / (state.iterations() * kRows);
   std::remove(file.c_str());
 }
 

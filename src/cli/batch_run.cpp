@@ -1,19 +1,20 @@
 #include "cli/batch_run.h"
 
-#include "cli/csv_reader.h"
-#include "cli/interruption.h"
-#include "cli/ordered_pipeline.h"
-#include "cli/output_file.h"
-#include "cli/progress_line.h"
-#include "units/unit_names.h"
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <sys/stat.h>
 #include <vector>
+
+#include "cli/csv_reader.h"
+#include "cli/interruption.h"
+#include "cli/ordered_pipeline.h"
+#include "cli/output_file.h"
+#include "cli/progress_line.h"
+#include "units/unit_names.h"
 
 namespace cli {
 namespace {
@@ -50,16 +51,25 @@ bool ReadInputColumn(std::string_view cell, std::size_t index, std::optional<Inp
   if (open == std::string_view::npos) return true;
   std::optional<units::Quantity> quantity;
   switch (*name) {
-    case InputName::Temperature: quantity = units::Quantity::Temperature; break;
-    case InputName::Pressure: quantity = units::Quantity::Pressure; break;
-    case InputName::Enthalpy: quantity = units::Quantity::Enthalpy; break;
-    case InputName::Entropy: quantity = units::Quantity::Entropy; break;
-    case InputName::Quality: break;
+    case InputName::Temperature:
+      quantity = units::Quantity::Temperature;
+      break;
+    case InputName::Pressure:
+      quantity = units::Quantity::Pressure;
+      break;
+    case InputName::Enthalpy:
+      quantity = units::Quantity::Enthalpy;
+      break;
+    case InputName::Entropy:
+      quantity = units::Quantity::Entropy;
+      break;
+    case InputName::Quality:
+      break;
   }
   if (quantity) column->unit = units::FindUnit(*quantity, unit);
   if (!column->unit) {
-    reason = "column \"" + std::string(cell) + "\": \"" + std::string(unit) + "\" is not a unit of " +
-             InputKey(*name);
+    reason = "column \"" + std::string(cell) + "\": \"" + std::string(unit) +
+             "\" is not a unit of " + InputKey(*name);
     return false;
   }
   return true;
@@ -198,8 +208,8 @@ int RunBatch(const BatchOptions& options, steam::PropertyLibraries& libraries,
   }
   if (inputs.size() != 2 || !PairOf(inputs[0].name, inputs[1].name)) {
     errors << "hydrelix-cli: " << inputName << ": the header names " << inputs.size()
-           << (inputs.size() == 1 ? " input" : " inputs") << " (T, p, x, h, s); it needs two that form one of "
-           << kPairList << '\n';
+           << (inputs.size() == 1 ? " input" : " inputs")
+           << " (T, p, x, h, s); it needs two that form one of " << kPairList << '\n';
     return kBatchUnusable;
   }
 
@@ -263,8 +273,8 @@ int RunBatch(const BatchOptions& options, steam::PropertyLibraries& libraries,
     return kBatchUnusable;
   }
   if (refused > 0) {
-    errors << "hydrelix-cli: " << refused << " of " << rows << (rows == 1 ? " row was" : " rows were")
-           << " not computed\n";
+    errors << "hydrelix-cli: " << refused << " of " << rows
+           << (rows == 1 ? " row was" : " rows were") << " not computed\n";
     return kSomeRowsRefused;
   }
   return kEveryRowComputed;

@@ -6,13 +6,13 @@
 #ifndef HYDRELIX_CLI_BATCH_RUN_H
 #define HYDRELIX_CLI_BATCH_RUN_H
 
-#include "cli/row_writer.h"
-#include "cli/state_report.h"
-#include "steam/property_libraries.h"
-
 #include <cstdio>
 #include <iosfwd>
 #include <string>
+
+#include "cli/row_writer.h"
+#include "cli/state_report.h"
+#include "steam/property_libraries.h"
 
 namespace cli {
 

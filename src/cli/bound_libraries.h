@@ -5,12 +5,12 @@
 #ifndef HYDRELIX_CLI_BOUND_LIBRARIES_H
 #define HYDRELIX_CLI_BOUND_LIBRARIES_H
 
-#include "platform/shared_property_libraries.h"
-#include "steam/property_libraries.h"
-
 #include <memory>
 #include <string>
 #include <vector>
+
+#include "platform/shared_property_libraries.h"
+#include "steam/property_libraries.h"
 
 namespace cli {
 

@@ -169,7 +169,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       return std::nullopt;
     }
     const std::size_t equals = argument.find('=');
-    const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+    const std::string name =
+        argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
     if (!TakesValue(name)) {
       reason = "unknown option --" + name;
       return std::nullopt;

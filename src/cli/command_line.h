@@ -10,7 +10,7 @@
 namespace cli {
 
 struct CommandLine {
-  std::string subcommand;  // the first positional argument
+  std::string subcommand;              // the first positional argument
   std::vector<std::string> arguments;  // the positional arguments after it
   std::optional<std::string> formulation, units, format, output, jobs;
   std::vector<std::string> unitChoices;  // each --unit KEY=UNIT

@@ -47,7 +47,7 @@ bool CsvReader::Next(std::vector<std::string>& fields) {
   if (Peek() == EOF) return false;
 
   std::string field;
-  bool quoted = false;     // inside quotes
+  bool quoted = false;  // inside quotes
   for (;;) {
     const int c = Get();
     if (c == EOF) {

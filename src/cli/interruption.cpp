@@ -1,9 +1,10 @@
 #include "cli/interruption.h"
 
-#include <csignal>
-#include <ctime>
 #include <pthread.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <ctime>
 
 namespace cli {
 namespace {

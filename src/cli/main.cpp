@@ -1,6 +1,14 @@
 // hydrelix-cli: the calculator from the shell. `state` computes one state,
 // `compare` the same inputs under both formulations, `batch` a CSV file of
 // states of any size.
+#include <unistd.h>
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "cli/batch_run.h"
 #include "cli/bound_libraries.h"
 #include "cli/command_line.h"
@@ -8,13 +16,6 @@
 #include "cli/state_output.h"
 #include "cli/state_report.h"
 #include "units/unit_names.h"
-
-#include <algorithm>
-#include <iostream>
-#include <string>
-#include <thread>
-#include <unistd.h>
-#include <vector>
 
 #ifndef HYDRELIX_VERSION
 #define HYDRELIX_VERSION "0"
@@ -39,14 +40,20 @@ struct Settings {
 Settings ReadSettings(const cli::CommandLine& line) {
   Settings settings;
   if (line.formulation) {
-    if (*line.formulation == "if97") settings.report.formulation = steam::Formulation::IF97;
-    else if (*line.formulation == "ifc67") settings.report.formulation = steam::Formulation::IFC67;
-    else throw UsageError{"--formulation is if97 or ifc67, not \"" + *line.formulation + "\""};
+    if (*line.formulation == "if97")
+      settings.report.formulation = steam::Formulation::IF97;
+    else if (*line.formulation == "ifc67")
+      settings.report.formulation = steam::Formulation::IFC67;
+    else
+      throw UsageError{"--formulation is if97 or ifc67, not \"" + *line.formulation + "\""};
   }
   if (line.units) {
-    if (*line.units == "ip") settings.report.si = false;
-    else if (*line.units == "si") settings.report.si = true;
-    else throw UsageError{"--units is ip or si, not \"" + *line.units + "\""};
+    if (*line.units == "ip")
+      settings.report.si = false;
+    else if (*line.units == "si")
+      settings.report.si = true;
+    else
+      throw UsageError{"--units is ip or si, not \"" + *line.units + "\""};
   }
   settings.report.units = cli::SystemUnits(settings.report.si);
   for (const std::string& choice : line.unitChoices) {
@@ -76,9 +83,11 @@ cli::StateRequest ReadInputs(const std::vector<std::string>& arguments) {
     const std::optional<cli::InputName> name =
         equals == std::string::npos ? std::nullopt : cli::InputNamed(argument.substr(0, equals));
     if (!name)
-      throw UsageError{"\"" + argument + "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
+      throw UsageError{"\"" + argument +
+                       "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
     std::string reason;
-    std::optional<cli::QuantityText> text = cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
+    std::optional<cli::QuantityText> text =
+        cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
     if (!text) throw UsageError{argument + ": " + reason};
     request.names[k] = *name;
     request.texts[k] = std::move(*text);
@@ -92,7 +101,8 @@ cli::StateRequest ReadInputs(const std::vector<std::string>& arguments) {
 cli::StateFormat StateFormatOf(const Settings& settings) {
   if (settings.format.empty()) return isatty(1) ? cli::StateFormat::Table : cli::StateFormat::Tsv;
   const std::optional<cli::StateFormat> format = cli::StateFormatNamed(settings.format);
-  if (!format) throw UsageError{"--format is table, json, csv or tsv, not \"" + settings.format + "\""};
+  if (!format)
+    throw UsageError{"--format is table, json, csv or tsv, not \"" + settings.format + "\""};
   return *format;
 }
 
@@ -113,7 +123,8 @@ int Flushed(int status) {
 }
 
 void WarnOf(const cli::BoundLibraries& libraries) {
-  for (const std::string& warning : libraries.Warnings()) std::cerr << "hydrelix-cli: " << warning << '\n';
+  for (const std::string& warning : libraries.Warnings())
+    std::cerr << "hydrelix-cli: " << warning << '\n';
 }
 
 int RunState(const cli::CommandLine& line) {
@@ -148,7 +159,8 @@ int RunCompare(const cli::CommandLine& line) {
     if (!report->computed) std::cerr << name << ": " << report->errorMessage << '\n';
   }
   const bool any = if97.computed || ifc67.computed;
-  if (any || format == cli::StateFormat::Json) std::cout << cli::ComparisonText(if97, ifc67, format);
+  if (any || format == cli::StateFormat::Json)
+    std::cout << cli::ComparisonText(if97, ifc67, format);
   return Flushed(any ? kSucceeded : kRefused);
 }
 
@@ -158,7 +170,8 @@ int RunBatchCommand(const cli::CommandLine& line) {
   options.report = settings.report;
   if (!settings.format.empty()) {
     const std::optional<cli::RowFormat> format = cli::RowFormatNamed(settings.format);
-    if (!format) throw UsageError{"--format of batch is csv, tsv or json, not \"" + settings.format + "\""};
+    if (!format)
+      throw UsageError{"--format of batch is csv, tsv or json, not \"" + settings.format + "\""};
     options.format = *format;
   }
   if (line.arguments.size() > 1) throw UsageError{"batch reads one file"};
@@ -170,8 +183,9 @@ int RunBatchCommand(const cli::CommandLine& line) {
   options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   if (line.jobs) {
     const std::string& jobs = *line.jobs;
-    const bool digits = !jobs.empty() && jobs.size() <= 4 &&
-                        std::all_of(jobs.begin(), jobs.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        !jobs.empty() && jobs.size() <= 4 &&
+        std::all_of(jobs.begin(), jobs.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits || std::stoi(jobs) < 1 || std::stoi(jobs) > 1024)
       throw UsageError{"--jobs is a number of threads from 1 to 1024, not \"" + jobs + "\""};
     options.jobs = std::stoi(jobs);

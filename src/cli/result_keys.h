@@ -5,13 +5,13 @@
 #ifndef HYDRELIX_CLI_RESULT_KEYS_H
 #define HYDRELIX_CLI_RESULT_KEYS_H
 
-#include "steam/steam.h"
-#include "units/unit_lists.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "steam/steam.h"
+#include "units/unit_lists.h"
 
 namespace cli {
 

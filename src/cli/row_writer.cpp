@@ -19,11 +19,21 @@ void AppendJsonString(std::string& out, std::string_view text) {
   for (char c : text) {
     const unsigned char u = static_cast<unsigned char>(c);
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (u < 0x20) {
           out += "\\u00";
@@ -68,10 +78,15 @@ void RowWriter::AppendField(std::string& out, std::string_view text) const {
 
 void RowWriter::AppendCell(std::string& out, const Cell& cell) const {
   switch (cell.kind) {
-    case Cell::Kind::Real: AppendShortest(out, cell.real); return;
-    case Cell::Kind::Null: return;
+    case Cell::Kind::Real:
+      AppendShortest(out, cell.real);
+      return;
+    case Cell::Kind::Null:
+      return;
     case Cell::Kind::Number:
-    case Cell::Kind::Text: AppendField(out, cell.text); return;
+    case Cell::Kind::Text:
+      AppendField(out, cell.text);
+      return;
   }
 }
 

@@ -4,10 +4,10 @@
 #ifndef HYDRELIX_CLI_STATE_DIAGNOSTICS_H
 #define HYDRELIX_CLI_STATE_DIAGNOSTICS_H
 
-#include "steam/steam.h"
-
 #include <optional>
 #include <string>
+
+#include "steam/steam.h"
 
 namespace cli {
 

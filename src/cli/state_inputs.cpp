@@ -1,5 +1,8 @@
 #include "cli/state_inputs.h"
 
+#include <cfloat>
+#include <cmath>
+
 #include "cli/shortest_number.h"
 #include "steam/working_state.h"
 #include "units/conversions.h"
@@ -8,9 +11,6 @@
 #include "units/number_text.h"
 #include "units/unit_lists.h"
 #include "units/unit_names.h"
-
-#include <cfloat>
-#include <cmath>
 
 namespace cli {
 namespace {
@@ -25,11 +25,16 @@ const units::NumberLocale& PointLocale() {
 
 std::optional<units::Quantity> QuantityOf(InputName name) {
   switch (name) {
-    case InputName::Temperature: return units::Quantity::Temperature;
-    case InputName::Pressure: return units::Quantity::Pressure;
-    case InputName::Enthalpy: return units::Quantity::Enthalpy;
-    case InputName::Entropy: return units::Quantity::Entropy;
-    case InputName::Quality: break;
+    case InputName::Temperature:
+      return units::Quantity::Temperature;
+    case InputName::Pressure:
+      return units::Quantity::Pressure;
+    case InputName::Enthalpy:
+      return units::Quantity::Enthalpy;
+    case InputName::Entropy:
+      return units::Quantity::Entropy;
+    case InputName::Quality:
+      break;
   }
   return std::nullopt;
 }
@@ -64,11 +69,16 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 const char* InputKey(InputName name) {
   switch (name) {
-    case InputName::Temperature: return "temperature";
-    case InputName::Pressure: return "pressure";
-    case InputName::Quality: return "quality";
-    case InputName::Enthalpy: return "enthalpy";
-    case InputName::Entropy: return "entropy";
+    case InputName::Temperature:
+      return "temperature";
+    case InputName::Pressure:
+      return "pressure";
+    case InputName::Quality:
+      return "quality";
+    case InputName::Enthalpy:
+      return "enthalpy";
+    case InputName::Entropy:
+      return "entropy";
   }
   return "";
 }
@@ -76,12 +86,23 @@ const char* InputKey(InputName name) {
 std::optional<InputName> InputNamed(std::string_view name) {
   if (name.size() != 1) return std::nullopt;
   switch (name[0]) {
-    case 'T': case 't': return InputName::Temperature;
-    case 'P': case 'p': return InputName::Pressure;
-    case 'X': case 'x': return InputName::Quality;
-    case 'H': case 'h': return InputName::Enthalpy;
-    case 'S': case 's': return InputName::Entropy;
-    default: return std::nullopt;
+    case 'T':
+    case 't':
+      return InputName::Temperature;
+    case 'P':
+    case 'p':
+      return InputName::Pressure;
+    case 'X':
+    case 'x':
+      return InputName::Quality;
+    case 'H':
+    case 'h':
+      return InputName::Enthalpy;
+    case 'S':
+    case 's':
+      return InputName::Entropy;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -163,22 +184,33 @@ std::optional<PairOrder> PairOf(InputName a, InputName b) {
   const bool swapped = static_cast<int>(b) < static_cast<int>(a);
   const InputName first = swapped ? b : a;
   const InputName second = swapped ? a : b;
-  auto found = [swapped](InputPair pair) { return std::optional<PairOrder>(PairOrder{pair, swapped}); };
+  auto found = [swapped](InputPair pair) {
+    return std::optional<PairOrder>(PairOrder{pair, swapped});
+  };
   if (first == InputName::Temperature) {
     switch (second) {
-      case InputName::Pressure: return found(InputPair::TemperaturePressure);
-      case InputName::Quality: return found(InputPair::TemperatureQuality);
-      case InputName::Enthalpy: return found(InputPair::TemperatureEnthalpy);
-      case InputName::Entropy: return found(InputPair::TemperatureEntropy);
-      default: return std::nullopt;
+      case InputName::Pressure:
+        return found(InputPair::TemperaturePressure);
+      case InputName::Quality:
+        return found(InputPair::TemperatureQuality);
+      case InputName::Enthalpy:
+        return found(InputPair::TemperatureEnthalpy);
+      case InputName::Entropy:
+        return found(InputPair::TemperatureEntropy);
+      default:
+        return std::nullopt;
     }
   }
   if (first == InputName::Pressure) {
     switch (second) {
-      case InputName::Quality: return found(InputPair::PressureQuality);
-      case InputName::Enthalpy: return found(InputPair::PressureEnthalpy);
-      case InputName::Entropy: return found(InputPair::PressureEntropy);
-      default: return std::nullopt;
+      case InputName::Quality:
+        return found(InputPair::PressureQuality);
+      case InputName::Enthalpy:
+        return found(InputPair::PressureEnthalpy);
+      case InputName::Entropy:
+        return found(InputPair::PressureEntropy);
+      default:
+        return std::nullopt;
     }
   }
   return std::nullopt;
@@ -186,13 +218,20 @@ std::optional<PairOrder> PairOf(InputName a, InputName b) {
 
 std::array<const char*, 2> PairKeys(steam::InputPair pair) {
   switch (pair) {
-    case InputPair::TemperaturePressure: return {"temperature", "pressure"};
-    case InputPair::TemperatureQuality: return {"temperature", "quality"};
-    case InputPair::TemperatureEnthalpy: return {"temperature", "enthalpy"};
-    case InputPair::TemperatureEntropy: return {"temperature", "entropy"};
-    case InputPair::PressureQuality: return {"pressure", "quality"};
-    case InputPair::PressureEnthalpy: return {"pressure", "enthalpy"};
-    case InputPair::PressureEntropy: return {"pressure", "entropy"};
+    case InputPair::TemperaturePressure:
+      return {"temperature", "pressure"};
+    case InputPair::TemperatureQuality:
+      return {"temperature", "quality"};
+    case InputPair::TemperatureEnthalpy:
+      return {"temperature", "enthalpy"};
+    case InputPair::TemperatureEntropy:
+      return {"temperature", "entropy"};
+    case InputPair::PressureQuality:
+      return {"pressure", "quality"};
+    case InputPair::PressureEnthalpy:
+      return {"pressure", "enthalpy"};
+    case InputPair::PressureEntropy:
+      return {"pressure", "entropy"};
   }
   return {"", ""};
 }

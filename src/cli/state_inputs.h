@@ -5,14 +5,14 @@
 #ifndef HYDRELIX_CLI_STATE_INPUTS_H
 #define HYDRELIX_CLI_STATE_INPUTS_H
 
-#include "steam/input_cases.h"
-#include "steam/message.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "steam/input_cases.h"
+#include "steam/message.h"
 
 namespace cli {
 

@@ -1,12 +1,12 @@
 #include "cli/state_output.h"
 
-#include "cli/row_writer.h"
-#include "cli/shortest_number.h"
-#include "units/display_format.h"
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "cli/row_writer.h"
+#include "cli/shortest_number.h"
+#include "units/display_format.h"
 
 namespace cli {
 namespace {
@@ -15,7 +15,10 @@ constexpr std::size_t kTemperatureFormat = 0;
 constexpr std::size_t kPressureFormat = 1;
 
 void AppendNumber(std::string& out, const std::optional<double>& value) {
-  if (value) AppendShortest(out, *value); else out += "null";
+  if (value)
+    AppendShortest(out, *value);
+  else
+    out += "null";
 }
 
 // How a margin's value is shown: with the display format of its quantity.
@@ -119,7 +122,8 @@ std::string TableText(const StateReport& report) {
     const ReportedProperty& property = report.properties[i];
     rows.push_back({kResultKeys[i].key, property.text, property.unit});
   }
-  for (const ReportedMeasure& margin : report.margins) rows.push_back({margin.key, MarginText(margin), margin.unit});
+  for (const ReportedMeasure& margin : report.margins)
+    rows.push_back({margin.key, MarginText(margin), margin.unit});
   const std::string aligned = Aligned(rows, {false, true, false});
   std::size_t end = 0;
   for (std::size_t i = 0; i < kResultKeys.size(); ++i) end = aligned.find('\n', end) + 1;
@@ -152,8 +156,8 @@ std::string DelimitedText(const StateReport& report, RowFormat format) {
     writer.AppendRow(out, {Cell::Of("region"), Cell::Of(region), Cell::Of("-"), Cell::Of(region)});
     writer.AppendRow(out, {Cell::Of("phase"), Cell::Null(), Cell::Of("-"), Cell::Of(report.phase)});
     for (const ReportedMeasure& margin : report.margins) {
-      writer.AppendRow(out, {Cell::Of(margin.key), Cell::Number(margin.value), Cell::Of(margin.unit),
-                             Cell::Of(MarginText(margin))});
+      writer.AppendRow(out, {Cell::Of(margin.key), Cell::Number(margin.value),
+                             Cell::Of(margin.unit), Cell::Of(MarginText(margin))});
     }
   }
   return out;
@@ -182,14 +186,15 @@ std::string ComparisonTable(const StateReport& if97, const StateReport& ifc67) {
     const StateReport& any = if97.computed ? if97 : ifc67;
     const Difference difference = DifferenceOf(if97, ifc67, i);
     const std::string_view format = units::kDisplayFormatSettings[i].defaultFormat;
-    rows.push_back({kResultKeys[i].key, if97.computed ? if97.properties[i].text : "",
-                    ifc67.computed ? ifc67.properties[i].text : "", any.properties[i].unit,
-                    difference.absolute
-                        ? units::FormatValue(*difference.absolute, format, units::NumberLocale{})
-                        : "",
-                    difference.percent ? units::FormatValue(*difference.percent, "0.000",
-                                                            units::NumberLocale{}) + " %"
-                                       : ""});
+    rows.push_back(
+        {kResultKeys[i].key, if97.computed ? if97.properties[i].text : "",
+         ifc67.computed ? ifc67.properties[i].text : "", any.properties[i].unit,
+         difference.absolute
+             ? units::FormatValue(*difference.absolute, format, units::NumberLocale{})
+             : "",
+         difference.percent
+             ? units::FormatValue(*difference.percent, "0.000", units::NumberLocale{}) + " %"
+             : ""});
   }
   return Aligned(rows, {false, true, true, false, true, true});
 }
@@ -207,9 +212,9 @@ std::string ComparisonDelimited(const StateReport& if97, const StateReport& ifc6
   for (std::size_t i = 0; i < kResultKeys.size(); ++i) {
     const StateReport& any = if97.computed ? if97 : ifc67;
     const Difference difference = DifferenceOf(if97, ifc67, i);
-    writer.AppendRow(out, {Cell::Of(kResultKeys[i].key), Cell::Of(any.properties[i].unit),
-                           value(if97, i), value(ifc67, i), number(difference.absolute),
-                           number(difference.percent)});
+    writer.AppendRow(
+        out, {Cell::Of(kResultKeys[i].key), Cell::Of(any.properties[i].unit), value(if97, i),
+              value(ifc67, i), number(difference.absolute), number(difference.percent)});
   }
   return out;
 }
@@ -262,9 +267,12 @@ std::string ComparisonText(const StateReport& if97, const StateReport& ifc67, St
       out += "}}\n";
       return out;
     }
-    case StateFormat::Table: return ComparisonTable(if97, ifc67);
-    case StateFormat::Csv: return ComparisonDelimited(if97, ifc67, RowFormat::Csv);
-    case StateFormat::Tsv: return ComparisonDelimited(if97, ifc67, RowFormat::Tsv);
+    case StateFormat::Table:
+      return ComparisonTable(if97, ifc67);
+    case StateFormat::Csv:
+      return ComparisonDelimited(if97, ifc67, RowFormat::Csv);
+    case StateFormat::Tsv:
+      return ComparisonDelimited(if97, ifc67, RowFormat::Tsv);
   }
   return {};
 }

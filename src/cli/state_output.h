@@ -3,11 +3,11 @@
 #ifndef HYDRELIX_CLI_STATE_OUTPUT_H
 #define HYDRELIX_CLI_STATE_OUTPUT_H
 
-#include "cli/state_report.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "cli/state_report.h"
 
 namespace cli {
 

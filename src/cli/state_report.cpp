@@ -1,13 +1,13 @@
 #include "cli/state_report.h"
 
+#include <cmath>
+
 #include "cli/state_diagnostics.h"
 #include "steam/si_state.h"
 #include "units/display_format.h"
 #include "units/exact_conversions.h"
 #include "units/single_precision.h"
 #include "units/unit_names.h"
-
-#include <cmath>
 
 namespace cli {
 namespace {
@@ -59,11 +59,12 @@ void FillProperties(StateReport& report, const steam::SteamState& state,
     if (key.quantity) {
       const int16_t unit = options.units[i];
       if (options.texts) property.unit = units::UnitLabel(*key.quantity, unit);
-      if (!placeholder) property.value = units::ExactInUnit(*key.quantity, working, molarMass, unit);
+      const double value = units::ExactInUnit(*key.quantity, working, molarMass, unit);
+      if (!placeholder && std::isfinite(value)) property.value = value;
       if (options.texts) property.text = ShownText(*key.quantity, working, molarMass, unit, format);
     } else {
       if (options.texts) property.unit = "-";
-      if (!placeholder) property.value = working;
+      if (!placeholder && std::isfinite(working)) property.value = working;
       if (options.texts) {
         property.text = placeholder && key.result != steam::Result::Quality
                             ? "0"
@@ -72,6 +73,9 @@ void FillProperties(StateReport& report, const steam::SteamState& state,
     }
   }
 }
+
+// A margin the state has, as a number.
+bool Known(const std::optional<double>& value) { return value && std::isfinite(*value); }
 
 void FillDiagnostics(StateReport& report, const steam::SteamState& state,
                      const ReportOptions& options) {
@@ -83,14 +87,14 @@ void FillDiagnostics(StateReport& report, const steam::SteamState& state,
   const float molarMass = state.values.MolarMass;
   const int16_t temperatureUnit = options.units[0];
   const int16_t pressureUnit = options.units[1];
-  if (diagnostics->saturationTemperature) {
+  if (Known(diagnostics->saturationTemperature)) {
     const double f = steam::FahrenheitFromKelvin(*diagnostics->saturationTemperature);
     report.margins.push_back(
         {"saturation_temperature",
          units::ExactInUnit(units::Quantity::Temperature, f, molarMass, temperatureUnit),
          units::UnitLabel(units::Quantity::Temperature, temperatureUnit)});
   }
-  if (diagnostics->saturationPressure) {
+  if (Known(diagnostics->saturationPressure)) {
     const double psia = steam::PsiaFromMegapascal(*diagnostics->saturationPressure);
     report.margins.push_back(
         {"saturation_pressure",
@@ -101,8 +105,8 @@ void FillDiagnostics(StateReport& report, const steam::SteamState& state,
     report.margins.push_back({key, options.si ? kelvins : units::FahrenheitDifference(kelvins),
                               options.si ? "K" : "\u00B0F"});
   };
-  if (diagnostics->superheat) difference("superheat", *diagnostics->superheat);
-  if (diagnostics->subcooling) difference("subcooling", *diagnostics->subcooling);
+  if (Known(diagnostics->superheat)) difference("superheat", *diagnostics->superheat);
+  if (Known(diagnostics->subcooling)) difference("subcooling", *diagnostics->subcooling);
 }
 
 }  // namespace
@@ -140,7 +144,8 @@ StateReport ReportState(const StateRequest& request, const ReportOptions& option
     for (const steam::Message& message : outcome.messages) {
       if (!report.errorMessage.empty()) report.errorMessage += ' ';
       report.errorMessage += OneLine(message.text);
-      if (report.errorTitle.empty()) report.errorTitle = message.title.empty() ? kApplicationTitle : message.title;
+      if (report.errorTitle.empty())
+        report.errorTitle = message.title.empty() ? kApplicationTitle : message.title;
     }
     if (outcome.messages.empty()) ExplainSilentRefusal(report, libraries);
     return report;

@@ -5,15 +5,15 @@
 #ifndef HYDRELIX_CLI_STATE_REPORT_H
 #define HYDRELIX_CLI_STATE_REPORT_H
 
-#include "cli/result_keys.h"
-#include "cli/state_inputs.h"
-#include "steam/property_libraries.h"
-#include "steam/steam.h"
-
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "cli/result_keys.h"
+#include "cli/state_inputs.h"
+#include "steam/property_libraries.h"
+#include "steam/steam.h"
 
 namespace cli {
 

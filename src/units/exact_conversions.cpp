@@ -27,40 +27,62 @@ constexpr double kKilocaloriePerHourInWatts = 1000.0 * kCalorieInJoules / 3600.0
 
 double Temperature(double f, int16_t unit) {
   switch (unit) {
-    case 0: return f;
-    case 1: return (f - 32.0) / 1.8;
-    case 2: return f + 459.67;
-    case 3: return (f - 32.0) / 1.8 + 273.15;
-    default: return kNaN;
+    case 0:
+      return f;
+    case 1:
+      return (f - 32.0) / 1.8;
+    case 2:
+      return f + 459.67;
+    case 3:
+      return (f - 32.0) / 1.8 + 273.15;
+    default:
+      return kNaN;
   }
 }
 
 double Pressure(double psia, int16_t unit) {
   const double pascals = psia * kPsiInPascals;
   switch (unit) {
-    case 0: return psia;
-    case 1: return pascals / kAtmosphereInPascals;
-    case 2: return pascals / kInchOfMercuryInPascals;
-    case 3: return pascals / kInchOfWaterInPascals;
-    case 4: return pascals / kMillimetreOfMercuryInPascals;
-    case 5: return pascals / 1000.0;
-    case 6: return pascals;
-    case 7: return pascals / 100000.0;
-    case kMegapascal: return pascals / 1e6;
-    default: return kNaN;
+    case 0:
+      return psia;
+    case 1:
+      return pascals / kAtmosphereInPascals;
+    case 2:
+      return pascals / kInchOfMercuryInPascals;
+    case 3:
+      return pascals / kInchOfWaterInPascals;
+    case 4:
+      return pascals / kMillimetreOfMercuryInPascals;
+    case 5:
+      return pascals / 1000.0;
+    case 6:
+      return pascals;
+    case 7:
+      return pascals / 100000.0;
+    case kMegapascal:
+      return pascals / 1e6;
+    default:
+      return kNaN;
   }
 }
 
 // Btu/lbmol.
 double Enthalpy(double molar, double m, int16_t unit) {
   switch (unit) {
-    case 0: return molar;
-    case 1: return molar * kKilojoulesPerKgPerBtuPerLb / kCalorieInJoules;
-    case 2: return molar * kKilojoulesPerKgPerBtuPerLb;
-    case 3: return molar / m;
-    case 4: return molar / m * kKilojoulesPerKgPerBtuPerLb / kCalorieInJoules;
-    case 5: return molar / m * kKilojoulesPerKgPerBtuPerLb;
-    default: return kNaN;
+    case 0:
+      return molar;
+    case 1:
+      return molar * kKilojoulesPerKgPerBtuPerLb / kCalorieInJoules;
+    case 2:
+      return molar * kKilojoulesPerKgPerBtuPerLb;
+    case 3:
+      return molar / m;
+    case 4:
+      return molar / m * kKilojoulesPerKgPerBtuPerLb / kCalorieInJoules;
+    case 5:
+      return molar / m * kKilojoulesPerKgPerBtuPerLb;
+    default:
+      return kNaN;
   }
 }
 
@@ -69,12 +91,17 @@ double Enthalpy(double molar, double m, int16_t unit) {
 double HeatCapacity(double molar, double m, int16_t unit) {
   switch (unit) {
     case 0:
-    case 1: return molar;
-    case 2: return molar * kKilojoulesPerKgKPerBtuPerLbR;
+    case 1:
+      return molar;
+    case 2:
+      return molar * kKilojoulesPerKgKPerBtuPerLbR;
     case 3:
-    case 4: return molar / m;
-    case 5: return molar / m * kKilojoulesPerKgKPerBtuPerLbR;
-    default: return kNaN;
+    case 4:
+      return molar / m;
+    case 5:
+      return molar / m * kKilojoulesPerKgKPerBtuPerLbR;
+    default:
+      return kNaN;
   }
 }
 
@@ -82,13 +109,20 @@ double HeatCapacity(double molar, double m, int16_t unit) {
 double SpecificVolume(double molar, double m, int16_t unit) {
   constexpr double kSi = kCubicFootInCubicMetres / kPoundInKilograms;  // m3/kg per ft3/lb
   switch (unit) {
-    case 0: return molar;
-    case 1: return molar * kSi * 1000.0;
-    case 2: return molar * kSi;
-    case 3: return molar / m;
-    case 4: return molar / m * kSi * 1000.0;
-    case 5: return molar / m * kSi;
-    default: return kNaN;
+    case 0:
+      return molar;
+    case 1:
+      return molar * kSi * 1000.0;
+    case 2:
+      return molar * kSi;
+    case 3:
+      return molar / m;
+    case 4:
+      return molar / m * kSi * 1000.0;
+    case 5:
+      return molar / m * kSi;
+    default:
+      return kNaN;
   }
 }
 
@@ -96,55 +130,79 @@ double SpecificVolume(double molar, double m, int16_t unit) {
 double Density(double molar, double m, int16_t unit) {
   constexpr double kSi = kPoundInKilograms / kCubicFootInCubicMetres;  // kg/m3 per lb/ft3
   switch (unit) {
-    case 0: return molar;
-    case 1: return molar * kSi / 1000.0;
-    case 2: return molar * kSi;
-    case 3: return molar * m;
-    case 4: return molar * m * kSi / 1000.0;
-    case 5: return molar * m * kSi;
-    default: return kNaN;
+    case 0:
+      return molar;
+    case 1:
+      return molar * kSi / 1000.0;
+    case 2:
+      return molar * kSi;
+    case 3:
+      return molar * m;
+    case 4:
+      return molar * m * kSi / 1000.0;
+    case 5:
+      return molar * m * kSi;
+    default:
+      return kNaN;
   }
 }
 
 // cP.
 double Viscosity(double centipoise, int16_t unit) {
   switch (unit) {
-    case 0: return centipoise;
-    case 1: return centipoise / 1000.0 / kPoundInKilograms * kFootInMetres * 3600.0;
+    case 0:
+      return centipoise;
+    case 1:
+      return centipoise / 1000.0 / kPoundInKilograms * kFootInMetres * 3600.0;
     case 2:
-    case 3: return centipoise / 1000.0;
-    default: return kNaN;
+    case 3:
+      return centipoise / 1000.0;
+    default:
+      return kNaN;
   }
 }
 
 // Btu/(h ft F).
 double Conductivity(double btu, int16_t unit) {
   switch (unit) {
-    case 0: return btu;
-    case 1: return btu * kConductivityInWatts / kKilocaloriePerHourInWatts;
-    case 2: return btu * kConductivityInWatts;
-    default: return kNaN;
+    case 0:
+      return btu;
+    case 1:
+      return btu * kConductivityInWatts / kKilocaloriePerHourInWatts;
+    case 2:
+      return btu * kConductivityInWatts;
+    default:
+      return kNaN;
   }
 }
 
 // N/m.
 double SurfaceTension(double newtons, int16_t unit) {
   switch (unit) {
-    case 0: return newtons * 1000.0;
-    case 1: return newtons * kFootInMetres / kPoundForceInNewtons;
-    case 2: return newtons;
-    default: return kNaN;
+    case 0:
+      return newtons * 1000.0;
+    case 1:
+      return newtons * kFootInMetres / kPoundForceInNewtons;
+    case 2:
+      return newtons;
+    default:
+      return kNaN;
   }
 }
 
 // ft/s.
 double SoundSpeed(double feet, int16_t unit) {
   switch (unit) {
-    case 0: return feet * 60.0;
-    case 1: return feet;
-    case 2: return feet * kFootInMetres * 60.0;
-    case 3: return feet * kFootInMetres;
-    default: return kNaN;
+    case 0:
+      return feet * 60.0;
+    case 1:
+      return feet;
+    case 2:
+      return feet * kFootInMetres * 60.0;
+    case 3:
+      return feet * kFootInMetres;
+    default:
+      return kNaN;
   }
 }
 
@@ -153,18 +211,28 @@ double SoundSpeed(double feet, int16_t unit) {
 double ExactInUnit(Quantity quantity, double workingValue, float molarMass, int16_t unit) {
   const double m = molarMass;
   switch (quantity) {
-    case Quantity::Temperature: return Temperature(workingValue, unit);
-    case Quantity::Pressure: return Pressure(workingValue, unit);
-    case Quantity::Enthalpy: return Enthalpy(workingValue, m, unit);
+    case Quantity::Temperature:
+      return Temperature(workingValue, unit);
+    case Quantity::Pressure:
+      return Pressure(workingValue, unit);
+    case Quantity::Enthalpy:
+      return Enthalpy(workingValue, m, unit);
     case Quantity::Entropy:
     case Quantity::Cp:
-    case Quantity::Cv: return HeatCapacity(workingValue, m, unit);
-    case Quantity::SpecificVolume: return SpecificVolume(workingValue, m, unit);
-    case Quantity::Density: return Density(workingValue, m, unit);
-    case Quantity::Viscosity: return Viscosity(workingValue, unit);
-    case Quantity::Conductivity: return Conductivity(workingValue, unit);
-    case Quantity::SurfaceTension: return SurfaceTension(workingValue, unit);
-    case Quantity::SoundSpeed: return SoundSpeed(workingValue, unit);
+    case Quantity::Cv:
+      return HeatCapacity(workingValue, m, unit);
+    case Quantity::SpecificVolume:
+      return SpecificVolume(workingValue, m, unit);
+    case Quantity::Density:
+      return Density(workingValue, m, unit);
+    case Quantity::Viscosity:
+      return Viscosity(workingValue, unit);
+    case Quantity::Conductivity:
+      return Conductivity(workingValue, unit);
+    case Quantity::SurfaceTension:
+      return SurfaceTension(workingValue, unit);
+    case Quantity::SoundSpeed:
+      return SoundSpeed(workingValue, unit);
   }
   return kNaN;
 }

@@ -8,9 +8,9 @@
 #ifndef HYDRELIX_UNITS_EXACT_CONVERSIONS_H
 #define HYDRELIX_UNITS_EXACT_CONVERSIONS_H
 
-#include "units/unit_lists.h"
-
 #include <cstdint>
+
+#include "units/unit_lists.h"
 
 namespace units {
 

@@ -1,9 +1,9 @@
 #include "units/unit_names.h"
 
+#include <vector>
+
 #include "units/exact_conversions.h"
 #include "units/unit_catalogue.h"
-
-#include <vector>
 
 namespace units {
 namespace {
@@ -26,9 +26,20 @@ std::string Canonical(std::string_view text) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c == 0xC2 && i + 1 < text.size()) {
       const unsigned char next = static_cast<unsigned char>(text[i + 1]);
-      if (next == 0xB0) { ++i; continue; }                    // degree sign
-      if (next == 0xB3) { out += '3'; ++i; continue; }        // superscript three
-      if (next == 0xB2) { out += '2'; ++i; continue; }        // superscript two
+      if (next == 0xB0) {
+        ++i;
+        continue;
+      }  // degree sign
+      if (next == 0xB3) {
+        out += '3';
+        ++i;
+        continue;
+      }  // superscript three
+      if (next == 0xB2) {
+        out += '2';
+        ++i;
+        continue;
+      }  // superscript two
     }
     if (i + 3 < text.size() && Lower(text[i]) == 'd' && Lower(text[i + 1]) == 'e' &&
         Lower(text[i + 2]) == 'g') {

@@ -5,12 +5,12 @@
 #ifndef HYDRELIX_UNITS_UNIT_NAMES_H
 #define HYDRELIX_UNITS_UNIT_NAMES_H
 
-#include "units/unit_lists.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "units/unit_lists.h"
 
 namespace units {
 

@@ -2,23 +2,25 @@
 // mixed in, extra columns, a byte-order mark, headers without a pair, output
 // to a file that must appear whole or not at all, and a million rows in
 // bounded memory. The bytes written never depend on the number of threads.
-#include "run_cli.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
 #include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
+
+#include "run_cli.h"
 
 namespace {
 
 using cli_test::RunCli;
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -40,7 +42,8 @@ std::string Mixed(int rows) {
   std::string text = "p [psia],h [BTU/lbm]\n";
   const char* kinds[] = {"100,1300", "14.696,1150", "1000,150", "3000,1400", "abc,1200",
                          "100,",     "500,800",     "1e9,1000", "5000,20000"};
-  for (int i = 0; i < rows; ++i) text += std::string(kinds[i % 9]) + (i % 7 == 0 ? ".5" : "") + "\n";
+  for (int i = 0; i < rows; ++i)
+    text += std::string(kinds[i % 9]) + (i % 7 == 0 ? ".5" : "") + "\n";
   return text;
 }
 
@@ -59,7 +62,9 @@ TEST(Batch, BadRowsKeepTheirPlaceExtraColumnsAndTheMarkPassThrough) {
   EXPECT_EQ(run.err, "hydrelix-cli: 5 of 7 rows were not computed\n");
   const std::vector<std::string> lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 8u) << run.out;
-  EXPECT_EQ(lines[0].rfind("tag,P [MPa],note,T [degC],temperature [\u00B0C],pressure [Bar],quality [-],", 0), 0u)
+  EXPECT_EQ(lines[0].rfind(
+                "tag,P [MPa],note,T [degC],temperature [\u00B0C],pressure [Bar],quality [-],", 0),
+            0u)
       << lines[0];
   EXPECT_TRUE(Has(lines[0], ",isentropic_exponent [-],region,phase,message"));
   EXPECT_EQ(lines[1].rfind("a,1,\"x, y\",200,200,9.9999998", 0), 0u) << lines[1];
@@ -131,7 +136,8 @@ TEST(Batch, AnInterruptedRunLeavesNoFile) {
   for (const int signal : {SIGINT, SIGTERM}) {
     const std::string folder = cli_test::TemporaryFolder();
     int writeEnd = -1;
-    const pid_t pid = cli_test::StartCli({"batch", "--output", folder + "/out.csv", "--jobs", "2"}, writeEnd);
+    const pid_t pid =
+        cli_test::StartCli({"batch", "--output", folder + "/out.csv", "--jobs", "2"}, writeEnd);
     const std::string rows = Mixed(20000);
     ASSERT_EQ(::write(writeEnd, rows.data(), rows.size()), static_cast<ssize_t>(rows.size()));
     // The temporary file fills while the input stays open.
@@ -164,8 +170,8 @@ TEST(Batch, AMillionRowsInTheMemoryOfAThousand) {
   EXPECT_EQ(thousand.status, 1);
   EXPECT_EQ(million.status, 1);
   EXPECT_TRUE(Has(million.err, " of 1000000 rows were not computed")) << million.err;
-  std::printf("peak memory: %ld KiB for 1,000 rows, %ld KiB for 1,000,000 rows\n", thousand.peakKilobytes,
-              million.peakKilobytes);
+  std::printf("peak memory: %ld KiB for 1,000 rows, %ld KiB for 1,000,000 rows\n",
+              thousand.peakKilobytes, million.peakKilobytes);
   EXPECT_LT(million.peakKilobytes, 64 * 1024);
   EXPECT_LE(million.peakKilobytes, thousand.peakKilobytes * 12 / 10);
   cli_test::RemoveTree(folder);

@@ -1,10 +1,7 @@
 // `state` and `compare` as a script sees them: exit statuses 0, 1 and 2, the
 // window's messages on standard error, the JSON error object, units typed in
 // their several spellings, and a program without its libraries.
-#include "run_cli.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -12,11 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "run_cli.h"
+
 namespace {
 
 using cli_test::RunCli;
 
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
 
 TEST(ExitStatus, EveryCommandLineGetsItsStatus) {
   const struct {
@@ -61,7 +62,8 @@ TEST(ExitStatus, EveryCommandLineGetsItsStatus) {
     const cli_test::Run run = RunCli(c.arguments);
     EXPECT_EQ(run.status, c.status) << line << "\n" << run.err;
     if (c.status == 2) {
-      EXPECT_TRUE(Has(run.err, "hydrelix-cli: ") && Has(run.err, "\nusage: hydrelix-cli")) << line << run.err;
+      EXPECT_TRUE(Has(run.err, "hydrelix-cli: ") && Has(run.err, "\nusage: hydrelix-cli"))
+          << line << run.err;
       EXPECT_EQ(run.out, "") << line;
     }
   }
@@ -87,7 +89,10 @@ TEST(ExitStatus, UnitsInTheirSpellingsGiveOneState) {
   // Each group names one unit in several spellings; the window enters a
   // number typed in another unit through another rounding, so groups differ.
   const std::vector<std::vector<std::vector<std::string>>> groups = {
-      {{"T=300C", "p=5MPa"}, {"T=300 degC", "p=5 mpa"}, {"p=5MPA", "t=300°c"}, {"T=572F", "p=5MPa"},
+      {{"T=300C", "p=5MPa"},
+       {"T=300 degC", "p=5 mpa"},
+       {"p=5MPA", "t=300°c"},
+       {"T=572F", "p=5MPa"},
        {"p=5MPa", "T=573.15 k"}},
       {{"T=300", "p=50"}, {"T=300°C", "p=50 bar"}, {"t=300DEGC", "P=50BAR"}},
   };
@@ -96,7 +101,8 @@ TEST(ExitStatus, UnitsInTheirSpellingsGiveOneState) {
         RunCli({"state", group[0][0], group[0][1], "--units", "si", "--format", "csv"}).out;
     EXPECT_TRUE(Has(expected, "temperature,300,\u00B0C,300.00\n")) << expected;
     for (const std::vector<std::string>& spelling : group) {
-      const cli_test::Run run = RunCli({"state", spelling[0], spelling[1], "--units=si", "--format=csv"});
+      const cli_test::Run run =
+          RunCli({"state", spelling[0], spelling[1], "--units=si", "--format=csv"});
       EXPECT_EQ(run.out, expected) << spelling[0] << " " << spelling[1];
     }
   }
@@ -105,28 +111,34 @@ TEST(ExitStatus, UnitsInTheirSpellingsGiveOneState) {
 TEST(ExitStatus, JsonStateHasTheContractsKeys) {
   const cli_test::Run run = RunCli({"state", "p=100", "h=1300", "--format", "json"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out.rfind("{\"formulation\": \"IAPWS-IF97\", \"units\": \"IP\", \"inputs\": [\"pressure\", "
-                          "\"enthalpy\"], \"properties\": {\"temperature\": {\"value\": 541.10",
-                          0),
+  EXPECT_EQ(run.out.rfind(
+                "{\"formulation\": \"IAPWS-IF97\", \"units\": \"IP\", \"inputs\": [\"pressure\", "
+                "\"enthalpy\"], \"properties\": {\"temperature\": {\"value\": 541.10",
+                0),
             0u)
       << run.out;
   EXPECT_TRUE(Has(run.out, "\"unit\": \"\u00B0F\", \"text\": \"541.10\"}"));
-  EXPECT_TRUE(Has(run.out, "\"pressure\": {\"value\": 100, \"unit\": \"psia\", \"text\": \"100.000\"}"));
-  EXPECT_TRUE(Has(run.out, "\"surface_tension\": {\"value\": null, \"unit\": \"dyn/cm\", \"text\": \"0.000\"}"));
+  EXPECT_TRUE(
+      Has(run.out, "\"pressure\": {\"value\": 100, \"unit\": \"psia\", \"text\": \"100.000\"}"));
+  EXPECT_TRUE(
+      Has(run.out,
+          "\"surface_tension\": {\"value\": null, \"unit\": \"dyn/cm\", \"text\": \"0.000\"}"));
   EXPECT_TRUE(Has(run.out, "\"isentropic_exponent\": {\"value\": 1.32"));
   EXPECT_TRUE(Has(run.out, "\"unit\": \"-\", \"text\": \"1.326\"}"));
-  EXPECT_TRUE(Has(run.out, "\"region\": 2, \"phase\": \"Superheated vapor\", "
-                          "\"saturation_temperature\": {\"value\": 327.8"))
+  EXPECT_TRUE(Has(run.out,
+                  "\"region\": 2, \"phase\": \"Superheated vapor\", "
+                  "\"saturation_temperature\": {\"value\": 327.8"))
       << run.out;
   EXPECT_TRUE(Has(run.out, "\"superheat\": {\"value\": 213.2")) << run.out;
   EXPECT_EQ(run.out.back(), '\n');
   EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
 
   // IFC-67 gives a wet state no region; SI differences are in kelvins.
-  const cli_test::Run wet = RunCli({"state", "T=100C", "x=0.5", "--formulation", "ifc67", "--units", "si",
-                                    "--format", "json"});
+  const cli_test::Run wet = RunCli(
+      {"state", "T=100C", "x=0.5", "--formulation", "ifc67", "--units", "si", "--format", "json"});
   EXPECT_TRUE(Has(wet.out, "\"region\": null, \"phase\": \"Wet steam\"")) << wet.out;
-  const cli_test::Run liquid = RunCli({"state", "T=20C", "p=1", "--units", "si", "--format", "json"});
+  const cli_test::Run liquid =
+      RunCli({"state", "T=20C", "p=1", "--units", "si", "--format", "json"});
   EXPECT_TRUE(Has(liquid.out, "\"subcooling\": {\"value\": 79.6")) << liquid.out;
   EXPECT_TRUE(Has(liquid.out, "\"unit\": \"K\"}")) << liquid.out;
 }
@@ -137,7 +149,8 @@ TEST(ExitStatus, CompareWithOneSideRefused) {
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_TRUE(Has(run.out, "{\"if97\": {\"formulation\": \"IAPWS-IF97\"")) << run.out;
   EXPECT_TRUE(Has(run.out, "\"ifc67\": {\"error\": {\"message\": ")) << run.out;
-  EXPECT_TRUE(Has(run.out, "\"difference\": {\"temperature\": {\"absolute\": null, \"percent\": null}"));
+  EXPECT_TRUE(
+      Has(run.out, "\"difference\": {\"temperature\": {\"absolute\": null, \"percent\": null}"));
   EXPECT_TRUE(Has(run.err, "IFC-67: ")) << run.err;
 
   const cli_test::Run both = RunCli({"compare", "T=600", "p=100", "--format", "json"});
@@ -163,9 +176,11 @@ TEST(ExitStatus, AMissingLibraryIsARefusalNamingIt) {
   std::filesystem::copy_file(HYDRELIX_CLI, lone);
   std::filesystem::permissions(lone, std::filesystem::perms::owner_all);
   // RunCli runs the program of the build: run the lone copy through a shell.
-  const int raw = std::system((lone + " state T=600 p=100 >/dev/null 2>" + folder + "/err").c_str());
+  const int raw =
+      std::system((lone + " state T=600 p=100 >/dev/null 2>" + folder + "/err").c_str());
   EXPECT_EQ(WEXITSTATUS(raw), 1);
-  EXPECT_TRUE(Has(cli_test::ReadFile(folder + "/err"), "libHydrix.so")) << cli_test::ReadFile(folder + "/err");
+  EXPECT_TRUE(Has(cli_test::ReadFile(folder + "/err"), "libHydrix.so"))
+      << cli_test::ReadFile(folder + "/err");
   cli_test::RemoveTree(folder);
 }
 

@@ -1,7 +1,6 @@
 // Rows written as CSV, TSV and JSON Lines, and CSV read back: what a
 // spreadsheet or a JSON reader would get wrong if a field were not quoted,
 // escaped or split as the formats define.
-#include "cli/csv_reader.h"
 #include "cli/row_writer.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/csv_reader.h"
+
 namespace {
 
 using cli::Cell;
 using cli::RowFormat;
 using cli::RowWriter;
 
-const std::vector<Cell> kAwkwardRow = {Cell::Of("plain"), Cell::Of("a,b"), Cell::Of("say \"hi\""),
-                                       Cell::Of("two\nlines"), Cell::Number(1.5), Cell::Null()};
+const std::vector<Cell> kAwkwardRow = {Cell::Of("plain"),      Cell::Of("a,b"),
+                                       Cell::Of("say \"hi\""), Cell::Of("two\nlines"),
+                                       Cell::Number(1.5),      Cell::Null()};
 
 std::string Written(RowFormat format) {
   const RowWriter writer(format, {"name", "list", "quote", "text", "x [\u00B0F]", "none"});
@@ -45,16 +47,19 @@ TEST(RowWriter, TsvTurnsTabsAndBreaksIntoSpaces) {
 
 TEST(RowWriter, JsonLinesOneObjectPerRowWithNumbersAndNulls) {
   EXPECT_EQ(Written(RowFormat::JsonLines),
-            "{\"name\": \"plain\", \"list\": \"a,b\", \"quote\": \"say \\\"hi\\\"\", \"text\": \"two\\nlines\", "
+            "{\"name\": \"plain\", \"list\": \"a,b\", \"quote\": \"say \\\"hi\\\"\", \"text\": "
+            "\"two\\nlines\", "
             "\"x [\u00B0F]\": 1.5, \"none\": null}\n"
-            "{\"name\": \"short\", \"list\": null, \"quote\": null, \"text\": null, \"x [\u00B0F]\": null, "
+            "{\"name\": \"short\", \"list\": null, \"quote\": null, \"text\": null, \"x "
+            "[\u00B0F]\": null, "
             "\"none\": null}\n");
   std::string control;
   cli::AppendJsonString(control, std::string("a\x01\\", 3));
   EXPECT_EQ(control, "\"a\\u0001\\\\\"");
 }
 
-std::vector<std::vector<std::string>> ReadAll(const std::string& text, bool* unterminated = nullptr) {
+std::vector<std::vector<std::string>> ReadAll(const std::string& text,
+                                              bool* unterminated = nullptr) {
   std::FILE* file = std::tmpfile();
   std::fwrite(text.data(), 1, text.size(), file);
   std::rewind(file);
@@ -72,7 +77,8 @@ std::vector<std::vector<std::string>> ReadAll(const std::string& text, bool* unt
 TEST(CsvReader, ReadsBackWhatTheWriterWrites) {
   const std::vector<std::vector<std::string>> records = ReadAll(Written(RowFormat::Csv));
   ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[1], (std::vector<std::string>{"plain", "a,b", "say \"hi\"", "two\nlines", "1.5", ""}));
+  EXPECT_EQ(records[1],
+            (std::vector<std::string>{"plain", "a,b", "say \"hi\"", "two\nlines", "1.5", ""}));
   EXPECT_EQ(records[2].size(), 6u);
 }
 

@@ -1,9 +1,8 @@
 #include "run_cli.h"
 
-#include <gtest/gtest.h>
-
 #include <dirent.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,7 +15,8 @@
 namespace cli_test {
 namespace {
 
-std::vector<char*> Argv(const std::vector<std::string>& arguments, std::vector<std::string>& storage) {
+std::vector<char*> Argv(const std::vector<std::string>& arguments,
+                        std::vector<std::string>& storage) {
   storage.assign(1, HYDRELIX_CLI);
   storage.insert(storage.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;

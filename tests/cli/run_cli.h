@@ -12,7 +12,7 @@
 namespace cli_test {
 
 struct Run {
-  int status = -1;     // the exit status, or 128 + the signal that ended it
+  int status = -1;  // the exit status, or 128 + the signal that ended it
   std::string out;
   std::string err;
   long peakKilobytes = 0;  // the run's peak resident memory

@@ -2,15 +2,15 @@
 // round-trip table, entered through each of its pairs as the texts the window
 // shows, gives the same fifteen field texts from `state` as from the window,
 // under both formulations in both unit systems, placeholders included.
-#include "cli/bound_libraries.h"
-#include "cli/state_report.h"
-#include "mainwindow/loaded_window.h"
-#include "mainwindow/round_trip_states.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "cli/bound_libraries.h"
+#include "cli/state_report.h"
+#include "mainwindow/loaded_window.h"
+#include "mainwindow/round_trip_states.h"
 
 namespace {
 
@@ -44,7 +44,8 @@ struct Window {
   LoadedWindow w;
 };
 
-cli::StateReport FromCommandLine(bool ifc67, bool si, Pair pair, const std::vector<std::string>& shown,
+cli::StateReport FromCommandLine(bool ifc67, bool si, Pair pair,
+                                 const std::vector<std::string>& shown,
                                  steam::PropertyLibraries& libraries) {
   cli::StateRequest request{};
   int k = 0;
@@ -52,7 +53,8 @@ cli::StateReport FromCommandLine(bool ifc67, bool si, Pair pair, const std::vect
   for (Input input : {pair.second, pair.first}) {
     std::string reason;
     request.names[k] = NameOf(input);
-    const std::optional<cli::QuantityText> text = cli::ReadQuantity(NameOf(input), shown[input], reason);
+    const std::optional<cli::QuantityText> text =
+        cli::ReadQuantity(NameOf(input), shown[input], reason);
     EXPECT_TRUE(text) << shown[input] << ": " << reason;
     if (text) request.texts[k] = *text;
     ++k;
@@ -75,20 +77,21 @@ TEST(WindowTexts, EveryPairOfTheRoundTripTableUnderBothFormulationsInBothSystems
       std::vector<Pair> pairs{state.start};
       pairs.insert(pairs.end(), state.pairs.begin(), state.pairs.end());
       for (Pair pair : pairs) {
-        const std::vector<std::string>& typed = pair.first == state.start.first &&
-                                                        pair.second == state.start.second
-                                                    ? state.texts
-                                                    : original;
+        const std::vector<std::string>& typed =
+            pair.first == state.start.first && pair.second == state.start.second ? state.texts
+                                                                                 : original;
         window.Compute(pair, typed);
         const std::string where = std::string(state.name) + (table.ifc67 ? ", IFC-67" : ", IF-97") +
-                                  (table.si ? ", SI" : ", IP") + ", inputs " + std::to_string(pair.first) +
-                                  "-" + std::to_string(pair.second);
+                                  (table.si ? ", SI" : ", IP") + ", inputs " +
+                                  std::to_string(pair.first) + "-" + std::to_string(pair.second);
         ASSERT_TRUE(window.w.view.messages.empty()) << where;
-        const cli::StateReport report = FromCommandLine(table.ifc67, table.si, pair, typed, libraries);
+        const cli::StateReport report =
+            FromCommandLine(table.ifc67, table.si, pair, typed, libraries);
         ASSERT_TRUE(report.computed) << where << ": " << report.errorMessage;
         const std::vector<std::string> shown = window.Fields();
         for (std::size_t i = 0; i < shown.size(); ++i)
-          EXPECT_EQ(report.properties[i].text, shown[i]) << where << ", " << cli::kResultKeys[i].key;
+          EXPECT_EQ(report.properties[i].text, shown[i])
+              << where << ", " << cli::kResultKeys[i].key;
         ++compared;
       }
     }

@@ -3,12 +3,12 @@
 // MPa for pressure only, and spellings that must not pass.
 #include "units/unit_names.h"
 
-#include "units/exact_conversions.h"
-#include "units/unit_catalogue.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "units/exact_conversions.h"
+#include "units/unit_catalogue.h"
 
 namespace {
 
@@ -23,9 +23,20 @@ std::string Upper(std::string text) {
 std::string Ascii(std::string text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, 2, "\u00B0") == 0) { ++i; continue; }
-    if (text.compare(i, 2, "\u00B3") == 0) { out += '3'; ++i; continue; }
-    if (text.compare(i, 2, "\u00B2") == 0) { out += '2'; ++i; continue; }
+    if (text.compare(i, 2, "\u00B0") == 0) {
+      ++i;
+      continue;
+    }
+    if (text.compare(i, 2, "\u00B3") == 0) {
+      out += '3';
+      ++i;
+      continue;
+    }
+    if (text.compare(i, 2, "\u00B2") == 0) {
+      out += '2';
+      ++i;
+      continue;
+    }
     out += text[i];
   }
   return out;
@@ -72,13 +83,13 @@ TEST(UnitNames, RefusedSpellings) {
     Quantity quantity;
     const char* text;
   } refused[] = {
-      {Quantity::Temperature, ""},          {Quantity::Temperature, "Celsius"},
-      {Quantity::Temperature, "deg C"},     {Quantity::Temperature, "degK"},
-      {Quantity::Temperature, "psia"},      {Quantity::Temperature, "MPa"},
-      {Quantity::Enthalpy, "MPa"},          {Quantity::Pressure, "psig"},
-      {Quantity::Pressure, "kpa "},         {Quantity::Pressure, "mbar"},
-      {Quantity::Enthalpy, "kJ / kg"},      {Quantity::Enthalpy, "J/kg"},
-      {Quantity::Entropy, "kJ/kg"},         {Quantity::Entropy, "kJ/kgK"},
+      {Quantity::Temperature, ""},      {Quantity::Temperature, "Celsius"},
+      {Quantity::Temperature, "deg C"}, {Quantity::Temperature, "degK"},
+      {Quantity::Temperature, "psia"},  {Quantity::Temperature, "MPa"},
+      {Quantity::Enthalpy, "MPa"},      {Quantity::Pressure, "psig"},
+      {Quantity::Pressure, "kpa "},     {Quantity::Pressure, "mbar"},
+      {Quantity::Enthalpy, "kJ / kg"},  {Quantity::Enthalpy, "J/kg"},
+      {Quantity::Entropy, "kJ/kg"},     {Quantity::Entropy, "kJ/kgK"},
   };
   for (const auto& r : refused) EXPECT_FALSE(FindUnit(r.quantity, r.text)) << r.text;
   EXPECT_EQ(units::UnitLabel(Quantity::Temperature, 4), "");
