@@ -7,6 +7,8 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <sys/wait.h>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -155,6 +157,21 @@ TEST(Batch, AnInterruptedRunLeavesNoFile) {
   }
 }
 
+TEST(Batch, ProgressShowsOnATerminalOnly) {
+  const std::string folder = cli_test::TemporaryFolder();
+  cli_test::WriteFile(folder + "/in.csv", Mixed(150000));
+  // script(1) gives the program a terminal and keeps what it wrote there.
+  const std::string command = "script -qec '" + std::string(HYDRELIX_CLI) + " batch " + folder +
+                              "/in.csv --output " + folder + "/out.csv --jobs 1' " + folder +
+                              "/terminal >/dev/null 2>&1";
+  EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
+  const std::string terminal = cli_test::ReadFile(folder + "/terminal");
+  EXPECT_TRUE(Has(terminal, " rows/s, ")) << terminal;
+  EXPECT_TRUE(Has(terminal, " left")) << terminal;
+  EXPECT_TRUE(Has(terminal, "not computed")) << terminal;
+  cli_test::RemoveTree(folder);
+}
+
 #ifdef HYDRELIX_MILLION_ROW_RUN
 TEST(Batch, AMillionRowsInTheMemoryOfAThousand) {
   const std::string folder = cli_test::TemporaryFolder();
@@ -170,6 +187,8 @@ TEST(Batch, AMillionRowsInTheMemoryOfAThousand) {
   EXPECT_EQ(thousand.status, 1);
   EXPECT_EQ(million.status, 1);
   EXPECT_TRUE(Has(million.err, " of 1000000 rows were not computed")) << million.err;
+  // Seconds of work with standard error in a file: no progress line in it.
+  EXPECT_FALSE(Has(million.err, "rows/s")) << million.err;
   std::printf("peak memory: %ld KiB for 1,000 rows, %ld KiB for 1,000,000 rows\n",
               thousand.peakKilobytes, million.peakKilobytes);
   EXPECT_LT(million.peakKilobytes, 64 * 1024);
