@@ -49,23 +49,7 @@ bool ReadInputColumn(std::string_view cell, std::size_t index, std::optional<Inp
   if (!name) return true;
   column = InputColumn{index, *name, std::nullopt};
   if (open == std::string_view::npos) return true;
-  std::optional<units::Quantity> quantity;
-  switch (*name) {
-    case InputName::Temperature:
-      quantity = units::Quantity::Temperature;
-      break;
-    case InputName::Pressure:
-      quantity = units::Quantity::Pressure;
-      break;
-    case InputName::Enthalpy:
-      quantity = units::Quantity::Enthalpy;
-      break;
-    case InputName::Entropy:
-      quantity = units::Quantity::Entropy;
-      break;
-    case InputName::Quality:
-      break;
-  }
+  const std::optional<units::Quantity> quantity = InputQuantity(*name);
   if (quantity) column->unit = units::FindUnit(*quantity, unit);
   if (!column->unit) {
     reason = "column \"" + std::string(cell) + "\": \"" + std::string(unit) +

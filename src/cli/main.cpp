@@ -127,32 +127,43 @@ void WarnOf(const cli::BoundLibraries& libraries) {
     std::cerr << "hydrelix-cli: " << warning << '\n';
 }
 
+// A state's command line read and checked, and the libraries bound.
+struct StateCommand {
+  Settings settings;
+  cli::StateFormat format;
+  cli::StateRequest request;
+};
+
+StateCommand ReadStateCommand(const cli::CommandLine& line, bool compare) {
+  RefuseOptions(line, compare, true);
+  StateCommand command{ReadSettings(line), {}, {}};
+  command.format = StateFormatOf(command.settings);
+  command.request = ReadInputs(line.arguments);
+  return command;
+}
+
 int RunState(const cli::CommandLine& line) {
-  RefuseOptions(line, false, true);
-  const Settings settings = ReadSettings(line);
-  const cli::StateFormat format = StateFormatOf(settings);
-  const cli::StateRequest request = ReadInputs(line.arguments);
+  const StateCommand command = ReadStateCommand(line, false);
   cli::BoundLibraries libraries;
   WarnOf(libraries);
-  const cli::StateReport report = cli::ReportState(request, settings.report, libraries);
+  const cli::StateReport report =
+      cli::ReportState(command.request, command.settings.report, libraries);
   if (!report.notice.empty()) std::cerr << report.notice << '\n';
   if (!report.computed) std::cerr << report.errorMessage << '\n';
-  std::cout << cli::StateText(report, format);
+  std::cout << cli::StateText(report, command.format);
   return Flushed(report.computed ? kSucceeded : kRefused);
 }
 
 int RunCompare(const cli::CommandLine& line) {
-  RefuseOptions(line, true, true);
-  const Settings settings = ReadSettings(line);
-  const cli::StateFormat format = StateFormatOf(settings);
-  const cli::StateRequest request = ReadInputs(line.arguments);
+  const StateCommand command = ReadStateCommand(line, true);
   cli::BoundLibraries libraries;
   WarnOf(libraries);
-  cli::ReportOptions options = settings.report;
+  cli::ReportOptions options = command.settings.report;
   options.formulation = steam::Formulation::IF97;
-  const cli::StateReport if97 = cli::ReportState(request, options, libraries);
+  const cli::StateReport if97 = cli::ReportState(command.request, options, libraries);
   options.formulation = steam::Formulation::IFC67;
-  const cli::StateReport ifc67 = cli::ReportState(request, options, libraries);
+  const cli::StateReport ifc67 = cli::ReportState(command.request, options, libraries);
+  const cli::StateFormat format = command.format;
   for (const cli::StateReport* report : {&if97, &ifc67}) {
     const char* name = cli::FormulationName(report->formulation);
     if (!report->notice.empty()) std::cerr << name << ": " << report->notice << '\n';

@@ -23,22 +23,6 @@ const units::NumberLocale& PointLocale() {
   return locale;
 }
 
-std::optional<units::Quantity> QuantityOf(InputName name) {
-  switch (name) {
-    case InputName::Temperature:
-      return units::Quantity::Temperature;
-    case InputName::Pressure:
-      return units::Quantity::Pressure;
-    case InputName::Enthalpy:
-      return units::Quantity::Enthalpy;
-    case InputName::Entropy:
-      return units::Quantity::Entropy;
-    case InputName::Quality:
-      break;
-  }
-  return std::nullopt;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The length of the number at the start of `text`: sign, digits with at most
@@ -66,6 +50,22 @@ std::size_t NumberLength(std::string_view text) {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
+
+std::optional<units::Quantity> InputQuantity(InputName name) {
+  switch (name) {
+    case InputName::Temperature:
+      return units::Quantity::Temperature;
+    case InputName::Pressure:
+      return units::Quantity::Pressure;
+    case InputName::Enthalpy:
+      return units::Quantity::Enthalpy;
+    case InputName::Entropy:
+      return units::Quantity::Entropy;
+    case InputName::Quality:
+      break;
+  }
+  return std::nullopt;
+}
 
 const char* InputKey(InputName name) {
   switch (name) {
@@ -124,7 +124,7 @@ std::optional<QuantityText> ReadQuantity(InputName name, std::string_view text,
   std::string_view unit = text.substr(length);
   while (!unit.empty() && IsBlank(unit.front())) unit.remove_prefix(1);
   if (unit.empty()) return quantity;
-  const std::optional<units::Quantity> kind = QuantityOf(name);
+  const std::optional<units::Quantity> kind = InputQuantity(name);
   if (kind) quantity.unit = units::FindUnit(*kind, unit);
   if (!quantity.unit) {
     reason = "\"" + std::string(unit) + "\" is not a unit of " + InputKey(name);
@@ -134,7 +134,7 @@ std::optional<QuantityText> ReadQuantity(InputName name, std::string_view text,
 }
 
 int16_t DefaultInputUnit(InputName name, bool si) {
-  const std::optional<units::Quantity> kind = QuantityOf(name);
+  const std::optional<units::Quantity> kind = InputQuantity(name);
   if (!kind) return -1;
   for (const units::UnitList& row : units::kUnitLists) {
     if (row.quantity == *kind) return si ? row.siUnit : row.ipUnit;

@@ -13,6 +13,7 @@
 
 #include "steam/input_cases.h"
 #include "steam/message.h"
+#include "units/unit_lists.h"
 
 namespace cli {
 
@@ -21,6 +22,10 @@ enum class InputName { Temperature, Pressure, Quality, Enthalpy, Entropy };
 
 // "temperature", "pressure", "quality", "enthalpy", "entropy".
 const char* InputKey(InputName name);
+
+// The quantity of the input's unit list; nothing for the quality, which has
+// none.
+std::optional<units::Quantity> InputQuantity(InputName name);
 
 // T, p, x, h or s in either case.
 std::optional<InputName> InputNamed(std::string_view name);

@@ -9,40 +9,13 @@
 
 #include "cli/bound_libraries.h"
 #include "cli/state_report.h"
-#include "mainwindow/loaded_window.h"
 #include "mainwindow/round_trip_states.h"
 
 namespace {
 
 using namespace round_trip;
 
-constexpr int16_t kFirstField = 43, kLastField = 57;
-
 cli::InputName NameOf(Input input) { return static_cast<cli::InputName>(input); }
-
-struct Window {
-  Window(bool ifc67, bool si) {
-    if (ifc67) w.Click("optSteam(1)");
-    if (si) w.Click("optUnits(1)");
-  }
-  void Compute(Pair pair, const std::vector<std::string>& shown) {
-    for (int i = T; i <= S; ++i)
-      if (w.form.chkStmInput(i).Value() == 1 && i != pair.first && i != pair.second) Tick(i);
-    for (Input input : {pair.first, pair.second})
-      if (w.form.chkStmInput(input).Value() == 0) Tick(input);
-    for (Input input : {pair.first, pair.second})
-      w.Enter(static_cast<int16_t>(kFirstField + input), shown[input]);
-    w.view.messages.clear();
-    w.Click("cmdCompute");
-  }
-  std::vector<std::string> Fields() const {
-    std::vector<std::string> texts;
-    for (int16_t f = kFirstField; f <= kLastField; ++f) texts.push_back(w.Text(f));
-    return texts;
-  }
-  void Tick(int input) { w.Click("chkStmInput(" + std::to_string(input) + ")"); }
-  LoadedWindow w;
-};
 
 cli::StateReport FromCommandLine(bool ifc67, bool si, Pair pair,
                                  const std::vector<std::string>& shown,
@@ -71,7 +44,7 @@ TEST(WindowTexts, EveryPairOfTheRoundTripTableUnderBothFormulationsInBothSystems
   int compared = 0;
   for (const Table& table : Tables()) {
     for (const State& state : table.states) {
-      Window window(table.ifc67, table.si);
+      RoundTrip window(table.ifc67, table.si);
       window.Compute(state.start, state.texts);
       const std::vector<std::string> original = window.Fields();
       std::vector<Pair> pairs{state.start};

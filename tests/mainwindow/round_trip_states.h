@@ -1,8 +1,11 @@
 // States the round-trip tests enter: each typed through temperature and
 // pressure (or temperature and quality) as the window shows it in the unit
-// system's default units, with the other pairs it is entered through again.
+// system's default units, with the other pairs it is entered through again;
+// and the window that enters them.
 #ifndef HYDRELIX_TESTS_MAINWINDOW_ROUND_TRIP_STATES_H
 #define HYDRELIX_TESTS_MAINWINDOW_ROUND_TRIP_STATES_H
+
+#include "loaded_window.h"
 
 #include <string>
 #include <vector>
@@ -69,6 +72,41 @@ inline std::vector<Table> Tables() {
         Wet("150.00", kWet)}},
   };
 }
+
+inline constexpr int16_t kFirstField = 43, kLastField = 57;
+inline constexpr int16_t Field(Input input) { return static_cast<int16_t>(kFirstField + input); }
+
+// The window under one formulation and unit system, entering states.
+class RoundTrip {
+ public:
+  RoundTrip(bool ifc67, bool si) {
+    if (ifc67) w.Click("optSteam(1)");
+    if (si) w.Click("optUnits(1)");
+  }
+
+  // Ticks exactly the two inputs, then types their texts and computes.
+  void Compute(Pair pair, const std::vector<std::string>& shown) {
+    for (int i = T; i <= S; ++i)
+      if (w.form.chkStmInput(i).Value() == 1 && i != pair.first && i != pair.second) Tick(i);
+    for (Input input : {pair.first, pair.second})
+      if (w.form.chkStmInput(input).Value() == 0) Tick(input);
+    for (Input input : {pair.first, pair.second}) w.Enter(Field(input), shown[input]);
+    w.view.messages.clear();
+    w.Click("cmdCompute");
+  }
+
+  // The fifteen field texts, txtData(43) to txtData(57).
+  std::vector<std::string> Fields() const {
+    std::vector<std::string> texts;
+    for (int16_t f = kFirstField; f <= kLastField; ++f) texts.push_back(w.Text(f));
+    return texts;
+  }
+
+  LoadedWindow w;
+
+ private:
+  void Tick(int input) { w.Click("chkStmInput(" + std::to_string(input) + ")"); }
+};
 
 }  // namespace round_trip
 

@@ -5,7 +5,6 @@
 // 5e-6 moves a superheated temperature by 0.01 F), so a field may move by
 // two units of its last place or 2e-5 of its value; a wrong unit or phase
 // moves it far more.
-#include "loaded_window.h"
 #include "round_trip_states.h"
 
 #include <cmath>
@@ -16,38 +15,6 @@
 namespace {
 
 using namespace round_trip;
-constexpr int16_t kFirstField = 43, kLastField = 57;
-constexpr int16_t Field(Input input) { return static_cast<int16_t>(kFirstField + input); }
-
-class RoundTrip {
- public:
-  RoundTrip(bool ifc67, bool si) {
-    if (ifc67) w.Click("optSteam(1)");
-    if (si) w.Click("optUnits(1)");
-  }
-
-  // Ticks exactly the two inputs, then types their texts and computes.
-  void Compute(Pair pair, const std::vector<std::string>& shown) {
-    for (int i = T; i <= S; ++i)
-      if (w.form.chkStmInput(i).Value() == 1 && i != pair.first && i != pair.second) Tick(i);
-    for (Input input : {pair.first, pair.second})
-      if (w.form.chkStmInput(input).Value() == 0) Tick(input);
-    for (Input input : {pair.first, pair.second}) w.Enter(Field(input), shown[input]);
-    w.view.messages.clear();
-    w.Click("cmdCompute");
-  }
-
-  std::vector<std::string> Fields() const {
-    std::vector<std::string> texts;
-    for (int16_t f = kFirstField; f <= kLastField; ++f) texts.push_back(w.Text(f));
-    return texts;
-  }
-
-  LoadedWindow w;
-
- private:
-  void Tick(int input) { w.Click("chkStmInput(" + std::to_string(input) + ")"); }
-};
 
 // Digits after the point in a shown text.
 int Decimals(const std::string& text) {
