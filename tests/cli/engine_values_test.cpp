@@ -101,6 +101,29 @@ TEST(EngineValues, If97SinglePhaseStatesFromEveryPairAgreeWithTheEngine) {
   }
 }
 
+TEST(EngineValues, If97GridOfTemperaturesAndPressures) {
+  cli::BoundLibraries libraries;
+  int compared = 0;
+  for (int celsius = 5; celsius <= 1995; celsius += 45) {
+    for (double megapascals : {0.002, 0.05, 0.3, 1.5, 7.0, 16.0, 24.0, 45.0, 90.0}) {
+      const std::string t = std::to_string(celsius) + "C";
+      const std::string p = std::to_string(megapascals) + "MPa";
+      const cli::StateReport report = Report(steam::Formulation::IF97, cli::InputName::Temperature,
+                                             t, cli::InputName::Pressure, p, libraries);
+      if (!report.computed) continue;  // beyond the formulation's range
+      const double T = Value(report, Result::Temperature), P = Value(report, Result::Pressure);
+      const if97::Properties engine = if97::propertiesTp(T, P);
+      const std::string where = t + ", " + p;
+      ExpectClose(Value(report, Result::SpecificVolume), engine.v, where + ": v");
+      ExpectClose(Value(report, Result::Enthalpy), engine.h, where + ": h");
+      ExpectClose(Value(report, Result::Entropy), engine.s, where + ": s");
+      ExpectClose(Value(report, Result::SonicVelocity), engine.w, where + ": w");
+      ++compared;
+    }
+  }
+  EXPECT_GT(compared, 250);
+}
+
 TEST(EngineValues, WetStatesAgreeWithTheMixtureAndHaveNullPlaceholders) {
   cli::BoundLibraries libraries;
   for (const char* t : {"50C", "150C", "300C"}) {
