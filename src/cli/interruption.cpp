@@ -18,8 +18,10 @@ sigset_t Watched() {
   return set;
 }
 
-// How long a stopped run may take to write the rows in hand.
-constexpr int kGraceTenths = 30;
+// The watcher looks for signals this often, and a stopped run may take this
+// many looks (three seconds) to write the rows in hand.
+constexpr long kLookNanoseconds = 25000000;
+constexpr int kGraceLooks = 120;
 
 }  // namespace
 
@@ -47,15 +49,15 @@ void Interruption::RemoveFile() {
 
 void Interruption::Watch() {
   const sigset_t set = Watched();
-  const timespec tenth{0, 100000000};
-  int tenthsSinceStop = 0;
+  const timespec look{0, kLookNanoseconds};
+  int looksSinceStop = 0;
   while (!finished_) {
-    const int caught = sigtimedwait(&set, nullptr, &tenth);
+    const int caught = sigtimedwait(&set, nullptr, &look);
     if (caught > 0) {
       RemoveFile();
       if (signal_.exchange(caught) != 0) _exit(128 + caught);
       stop_ = true;
-    } else if (stop_ && ++tenthsSinceStop > kGraceTenths) {
+    } else if (stop_ && ++looksSinceStop > kGraceLooks) {
       RemoveFile();
       _exit(128 + signal_.load());
     }
