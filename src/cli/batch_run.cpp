@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -20,6 +21,7 @@ namespace cli {
 namespace {
 
 constexpr std::size_t kRowsPerBatch = 256;
+constexpr std::size_t kMostBatchesInFlight = 66;
 
 struct InputColumn {
   std::size_t index;
@@ -217,7 +219,10 @@ int RunBatch(const BatchOptions& options, steam::PropertyLibraries& libraries,
   ProgressLine progress(options.progress, size);
   std::size_t rows = 0, refused = 0;
   std::atomic<std::uint64_t> position{0};
-  const std::size_t window = 2 * static_cast<std::size_t>(options.jobs) + 2;
+  // Two batches per thread keep every thread busy; the cap keeps the memory
+  // bound however many threads are asked for.
+  const std::size_t window = std::min<std::size_t>(2 * static_cast<std::size_t>(options.jobs) + 2,
+                                                   kMostBatchesInFlight);
   if (written) {
     written = RunOrdered<Batch, Written>(
         options.jobs, window,
