@@ -31,8 +31,9 @@ constexpr const char* kInputsHelp =
 constexpr const char* kOptionsHelp =
     "  --units ip|si        units of the results and of inputs without a unit (ip)\n"
     "  --unit KEY=UNIT      one result in another unit of its list, e.g.\n"
-    "                       --unit pressure=MPa --unit density=kg/m3\n"
-    "\n"
+    "                       --unit pressure=MPa --unit density=kg/m3\n";
+
+constexpr const char* kKeysHelp =
     "Result keys, in order: temperature, pressure, quality, enthalpy, entropy,\n"
     "specific_volume, density, isobaric_heat_capacity, isochoric_heat_capacity,\n"
     "viscosity, thermal_conductivity, surface_tension, sonic_velocity,\n"
@@ -53,6 +54,7 @@ constexpr const char* kStateHelp =
     "%OPTIONS%"
     "  --format NAME        table, json, csv or tsv (table on a terminal, else tsv)\n"
     "\n"
+    "%KEYS%"
     "Exit status: 0 computed, 1 the calculator refused the state (its message on\n"
     "standard error), 2 a usage error.\n"
     "\n"
@@ -72,6 +74,7 @@ constexpr const char* kCompareHelp =
     "%OPTIONS%"
     "  --format NAME        table, json, csv or tsv (table on a terminal, else tsv)\n"
     "\n"
+    "%KEYS%"
     "Exit status: 0 when at least one formulation computed the state, 1 when both\n"
     "refused it, 2 a usage error.\n"
     "\n"
@@ -101,6 +104,7 @@ constexpr const char* kBatchHelp =
     "  --jobs N             threads (default: the number of cores); the output does\n"
     "                       not depend on N\n"
     "\n"
+    "%KEYS%"
     "Exit status: 0 every row computed, 1 some rows not (their count on standard\n"
     "error), 2 the file cannot be read, its header names no pair, or a usage error.\n"
     "\n"
@@ -131,6 +135,7 @@ std::string Expanded(const char* text) {
   };
   replace("%INPUTS%", kInputsHelp);
   replace("%OPTIONS%", kOptionsHelp);
+  replace("%KEYS%", kKeysHelp);
   return out;
 }
 
