@@ -84,6 +84,8 @@ void FillDiagnostics(StateReport& report, const steam::SteamState& state,
   report.diagnosed = true;
   report.region = diagnostics->region;
   report.phase = diagnostics->phase;
+  // Batch rows carry the region and the phase only.
+  if (!options.texts) return;
   const float molarMass = state.values.MolarMass;
   const int16_t temperatureUnit = options.units[0];
   const int16_t pressureUnit = options.units[1];

@@ -21,8 +21,9 @@ struct ReportOptions {
   steam::Formulation formulation = steam::Formulation::IF97;
   bool si = false;
   ResultUnits units = SystemUnits(false);
-  // Whether the window's texts and the units' labels are wanted (batch rows
-  // carry values only, under a header that names the units).
+  // Whether the window's texts, the units' labels and the margins to
+  // saturation are wanted (batch rows carry values, region and phase only,
+  // under a header that names the units).
   bool texts = true;
 };
 
