@@ -12,7 +12,7 @@
 #include "mainwindow/message_box.h"
 #include "mainwindow/services.h"
 #include "mainwindow/window_settings.h"
-#include "steam/compute.h"
+#include "steam/steam.h"
 #include "steam/working_state.h"
 #include "units/number_locale.h"
 
@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -217,7 +218,8 @@ class frmMain {
   TextBox* FocusedValueField() const;
 
   void ShowMessage(const steam::Message& message);
-  void ShowComputed(const steam::ComputeOutcome& outcome);
+  std::optional<steam::InputPair> TickedPair() const;
+  void ShowComputed(const steam::SteamState& state);
 
   Services services_;
   Clipboard& clipboard_;
