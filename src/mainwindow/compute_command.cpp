@@ -1,6 +1,7 @@
 // Compute and the formulation switch: the window hands its ticks and working
 // state to the calculation and shows what comes back.
 #include "mainwindow/frm_main.h"
+#include "mainwindow/shown_fields.h"
 #include "steam/formulation_modules.h"
 #include "units/display_format.h"
 #include "units/unit_lists.h"
@@ -10,9 +11,6 @@ namespace mainwindow {
 namespace {
 
 constexpr const char* kApplicationTitle = "Hydrelix";
-constexpr int16_t kSurfaceTensionField = 54;
-constexpr int16_t kPrandtlField = 56;
-constexpr int16_t kIsentropicExponentField = 57;
 
 MessageIcon IconOf(steam::MessageIcon icon) {
   switch (icon) {
@@ -67,25 +65,29 @@ void frmMain::cmdCompute_Click() {
     return;
   }
   ShowComputed(outcome.state);
+  shownState_ = outcome.state;
+  TellListeners([&outcome](StateListener& listener) { listener.StateShown(outcome.state); });
 }
 
 void frmMain::ShowComputed(const steam::SteamState& state) {
-  auto formatted = [this](double value, int16_t field) {
-    return units::FormatValue(value, DisplayFormats.at(field - kFirstField), Locale);
+  using steam::Result;
+  // The results without a unit list are written here, the others by their
+  // lists; a placeholder Prandtl number or Cp/Cv shows a bare "0".
+  auto show = [&](Result result) {
+    const ShownField& shown = FieldShowing(result);
+    const bool zero = state.IsPlaceholder(result) && result != Result::Quality;
+    txtData(shown.field)
+        .SetText(zero ? std::string("0")
+                      : units::FormatValue(state.Value(result), DisplayFormats.at(shown.format), Locale));
   };
-  // A placeholder Prandtl number or Cp/Cv shows a bare "0".
-  auto dimensionless = [&](steam::Result result, int16_t field) {
-    return state.IsPlaceholder(result) ? std::string("0") : formatted(state.Value(result), field);
-  };
-  const bool surfaceTensionShown = !state.IsPlaceholder(steam::Result::SurfaceTension);
-  TextBox& surfaceTension = txtData(kSurfaceTensionField);
+  const bool surfaceTensionShown = !state.IsPlaceholder(Result::SurfaceTension);
+  TextBox& surfaceTension = txtData(FieldShowing(Result::SurfaceTension).field);
   surfaceTension.SetEnabled(surfaceTensionShown);
   surfaceTension.SetBackColor(surfaceTensionShown ? SystemColour::WindowBackground
                                                   : SystemColour::ButtonFace);
-  txtData(kPrandtlField).SetText(dimensionless(steam::Result::PrandtlNumber, kPrandtlField));
-  txtData(kIsentropicExponentField)
-      .SetText(dimensionless(steam::Result::IsentropicExponent, kIsentropicExponentField));
-  txtData(kQualityField).SetText(formatted(WorkingState.Quality, kQualityField));
+  show(Result::PrandtlNumber);
+  show(Result::IsentropicExponent);
+  show(Result::Quality);
   for (const units::UnitList& row : units::kUnitLists) cboUnits_Click(row.list);
   ResultsCleared = false;
 }
