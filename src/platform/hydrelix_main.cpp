@@ -4,6 +4,7 @@
 #include "mainwindow/help_viewer.h"
 #include "mainwindow/program_switches.h"
 #include "mainwindow/saved_settings.h"
+#include "platform/analysis/analysis_menu.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
   platform::DesktopShellWindows shell(switches, settings, systemInfo,
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
+  platform::AnalysisMenu analysisMenu(form, &window);
+  window.AddMenu(analysisMenu);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };
