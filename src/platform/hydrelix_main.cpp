@@ -5,6 +5,7 @@
 #include "mainwindow/program_switches.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
+#include "platform/desktop_number_locale.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   platform::QtHelpViewer help(platform::ProgramDirectory());
   mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
+  form.Locale = platform::DesktopNumberLocale();
 
   platform::SystemTrayIconHost tray;
   platform::DesktopSystemInfoTool systemInfo;
