@@ -4,12 +4,15 @@ namespace steam {
 
 namespace {
 
-// The window's factors from its IP units per pound to SI units per kilogram.
-constexpr double kKilopascalPerPsi = 6.894757293;
-constexpr double kKilojoulePerKgPerBtuPerLb = 2.3259999996;       // (kJ/kg) / (Btu/lb)
-constexpr double kKilojoulePerKgKPerBtuPerLbR = 4.1867999935;     // (kJ/(kg K)) / (Btu/(lb R))
-constexpr double kCubicMetrePerKgPerCubicFootPerLb = 0.0624279606;
-constexpr double kKgPerCubicMetrePerLbPerCubicFoot = 16.018463373;
+// Exact factors from IP units per pound to SI units per kilogram, from the
+// definitions of the pound (0.45359237 kg), the foot (0.3048 m), the
+// international table Btu (1055.05585262 J) and the standard gravity behind
+// the pound-force.
+constexpr double kKilopascalPerPsi = 6.894757293168361;
+constexpr double kKilojoulePerKgPerBtuPerLb = 2.326;
+constexpr double kKilojoulePerKgKPerBtuPerLbR = 4.1868;
+constexpr double kCubicMetrePerKgPerCubicFootPerLb = 0.028316846592 / 0.45359237;
+constexpr double kKgPerCubicMetrePerLbPerCubicFoot = 0.45359237 / 0.028316846592;
 constexpr double kMetrePerFoot = 0.3048;
 
 }  // namespace

@@ -1,8 +1,8 @@
 // A computed state in the SI units of the property libraries' C++ interfaces,
 // for code that works with the formulations directly (diagnostics, charts).
-// The factors are the window's own conversions to K, MPa, kJ/kg, kJ/(kg K),
-// m3/kg, kg/m3 and m/s, evaluated in double without the 32-bit rounding the
-// fields apply, with the window's molar mass of water.
+// Exact double factors to K, MPa, kJ/kg, kJ/(kg K), m3/kg, kg/m3 and m/s,
+// without the 32-bit rounding the window's fields apply, with the window's
+// molar mass of water.
 #ifndef HYDRELIX_STEAM_SI_STATE_H
 #define HYDRELIX_STEAM_SI_STATE_H
 

@@ -184,7 +184,7 @@ TEST(Diagnostics, MarginsAndLimitDistancesAreInKelvinAndMegapascal) {
   ASSERT_TRUE(hot.succeeded);
   const Diagnostics h = analysis::Diagnose(hot.state);
   EXPECT_EQ(h.nearestLimit.value, 50.0);
-  EXPECT_NEAR(h.nearestLimit.distance, 50.0 - 7000 * 0.006894757293, 1e-9);
+  EXPECT_NEAR(h.nearestLimit.distance, 50.0 - 7000 * 0.006894757293168361, 1e-9);
 }
 
 TEST(Diagnostics, SaturatedEndsAtTheTemperatureAboveTheCriticalPressure) {
