@@ -2,8 +2,8 @@
 
 namespace app {
 
-frmReadDisclaimer::frmReadDisclaimer(mainwindow::ProgramSwitches& switches,
-                                     mainwindow::SettingsStore& settings,
+frmReadDisclaimer::frmReadDisclaimer(shell::ProgramSwitches& switches,
+                                     shell::SettingsStore& settings,
                                      ReadDisclaimerView& view)
     : switches_(switches), settings_(settings), view_(view) {}
 

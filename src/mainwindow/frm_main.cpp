@@ -157,14 +157,4 @@ void frmMain::Show() {
   UserFocus(txtData(kFirstField));
 }
 
-const char* IconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Critical: return "critical";
-    case MessageIcon::Exclamation: return "exclamation";
-    case MessageIcon::Information: return "information";
-    case MessageIcon::None: break;
-  }
-  return "none";
-}
-
 }  // namespace mainwindow

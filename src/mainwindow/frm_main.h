@@ -6,10 +6,10 @@
 #ifndef HYDRELIX_MAINWINDOW_FRM_MAIN_H
 #define HYDRELIX_MAINWINDOW_FRM_MAIN_H
 
-#include "mainwindow/clipboard.h"
+#include "shell/clipboard.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/main_window_view.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 #include "mainwindow/services.h"
 #include "mainwindow/state_listener.h"
 #include "mainwindow/window_settings.h"

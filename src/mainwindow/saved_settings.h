@@ -3,8 +3,8 @@
 #ifndef HYDRELIX_MAINWINDOW_SAVED_SETTINGS_H
 #define HYDRELIX_MAINWINDOW_SAVED_SETTINGS_H
 
-#include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "shell/program_switches.h"
+#include "shell/settings_store.h"
 #include "mainwindow/window_settings.h"
 
 #include <string>
@@ -22,20 +22,20 @@ const char* BooleanSettingText(bool value);
 
 // A boolean setting: exactly "True" or "False"; anything else, including a
 // missing entry, gives `fallback`.
-bool ReadBooleanSetting(const SettingsStore& store, const char* key, bool fallback);
+bool ReadBooleanSetting(const shell::SettingsStore& store, const char* key, bool fallback);
 
 // "Units" and "IFC": exactly "0" or "1"; anything else gives 0.
-int ReadChoiceSetting(const SettingsStore& store, const char* key);
+int ReadChoiceSetting(const shell::SettingsStore& store, const char* key);
 
 // What the main window reads when it loads. A stored format is taken as it
 // is: it is only ever read as a pattern of "#", "0" and ".", so a foreign one
 // shows numbers in the general form and is saved back unchanged.
-WindowSettings ReadWindowSettings(const SettingsStore& store);
+WindowSettings ReadWindowSettings(const shell::SettingsStore& store);
 
 // The two program-wide switches as start-up reads them: the disclaimer shown
 // unless "Disclaimer Show" says "False", keep-on-top only when "KeepOnTop"
 // says "True".
-ProgramSwitches ReadProgramSwitches(const SettingsStore& store);
+shell::ProgramSwitches ReadProgramSwitches(const shell::SettingsStore& store);
 
 }  // namespace mainwindow
 

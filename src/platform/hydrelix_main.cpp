@@ -1,8 +1,8 @@
 // hydrelix: the calculator on the desktop.
 #include "app/bas_main.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/help_viewer.h"
-#include "mainwindow/program_switches.h"
+#include "shell/help_viewer.h"
+#include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
 #include "platform/desktop_number_locale.h"
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   platform::SharedPropertyLibraries libraries;
   platform::QtSettingsStore settings;
   platform::QtHelpViewer help(platform::ProgramDirectory());
-  mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
+  shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
   form.Locale = platform::DesktopNumberLocale();
 

@@ -549,7 +549,7 @@ void MainWindowWidget::AddMenu(QMenu& menu) {
   menuBar()->insertMenu(help, &menu);
 }
 
-void MainWindowWidget::ShowMessageBox(const mainwindow::MessageBoxRequest& request) {
+void MainWindowWidget::ShowMessageBox(const shell::MessageBoxRequest& request) {
   shell_.ShowMessage(this, request);
 }
 

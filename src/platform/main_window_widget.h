@@ -48,7 +48,7 @@ class MainWindowWidget final : public QMainWindow, public mainwindow::MainWindow
                       mainwindow::ControlProperty property) override;
   void FocusChanged(const mainwindow::Control* focused) override;
   void WindowChanged(mainwindow::WindowProperty property) override;
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override;
   void ShowModalWindow(mainwindow::ShellWindow window) override;
   void ShowTrayPopup() override;
   void BringToFront() override;

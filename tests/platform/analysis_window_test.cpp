@@ -35,7 +35,7 @@ TEST(AnalysisWindow, NonModalTransientAndHiddenByEscAndTheCloseBox) {
 
 TEST(AnalysisWindow, RemembersItsGeometryInTheAnalysisGroup) {
   QRect placed;
-  mainwindow::InMemorySettingsStore kept;
+  shell::InMemorySettingsStore kept;
   {
     WindowWithAnalysis w;
     w.analysis.Open();

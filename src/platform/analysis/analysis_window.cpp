@@ -8,7 +8,7 @@
 
 namespace platform {
 
-AnalysisWindow::AnalysisWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+AnalysisWindow::AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                                std::string name, const QString& title)
     // A parent makes the window transient for the main window; Qt::Window
     // keeps it a window of its own rather than a child widget.

@@ -21,7 +21,7 @@
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 
-#include "mainwindow/settings_store.h"
+#include "shell/settings_store.h"
 
 #include <QWidget>
 
@@ -37,7 +37,7 @@ class AnalysisWindow : public QWidget {
  public:
   // `mainWindow` and `settings` must outlive the window; `name` is the
   // first part of its settings key.
-  AnalysisWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+  AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                  std::string name, const QString& title);
 
   // Shows the window where it was last (or beside the main window), raised
@@ -59,7 +59,7 @@ class AnalysisWindow : public QWidget {
   void PlaceFirstTime();
 
   MainWindowWidget& mainWindow_;
-  mainwindow::SettingsStore& settings_;
+  shell::SettingsStore& settings_;
   std::string name_;
   bool placed_ = false;
   // Open when the main window was hidden: shown again when it comes back.
