@@ -1,5 +1,7 @@
 #include "app/frm_read_disclaimer.h"
 
+#include "shell/settings_schema.h"
+
 namespace app {
 
 frmReadDisclaimer::frmReadDisclaimer(shell::ProgramSwitches& switches,
@@ -26,7 +28,8 @@ void frmReadDisclaimer::Form_Activate() {
 }
 
 void frmReadDisclaimer::Form_Unload() {
-  settings_.Write("Settings", "Disclaimer Show", switches_.DisclaimerShow ? "True" : "False");
+  shell::WriteSetting(settings_, shell::kDisclaimerShowSetting,
+                      switches_.DisclaimerShow ? "True" : "False");
   view_.Close();
 }
 

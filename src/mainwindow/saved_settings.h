@@ -4,6 +4,7 @@
 #define HYDRELIX_MAINWINDOW_SAVED_SETTINGS_H
 
 #include "shell/program_switches.h"
+#include "shell/settings_schema.h"
 #include "shell/settings_store.h"
 #include "mainwindow/window_settings.h"
 
@@ -11,21 +12,15 @@
 
 namespace mainwindow {
 
-inline constexpr char kSettingsSection[] = "Settings";
-inline constexpr char kDisclaimerShowKey[] = "Disclaimer Show";
-inline constexpr char kKeepOnTopKey[] = "KeepOnTop";
-inline constexpr char kUnitsKey[] = "Units";
-inline constexpr char kFormulationKey[] = "IFC";
-
 // "True" or "False", the only two texts a boolean setting is written as.
 const char* BooleanSettingText(bool value);
 
 // A boolean setting: exactly "True" or "False"; anything else, including a
-// missing entry, gives `fallback`.
-bool ReadBooleanSetting(const shell::SettingsStore& store, const char* key, bool fallback);
+// missing entry, gives the entry's default.
+bool ReadBooleanSetting(const shell::SettingsStore& store, const shell::SettingEntry& entry);
 
 // "Units" and "IFC": exactly "0" or "1"; anything else gives 0.
-int ReadChoiceSetting(const shell::SettingsStore& store, const char* key);
+int ReadChoiceSetting(const shell::SettingsStore& store, const shell::SettingEntry& entry);
 
 // What the main window reads when it loads. A stored format is taken as it
 // is: it is only ever read as a pattern of "#", "0" and ".", so a foreign one

@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include <algorithm>
+#include <utility>
+
 namespace platform {
 
 AnalysisWindow::AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
@@ -33,7 +36,8 @@ void AnalysisWindow::Open() {
 
 void AnalysisWindow::PlaceFirstTime() {
   placed_ = true;
-  const std::string saved = settings_.Read(kSettingsGroup, GeometryKey(), "");
+  const std::string saved =
+      settings_.Read(shell::kAnalysisSection, GeometryKey(), shell::kAnalysisGeometryDefault);
   if (!saved.empty() && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(saved)))) {
     return;
   }
@@ -50,7 +54,7 @@ void AnalysisWindow::PlaceFirstTime() {
 }
 
 void AnalysisWindow::SaveGeometry() {
-  settings_.Write(kSettingsGroup, GeometryKey(), saveGeometry().toBase64().toStdString());
+  settings_.Write(shell::kAnalysisSection, GeometryKey(), saveGeometry().toBase64().toStdString());
 }
 
 void AnalysisWindow::keyPressEvent(QKeyEvent* event) {

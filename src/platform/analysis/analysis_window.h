@@ -6,8 +6,8 @@
 //   usable while it is open.
 // - Size and position remembered in the settings file, group "Analysis",
 //   key "<name>Geometry" (name as given to the constructor, e.g.
-//   "PinsGeometry"); written whenever the window hides, read when it is
-//   first opened. The first opening without a saved entry places it beside
+//   "PinsGeometry"; see shell/settings_schema.h); written whenever the
+//   window hides, read when it is first opened. The first opening without a saved entry places it beside
 //   the main window.
 // - Esc and the close box hide it; it is never destroyed by the user, so its
 //   content and state survive until it is opened again (Open()).
@@ -21,6 +21,7 @@
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 
+#include "shell/settings_schema.h"
 #include "shell/settings_store.h"
 
 #include <QWidget>
@@ -44,9 +45,8 @@ class AnalysisWindow : public QWidget {
   // and active. What the Analysis menu's entry for it calls.
   void Open();
 
-  // The settings group and this window's key in it.
-  static constexpr const char* kSettingsGroup = "Analysis";
-  std::string GeometryKey() const { return name_ + "Geometry"; }
+  // This window's key in the settings file's section "Analysis".
+  std::string GeometryKey() const { return shell::AnalysisGeometryKey(name_); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
