@@ -4,10 +4,10 @@
 #ifndef HYDRELIX_ANALYSIS_STATE_COPY_H
 #define HYDRELIX_ANALYSIS_STATE_COPY_H
 
-#include "analysis/state_table.h"
-
 #include <string>
 #include <vector>
+
+#include "analysis/state_table.h"
 
 namespace analysis {
 

@@ -5,10 +5,10 @@
 #ifndef HYDRELIX_ANALYSIS_STATE_TABLE_H
 #define HYDRELIX_ANALYSIS_STATE_TABLE_H
 
-#include "steam/steam.h"
-
 #include <string>
 #include <vector>
+
+#include "steam/steam.h"
 
 namespace analysis {
 

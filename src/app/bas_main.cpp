@@ -9,8 +9,9 @@
 namespace app {
 
 shell::MessageBoxRequest PreviousInstanceMessage() {
-  return {std::string("A previous instance of ") + shell::kIdentity.title + " is currently running.",
-          shell::kIdentity.title, shell::MessageIcon::Exclamation};
+  return {
+      std::string("A previous instance of ") + shell::kIdentity.title + " is currently running.",
+      shell::kIdentity.title, shell::MessageIcon::Exclamation};
 }
 
 void ActivatePrevInstance(StartupDesktop& desktop) {

@@ -76,9 +76,9 @@ void frmMain::ShowComputed(const steam::SteamState& state) {
   auto show = [&](Result result) {
     const ShownField& shown = FieldShowing(result);
     const bool zero = state.IsPlaceholder(result) && result != Result::Quality;
+    const std::string& format = DisplayFormats.at(shown.format);
     txtData(shown.field)
-        .SetText(zero ? std::string("0")
-                      : units::FormatValue(state.Value(result), DisplayFormats.at(shown.format), Locale));
+        .SetText(zero ? std::string("0") : units::FormatValue(state.Value(result), format, Locale));
   };
   const bool surfaceTensionShown = !state.IsPlaceholder(Result::SurfaceTension);
   TextBox& surfaceTension = txtData(FieldShowing(Result::SurfaceTension).field);

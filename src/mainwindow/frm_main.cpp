@@ -143,7 +143,9 @@ void frmMain::RemoveStateListener(StateListener& listener) {
 void frmMain::TellListeners(const std::function<void(StateListener&)>& call) {
   const std::vector<StateListener*> listeners = listeners_;
   for (StateListener* listener : listeners) {
-    if (std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end()) call(*listener);
+    const bool registered =
+        std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end();
+    if (registered) call(*listener);
   }
 }
 

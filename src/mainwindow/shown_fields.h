@@ -4,10 +4,10 @@
 #ifndef HYDRELIX_MAINWINDOW_SHOWN_FIELDS_H
 #define HYDRELIX_MAINWINDOW_SHOWN_FIELDS_H
 
-#include "steam/steam.h"
-
 #include <array>
 #include <cstdint>
+
+#include "steam/steam.h"
 
 namespace mainwindow {
 

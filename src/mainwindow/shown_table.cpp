@@ -28,7 +28,8 @@ std::string SelectedUnit(const frmMain& form, int16_t list) {
 
 analysis::StateTable ShownTable(const frmMain& form) {
   analysis::StateTable table;
-  table.formulation = form.optSteam(0).Value() ? steam::Formulation::IF97 : steam::Formulation::IFC67;
+  table.formulation =
+      form.optSteam(0).Value() ? steam::Formulation::IF97 : steam::Formulation::IFC67;
   for (const ShownField& shown : kShownFields) {
     analysis::StateRow row;
     const bool input = shown.tick != kNoControl;

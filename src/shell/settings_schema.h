@@ -6,11 +6,11 @@
 #ifndef HYDRELIX_SHELL_SETTINGS_SCHEMA_H
 #define HYDRELIX_SHELL_SETTINGS_SCHEMA_H
 
-#include "shell/settings_store.h"
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "shell/settings_store.h"
 
 namespace shell {
 

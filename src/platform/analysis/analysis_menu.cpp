@@ -1,12 +1,12 @@
 #include "platform/analysis/analysis_menu.h"
 
-#include "mainwindow/shown_table.h"
-#include "platform/analysis/analysis_window.h"
-
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+
+#include "mainwindow/shown_table.h"
+#include "platform/analysis/analysis_window.h"
 
 namespace platform {
 

@@ -4,10 +4,10 @@
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_MENU_H
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_MENU_H
 
+#include <QMenu>
+
 #include "analysis/state_copy.h"
 #include "mainwindow/frm_main.h"
-
-#include <QMenu>
 
 class QAction;
 

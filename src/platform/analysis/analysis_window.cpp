@@ -1,13 +1,12 @@
 #include "platform/analysis/analysis_window.h"
 
-#include "platform/main_window_widget.h"
-
 #include <QByteArray>
 #include <QKeyEvent>
 #include <QScreen>
-
 #include <algorithm>
 #include <utility>
+
+#include "platform/main_window_widget.h"
 
 namespace platform {
 
@@ -23,7 +22,8 @@ AnalysisWindow::AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStor
   setWindowModality(Qt::NonModal);
   setAttribute(Qt::WA_DeleteOnClose, false);
   setWindowFlag(Qt::WindowStaysOnTopHint, mainWindow.windowFlags() & Qt::WindowStaysOnTopHint);
-  connect(&mainWindow, &MainWindowWidget::visibilityApplied, this, &AnalysisWindow::FollowVisibility);
+  connect(&mainWindow, &MainWindowWidget::visibilityApplied, this,
+          &AnalysisWindow::FollowVisibility);
   connect(&mainWindow, &MainWindowWidget::topmostApplied, this, &AnalysisWindow::FollowTopmost);
 }
 

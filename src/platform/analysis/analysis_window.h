@@ -7,8 +7,8 @@
 // - Size and position remembered in the settings file, group "Analysis",
 //   key "<name>Geometry" (name as given to the constructor, e.g.
 //   "PinsGeometry"; see shell/settings_schema.h); written whenever the
-//   window hides, read when it is first opened. The first opening without a saved entry places it beside
-//   the main window.
+//   window hides, read when it is first opened. The first opening without a saved entry places it
+//   beside the main window.
 // - Esc and the close box hide it; it is never destroyed by the user, so its
 //   content and state survive until it is opened again (Open()).
 // - It follows the main window: hidden with it (File > Hide, the tray) and
@@ -21,12 +21,11 @@
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOW_H
 
+#include <QWidget>
+#include <string>
+
 #include "shell/settings_schema.h"
 #include "shell/settings_store.h"
-
-#include <QWidget>
-
-#include <string>
 
 namespace platform {
 
@@ -38,8 +37,8 @@ class AnalysisWindow : public QWidget {
  public:
   // `mainWindow` and `settings` must outlive the window; `name` is the
   // first part of its settings key.
-  AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
-                 std::string name, const QString& title);
+  AnalysisWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings, std::string name,
+                 const QString& title);
 
   // Shows the window where it was last (or beside the main window), raised
   // and active. What the Analysis menu's entry for it calls.

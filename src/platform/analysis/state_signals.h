@@ -4,12 +4,12 @@
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_STATE_SIGNALS_H
 #define HYDRELIX_PLATFORM_ANALYSIS_STATE_SIGNALS_H
 
+#include <QMetaType>
+#include <QObject>
+
 #include "mainwindow/frm_main.h"
 #include "mainwindow/state_listener.h"
 #include "steam/steam.h"
-
-#include <QMetaType>
-#include <QObject>
 
 Q_DECLARE_METATYPE(steam::SteamState)
 
