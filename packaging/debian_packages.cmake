@@ -2,7 +2,10 @@
 # a Release tree (scripts/package.sh). A component added to
 # HYDRELIX_DEB_COMPONENTS gets a package of its own; its name, section,
 # description and dependencies are set below as for `hydrelix`.
-set(HYDRELIX_DEB_COMPONENTS hydrelix)
+set(HYDRELIX_DEB_COMPONENTS hydrelix dev)
+if(TARGET _hydrelix)
+  list(APPEND HYDRELIX_DEB_COMPONENTS python)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME hydrelix)
@@ -42,5 +45,32 @@ number and isentropic exponent.
 The package holds the desktop calculator and hydrelix-cli, which computes
 single states, compares the two formulations and works through CSV files of
 states from the shell.]=])
+
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME libhydrelix-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+set(CPACK_COMPONENT_DEV_DESCRIPTION [=[steam and water property engines for C++ (IAPWS-IF97, IFC-67)
+The two property engines of Hydrelix as static libraries with their
+headers: IAPWS-IF97 (<hydrelix/if97.h>) and the 1967 IFC formulation
+(<hydrelix/ifc67.h>), in SI units (K, MPa, kJ/kg, kJ/(kg K), m3/kg), NaN
+outside their validity, safe to call from several threads.
+.
+Other programs find them with find_package(Hydrelix CONFIG COMPONENTS if97
+ifc67), which gives the targets Hydrelix::if97 and Hydrelix::ifc67, or with
+pkg-config (hydrelix-if97, hydrelix-ifc67).]=])
+
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-hydrelix)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+# Built for Debian's own interpreter: its minor version, and NumPy.
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3 (>= ${HYDRELIX_PYTHON_VERSION}~), python3 (<< ${HYDRELIX_PYTHON_VERSION}.99), python3-numpy")
+set(CPACK_COMPONENT_PYTHON_DESCRIPTION [=[steam and water properties for Python (IAPWS-IF97, IFC-67)
+The Python module hydrelix computes states of water and steam under
+IAPWS-IF97 (hydrelix.if97) and IFC-67 (hydrelix.ifc67) from temperature
+and pressure, pressure and enthalpy or entropy, or a saturation
+temperature or pressure with a quality, and the saturation line.
+.
+Scalars give floats; NumPy arrays, broadcast against each other, are
+computed in one compiled loop without the interpreter's lock, with NaN
+where the formulation does not hold.]=])
 
 include(CPack)

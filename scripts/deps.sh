@@ -17,11 +17,11 @@ set -euo pipefail
 # pybind11, Debian's interpreter with NumPy, pytest and Dask for its tests and
 # example, and python3-iapws to measure it against.
 common=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra trayer)
-packaging=(dpkg-dev file)
+packaging=(dpkg-dev file pybind11-dev python3-dev python3-numpy)
 package_checks=(desktop-file-utils appstream lintian libxml2-utils)
 case "${1:-test}" in
   test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev openbox x11-utils
-        pybind11-dev python3-dev python3-numpy python3-pytest python3-dask python3-distributed python3-iapws
+        python3-pytest python3-dask python3-distributed python3-iapws
         "${packaging[@]}" "${package_checks[@]}") ;;
   run)  wanted=("${common[@]}" libgtest-dev libgmock-dev) ;;
   package) wanted=("${common[@]}" "${packaging[@]}") ;;

@@ -65,6 +65,23 @@ for executable in "$program"/usr/bin/*; do
   [ -f "$page" ] || fail "no manual page for $(basename "$executable")"
 done
 
+# The engines' package builds another program, unpacked anywhere, and the
+# Python module imports from its package.
+if [ -d "$work/root/libhydrelix-dev" ]; then
+  source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+  cmake -S "$source_dir/tests/package/consumer" -B "$work/consumer" -G Ninja \
+    -DCMAKE_PREFIX_PATH="$work/root/libhydrelix-dev/usr" >"$work/consumer.log" 2>&1 &&
+    cmake --build "$work/consumer" >>"$work/consumer.log" 2>&1 ||
+    { cat "$work/consumer.log"; fail "a program does not build against libhydrelix-dev"; }
+  "$work/consumer/consumer" | grep -qx 'h(300 K, 3 MPa) = 115.331273 kJ/kg' ||
+    fail "the program built against libhydrelix-dev computes wrongly"
+fi
+if [ -d "$work/root/python3-hydrelix" ]; then
+  PYTHONPATH="$work/root/python3-hydrelix/usr/lib/python3/dist-packages" /usr/bin/python3 -c \
+    'import hydrelix; assert abs(hydrelix.if97.state_tp(300.0, 3.0).h - 115.331273) < 1e-6' ||
+    fail "hydrelix does not import from python3-hydrelix"
+fi
+
 # One lintian run over every package. Errors and warnings fail; so does an
 # override that no longer matches anything.
 report=$(lintian --fail-on error,warning --display-info "${debs[@]}" 2>&1) ||
