@@ -2,9 +2,11 @@
 // a change of units in the main window; the pins window keeps its pins through
 // every move and tells of a file or a save that failed once; the windows hide
 // and come back with the main window.
-#include "platform/analysis/analysis_windows.h"
+#include "shown_window.h"
 
-#include "platform/shared_property_libraries.h"
+#include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/state_signals.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +33,15 @@
 
 namespace {
 
+std::string ValueOfTable(const QTableWidget& table, const std::string& property) {
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (table.item(row, 0)->text().toStdString() == property) {
+      return table.item(row, 1)->text().toStdString();
+    }
+  }
+  return "(no row)";
+}
+
 using analysis::DisplayUnits;
 using steam::Formulation;
 using steam::InputPair;
@@ -55,26 +66,20 @@ class MemoryPinStore final : public analysis::PinStore {
 
 class AnalysisWindowsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(settingsFolder_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
-    analysis::PinnedStates none;
-    store_.kept = none;
-  }
-
   void Build() {
-    windows_ = std::make_unique<platform::AnalysisWindows>(main_, feed_, libraries_, store_);
+    windows_ = std::make_unique<platform::AnalysisWindows>(main_.window, main_.settings, feed_,
+                                                           main_.libraries, store_);
     windows_->PinsWindow().tell = [this](const QString& text) { told_.push_back(text); };
     windows_->PinsWindow().confirm = [this](const QString&) { return answer_; };
-    menu_ = main_.menuBar()->addMenu("&Analysis");
-    windows_->AddTo(*menu_);
-    main_.show();
+    windows_->AddTo(menu_);
+    main_.window.AddMenu(menu_);
     QApplication::processEvents();
   }
 
   steam::SteamState Computed(Formulation formulation, InputPair pair, double first,
                              double second) {
-    const steam::SolveOutcome outcome = steam::Solve(formulation, pair, first, second, libraries_);
+    const steam::SolveOutcome outcome =
+        steam::Solve(formulation, pair, first, second, main_.libraries);
     EXPECT_TRUE(outcome.succeeded);
     return outcome.state;
   }
@@ -87,24 +92,53 @@ class AnalysisWindowsTest : public testing::Test {
     return cells;
   }
   static std::string ValueOf(const QTableWidget& table, const std::string& property) {
-    for (int row = 0; row < table.rowCount(); ++row) {
-      if (table.item(row, 0)->text().toStdString() == property) {
-        return table.item(row, 1)->text().toStdString();
-      }
-    }
-    return "(no row)";
+    return ValueOfTable(table, property);
   }
 
-  QTemporaryDir settingsFolder_;
-  QMainWindow main_;
-  platform::SharedPropertyLibraries libraries_;
+  ShownWindow main_;
+  platform::AnalysisMenu menu_{main_.form, &main_.window};
   platform::ShownStateFeed feed_;
   MemoryPinStore store_;
   std::unique_ptr<platform::AnalysisWindows> windows_;
-  QMenu* menu_ = nullptr;
   std::vector<QString> told_;
   bool answer_ = true;
 };
+
+// The windows as the program wires them: following the main window itself.
+TEST(AnalysisWindowsOnTheMainWindow, FollowComputeClearAndAUnitChange) {
+  ShownWindow w;
+  platform::StateSignals stateSignals(w.form);
+  platform::ShownStateFeed feed(stateSignals, w.form);
+  MemoryPinStore store;
+  platform::AnalysisWindows windows(w.window, w.settings, feed, w.libraries, store);
+  const QTableWidget& details = windows.Details().Table();
+  const QTableWidget& comparison = windows.Comparison().Table();
+  // The state the window computed as it loaded: water at 68 °F.
+  EXPECT_EQ(ValueOfTable(details, "Phase"), "Compressed liquid");
+
+  // 212 °F and 14.696 psia, the window's start-up inputs with 212 typed.
+  w.Click(w.Field(43));
+  w.Field(43).selectAll();
+  w.Type("212");
+  w.Click(w.Button(w.form.cmdCompute));
+  EXPECT_EQ(ValueOfTable(details, "Phase"), "Superheated vapor");
+  EXPECT_EQ(ValueOfTable(details, "Saturation temperature"), "211.95");
+  ASSERT_EQ(comparison.rowCount(), 16);
+  EXPECT_EQ(comparison.item(15, 2)->text(), "Compressed liquid");
+  windows.PinStateAction().trigger();
+  EXPECT_EQ(windows.PinsWindow().Table().item(0, 3)->text(), "212.00");
+
+  w.Click(w.Button(w.form.optUnits(1)));  // SI
+  EXPECT_EQ(ValueOfTable(details, "Saturation temperature"), "99.97");
+  EXPECT_EQ(comparison.item(0, 1)->text(), "100.00");
+  EXPECT_EQ(windows.PinsWindow().Table().item(0, 3)->text(), "100.00");
+
+  w.Click(w.Button(w.form.cmdClear));
+  EXPECT_EQ(details.rowCount(), 0);
+  EXPECT_EQ(comparison.rowCount(), 0);
+  EXPECT_FALSE(windows.PinStateAction().isEnabled());
+  EXPECT_EQ(windows.PinsWindow().Table().rowCount(), 1);
+}
 
 TEST_F(AnalysisWindowsTest, StateDetailsFollowsComputeClearAndUnits) {
   Build();
@@ -158,9 +192,9 @@ TEST_F(AnalysisWindowsTest, CompareFollowsComputeClearUnitsAndItsThreshold) {
   EXPECT_EQ(table.item(cpRow, 6)->text(), "\u2260");
   window.Threshold().setValue(2.0);
   EXPECT_EQ(table.item(cpRow, 6)->text(), "");
-  EXPECT_DOUBLE_EQ(platform::ReadAnalysisSetting("CompareThresholdPercent").toDouble(), 2.0);
+  EXPECT_EQ(main_.settings.Read("Analysis", "CompareThresholdPercent", ""), "2");
   // A window made later starts from the saved threshold.
-  platform::CompareFormulationsWindow later(&main_, feed_, libraries_);
+  platform::CompareFormulationsWindow later(main_.window, main_.settings, feed_, main_.libraries);
   EXPECT_DOUBLE_EQ(later.Threshold().value(), 2.0);
 
   feed_.Clear();
@@ -270,25 +304,23 @@ TEST_F(AnalysisWindowsTest, FiftyPinsAndNoMore) {
 TEST_F(AnalysisWindowsTest, MenuEntriesAndShortcuts) {
   Build();
   std::vector<std::pair<std::string, std::string>> entries;
-  for (QAction* action : menu_->actions()) {
+  for (QAction* action : menu_.actions()) {
     entries.emplace_back(action->text().toStdString(),
                          action->shortcut().toString().toStdString());
   }
   EXPECT_EQ(entries, (std::vector<std::pair<std::string, std::string>>{
+                         {"Copy State as &Table", "Ctrl+Shift+C"},
+                         {"Copy State as &Row", "Ctrl+Shift+R"},
+                         {"", ""},
                          {"State &Details", "F6"},
                          {"Compare &Formulations", "Ctrl+Shift+F"},
                          {"&Pin State", "Ctrl+Shift+P"},
                          {"P&inned States", ""}}));
-}
-
-TEST_F(AnalysisWindowsTest, AWindowOpensWhereItWasLeft) {
-  Build();
-  windows_->Details().Open();
-  windows_->Details().setGeometry(100, 120, 500, 420);
-  windows_->Details().hide();
-  platform::StateDetailsWindow later(&main_, feed_);
-  later.Open();
-  EXPECT_EQ(later.geometry(), QRect(100, 120, 500, 420));
+  // F6 in the main window opens State Details.
+  main_.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main_.window));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+  EXPECT_TRUE(windows_->Details().isVisible());
 }
 
 TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
@@ -299,21 +331,15 @@ TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
   windows_->PinsWindow().Open();
   QApplication::processEvents();
 
-  main_.hide();
-  QApplication::processEvents();
+  main_.Trigger(main_.form.mnuFileHide);
+  EXPECT_FALSE(main_.window.isVisible());
   EXPECT_FALSE(windows_->Details().isVisible());
   EXPECT_FALSE(windows_->PinsWindow().isVisible());
 
-  main_.show();
-  QApplication::processEvents();
+  main_.Trigger(main_.form.mnuTrayPopupItem(0));  // Open
   EXPECT_TRUE(windows_->Details().isVisible());
   EXPECT_TRUE(windows_->PinsWindow().isVisible());
   EXPECT_FALSE(windows_->Comparison().isVisible());
-
-  // Esc hides a window; it keeps what it shows.
-  QTest::keyClick(&windows_->Details(), Qt::Key_Escape);
-  EXPECT_FALSE(windows_->Details().isVisible());
-  EXPECT_TRUE(windows_->Details().isHidden());
 }
 
 // Not part of the suite: run with --gtest_also_run_disabled_tests on a real
@@ -321,8 +347,7 @@ TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
 // HYDRELIX_PREVIEW_DONE exists (at most a minute).
 TEST_F(AnalysisWindowsTest, DISABLED_PreviewOnARealDisplay) {
   Build();
-  main_.setWindowTitle("Hydrelix");
-  main_.setGeometry(20, 40, 200, 80);
+  main_.window.move(1290, 40);
   feed_.Show(Computed(Formulation::IF97, InputPair::TemperaturePressure, 1004, 2393.1));
   windows_->PinStateAction().trigger();
   feed_.Show(Computed(Formulation::IFC67, InputPair::PressureQuality, 100, 0.9));

@@ -1,6 +1,8 @@
 #include "platform/analysis/pinned_states_window.h"
 
 #include "analysis/pin_table.h"
+#include "platform/analysis/analysis_table_view.h"
+#include "platform/main_window_widget.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -14,16 +16,16 @@
 
 namespace platform {
 
-PinnedStatesWindow::PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed,
+PinnedStatesWindow::PinnedStatesWindow(MainWindowWidget& mainWindow,
+                                       mainwindow::SettingsStore& settings, ShownStateFeed& feed,
                                        analysis::PinStore& store)
-    : AnalysisToolWindow(mainWindow, QStringLiteral("Pinned States"),
-                         QStringLiteral("PinnedStates")),
+    : AnalysisWindow(mainWindow, settings, "Pins", QStringLiteral("Pinned States")),
       feed_(feed),
       store_(store),
       table_(new QTableWidget(this)),
       previous_(new QCheckBox(QStringLiteral("Differences to the &previous row"), this)) {
   tell = [this](const QString& text) {
-    QMessageBox::information(parentWidget() != nullptr ? parentWidget() : this,
+    QMessageBox::information(isVisible() ? static_cast<QWidget*>(this) : parentWidget(),
                              QStringLiteral("Hydrelix"), text);
   };
   confirm = [this](const QString& question) {
