@@ -278,9 +278,7 @@ TEST_F(AnalysisWindowsTest, PinButtonsRenameAndClearAll) {
 TEST_F(AnalysisWindowsTest, AFileOrASaveThatFailedIsToldOnce) {
   store_.loadNotice = "The pinned states file /memory/pins.json could not be read.";
   Build();
-  QTest::qWait(1);
-  QApplication::processEvents();
-  ASSERT_EQ(told_.size(), 1u);
+  QTRY_COMPARE_WITH_TIMEOUT(told_.size(), std::size_t{1}, 5000);
   EXPECT_EQ(told_[0].toStdString(), store_.loadNotice);
 
   store_.failing = true;

@@ -54,7 +54,6 @@ CompareFormulationsWindow::CompareFormulationsWindow(MainWindowWidget& mainWindo
   layout->addWidget(table_);
   layout->addWidget(refusals_);
   layout->addLayout(controls);
-  resize(800, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_.table); });
   connect(threshold_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {

@@ -35,6 +35,10 @@ class CompareFormulationsWindow final : public AnalysisWindow {
   QLabel& Refusals() const { return *refusals_; }
   QPushButton& CopyButton() const { return *copy_; }
 
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {800, 600}; }
+
  private:
   // Computes both sides again: a new state was shown.
   void Recompute();

@@ -4,6 +4,7 @@
 #include "platform/analysis/analysis_table_view.h"
 #include "platform/main_window_widget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QHBoxLayout>
@@ -13,6 +14,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace platform {
 
@@ -83,7 +86,6 @@ PinnedStatesWindow::PinnedStatesWindow(MainWindowWidget& mainWindow,
   layout->addWidget(table_);
   layout->addWidget(previous_);
   layout->addLayout(buttons);
-  resize(980, 360);
 
   connect(previous_, &QCheckBox::toggled, this, [this](bool previous) {
     pins_.SetBase(previous ? analysis::DifferenceBase::Previous
@@ -106,9 +108,31 @@ PinnedStatesWindow::PinnedStatesWindow(MainWindowWidget& mainWindow,
     previous_->setChecked(pins_.Base() == analysis::DifferenceBase::Previous);
   }
   Refresh();
-  // Told once the main window is up, not in the middle of the start.
+  // Told once the main window is up, not over the splash or the disclaimer.
   if (!loadNotice_.empty()) {
-    QTimer::singleShot(0, this, [this] { tell(QString::fromStdString(loadNotice_)); });
+    // ... and once no modal window (the disclaimer) waits for an answer.
+    auto tellNotice = [this] {
+      auto* wait = new QTimer(this);
+      wait->setInterval(200);
+      connect(wait, &QTimer::timeout, this, [this, wait] {
+        if (QApplication::activeModalWidget() != nullptr) return;
+        wait->deleteLater();
+        wait->stop();
+        tell(QString::fromStdString(loadNotice_));
+      });
+      wait->start();
+    };
+    if (mainWindow.isVisible()) {
+      tellNotice();
+    } else {
+      auto connection = std::make_shared<QMetaObject::Connection>();
+      *connection = connect(&mainWindow, &MainWindowWidget::visibilityApplied, this,
+                            [connection, tellNotice](bool visible) {
+                              if (!visible) return;
+                              QObject::disconnect(*connection);
+                              tellNotice();
+                            });
+    }
   }
 }
 

@@ -43,6 +43,10 @@ class PinnedStatesWindow final : public AnalysisWindow {
   QPushButton& Button(const QString& objectName) const;
   QCheckBox& PreviousRowBase() const { return *previous_; }
 
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {980, 360}; }
+
  private:
   // The selected row, if any.
   std::optional<std::size_t> Selected() const;

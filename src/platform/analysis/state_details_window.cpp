@@ -30,7 +30,6 @@ StateDetailsWindow::StateDetailsWindow(MainWindowWidget& mainWindow,
   layout->addWidget(status_);
   layout->addWidget(table_);
   layout->addLayout(buttons);
-  resize(540, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_); });
   connect(&feed_, &ShownStateFeed::stateShown, this, &StateDetailsWindow::Refresh);

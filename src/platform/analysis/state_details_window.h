@@ -25,6 +25,10 @@ class StateDetailsWindow final : public AnalysisWindow {
   QTableWidget& Table() const { return *table_; }
   QPushButton& CopyButton() const { return *copy_; }
 
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {620, 600}; }
+
  private:
   void Refresh();
 
