@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -21,9 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -338,34 +334,6 @@ TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
   EXPECT_TRUE(windows_->Details().isVisible());
   EXPECT_TRUE(windows_->PinsWindow().isVisible());
   EXPECT_FALSE(windows_->Comparison().isVisible());
-}
-
-// Not part of the suite: run with --gtest_also_run_disabled_tests on a real
-// display to look at the windows; they stay up until the file named by
-// HYDRELIX_PREVIEW_DONE exists (at most a minute).
-TEST_F(AnalysisWindowsTest, DISABLED_PreviewOnARealDisplay) {
-  Build();
-  main_.window.move(1290, 40);
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperaturePressure, 1004, 2393.1));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IFC67, InputPair::PressureQuality, 100, 0.9));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IF97, InputPair::PressureEntropy, 14.696, 1.0 * 18.01528 * 1.6));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperatureQuality, 300, 0.872));
-  windows_->PinsWindow().Table().setCurrentCell(1, 0);
-  windows_->PinsWindow().Button("reference").click();
-  windows_->Details().setGeometry(0, 25, 470, 560);
-  windows_->Details().Open();
-  windows_->Comparison().Open();
-  windows_->Comparison().setGeometry(480, 25, 795, 560);
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperaturePressure, 212, 14.696));
-  if (qEnvironmentVariableIsSet("HYDRELIX_PREVIEW_SI")) feed_.SetUnits(DisplayUnits::Si());
-  windows_->PinsWindow().Open();
-  windows_->PinsWindow().setGeometry(0, 640, 1270, 300);
-  const QString done = qEnvironmentVariable("HYDRELIX_PREVIEW_DONE");
-  QDeadlineTimer deadline(60000);
-  while (!deadline.hasExpired() && !QFile::exists(done)) QTest::qWait(50);
 }
 
 }  // namespace
