@@ -19,13 +19,10 @@ constexpr std::array<std::pair<steam::InputPair, const char*>, 7> kPairSymbols =
 
 }  // namespace
 
-const char* FormulationName(steam::Formulation formulation) {
-  return formulation == steam::Formulation::IF97 ? "IAPWS-IF97" : "IFC-67";
-}
-
 std::optional<steam::Formulation> FormulationNamed(std::string_view name) {
-  if (name == "IAPWS-IF97") return steam::Formulation::IF97;
-  if (name == "IFC-67") return steam::Formulation::IFC67;
+  for (steam::Formulation formulation : {steam::Formulation::IF97, steam::Formulation::IFC67}) {
+    if (name == FormulationName(formulation)) return formulation;
+  }
   return std::nullopt;
 }
 

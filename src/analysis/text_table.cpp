@@ -4,7 +4,10 @@ namespace analysis {
 
 namespace {
 
-// A tab or a line break inside a cell would split it in a spreadsheet.
+using Cells = std::vector<std::string>;
+
+// A tab or a line break inside a cell (a pin's name may hold one) would
+// split it in a spreadsheet.
 std::string CellText(const std::string& cell) {
   std::string text = cell;
   for (char& c : text) {
@@ -14,50 +17,53 @@ std::string CellText(const std::string& cell) {
 }
 
 std::string Escaped(const std::string& cell) {
-  std::string text;
+  std::string html;
   for (char c : cell) {
     switch (c) {
-      case '&': text += "&amp;"; break;
-      case '<': text += "&lt;"; break;
-      case '>': text += "&gt;"; break;
-      case '"': text += "&quot;"; break;
-      default: text += c;
+      case '&': html += "&amp;"; break;
+      case '<': html += "&lt;"; break;
+      case '>': html += "&gt;"; break;
+      case '"': html += "&quot;"; break;
+      default: html += c;
     }
   }
-  return text;
+  return html;
 }
 
-void AppendLine(std::string& out, const std::vector<std::string>& cells) {
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    if (i > 0) out += '\t';
-    out += CellText(cells[i]);
+void AppendLine(std::string& text, const Cells& cells) {
+  for (std::size_t c = 0; c < cells.size(); ++c) {
+    if (c > 0) text += '\t';
+    text += CellText(cells[c]);
   }
-  out += '\n';
 }
 
-void AppendHtmlRow(std::string& out, const std::vector<std::string>& cells, const char* tag) {
-  out += "<tr>";
+void AppendHtmlRow(std::string& html, const Cells& cells, const char* tag) {
+  html += "<tr>";
   for (const std::string& cell : cells) {
-    out += std::string("<") + tag + ">" + Escaped(cell) + "</" + tag + ">";
+    html += std::string("<") + tag + ">" + Escaped(cell) + "</" + tag + ">";
   }
-  out += "</tr>\n";
+  html += "</tr>\n";
 }
 
 }  // namespace
 
 std::string AsTabSeparated(const TextTable& table) {
-  std::string out;
-  AppendLine(out, table.header);
-  for (const auto& row : table.rows) AppendLine(out, row);
-  return out;
+  std::string text;
+  AppendLine(text, table.header);
+  for (const Cells& row : table.rows) {
+    text += '\n';
+    AppendLine(text, row);
+  }
+  return text;
 }
 
 std::string AsHtml(const TextTable& table) {
-  std::string out = "<table>\n";
-  AppendHtmlRow(out, table.header, "th");
-  for (const auto& row : table.rows) AppendHtmlRow(out, row, "td");
-  out += "</table>\n";
-  return out;
+  // The charset tells a reader of the bare fragment that the text is UTF-8.
+  std::string html = "<meta charset=\"utf-8\">\n<table>\n";
+  AppendHtmlRow(html, table.header, "th");
+  for (const Cells& row : table.rows) AppendHtmlRow(html, row, "td");
+  html += "</table>\n";
+  return html;
 }
 
 }  // namespace analysis

@@ -1,7 +1,7 @@
 // A table of texts as the analysis windows show and copy it: a header row and
 // data rows of cells. On the clipboard it goes as UTF-8 tab-separated text
-// (rows ended by "\n", a blank cell an empty one) and as a plain HTML table
-// with the same cells, so a spreadsheet takes either.
+// ("\n" between rows, a blank cell an empty one) and as an unstyled HTML
+// table with the same cells, so a spreadsheet takes either.
 #ifndef HYDRELIX_ANALYSIS_TEXT_TABLE_H
 #define HYDRELIX_ANALYSIS_TEXT_TABLE_H
 

@@ -5,10 +5,13 @@
 #include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
+#include "platform/json_pin_store.h"
 #include "platform/main_window_widget.h"
 #include "platform/program_directory.h"
 #include "platform/qt_clipboard.h"
@@ -46,6 +49,11 @@ int main(int argc, char** argv) {
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
   platform::AnalysisMenu analysisMenu(form, &window);
+  platform::StateSignals stateSignals(form);
+  platform::ShownStateFeed shownState(stateSignals, form);
+  platform::JsonPinStore pinStore;
+  platform::AnalysisWindows analysisWindows(window, settings, shownState, libraries, pinStore);
+  analysisWindows.AddTo(analysisMenu);
   window.AddMenu(analysisMenu);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;

@@ -2,16 +2,16 @@
 // a change of units in the main window; the pins window keeps its pins through
 // every move and tells of a file or a save that failed once; the windows hide
 // and come back with the main window.
-#include "platform/analysis/analysis_windows.h"
+#include "shown_window.h"
 
-#include "platform/shared_property_libraries.h"
+#include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/state_signals.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -19,9 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -30,6 +28,15 @@
 #include <vector>
 
 namespace {
+
+std::string ValueOfTable(const QTableWidget& table, const std::string& property) {
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (table.item(row, 0)->text().toStdString() == property) {
+      return table.item(row, 1)->text().toStdString();
+    }
+  }
+  return "(no row)";
+}
 
 using analysis::DisplayUnits;
 using steam::Formulation;
@@ -55,26 +62,20 @@ class MemoryPinStore final : public analysis::PinStore {
 
 class AnalysisWindowsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(settingsFolder_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
-    analysis::PinnedStates none;
-    store_.kept = none;
-  }
-
   void Build() {
-    windows_ = std::make_unique<platform::AnalysisWindows>(main_, feed_, libraries_, store_);
+    windows_ = std::make_unique<platform::AnalysisWindows>(main_.window, main_.settings, feed_,
+                                                           main_.libraries, store_);
     windows_->PinsWindow().tell = [this](const QString& text) { told_.push_back(text); };
     windows_->PinsWindow().confirm = [this](const QString&) { return answer_; };
-    menu_ = main_.menuBar()->addMenu("&Analysis");
-    windows_->AddTo(*menu_);
-    main_.show();
+    windows_->AddTo(menu_);
+    main_.window.AddMenu(menu_);
     QApplication::processEvents();
   }
 
   steam::SteamState Computed(Formulation formulation, InputPair pair, double first,
                              double second) {
-    const steam::SolveOutcome outcome = steam::Solve(formulation, pair, first, second, libraries_);
+    const steam::SolveOutcome outcome =
+        steam::Solve(formulation, pair, first, second, main_.libraries);
     EXPECT_TRUE(outcome.succeeded);
     return outcome.state;
   }
@@ -87,24 +88,53 @@ class AnalysisWindowsTest : public testing::Test {
     return cells;
   }
   static std::string ValueOf(const QTableWidget& table, const std::string& property) {
-    for (int row = 0; row < table.rowCount(); ++row) {
-      if (table.item(row, 0)->text().toStdString() == property) {
-        return table.item(row, 1)->text().toStdString();
-      }
-    }
-    return "(no row)";
+    return ValueOfTable(table, property);
   }
 
-  QTemporaryDir settingsFolder_;
-  QMainWindow main_;
-  platform::SharedPropertyLibraries libraries_;
+  ShownWindow main_;
+  platform::AnalysisMenu menu_{main_.form, &main_.window};
   platform::ShownStateFeed feed_;
   MemoryPinStore store_;
   std::unique_ptr<platform::AnalysisWindows> windows_;
-  QMenu* menu_ = nullptr;
   std::vector<QString> told_;
   bool answer_ = true;
 };
+
+// The windows as the program wires them: following the main window itself.
+TEST(AnalysisWindowsOnTheMainWindow, FollowComputeClearAndAUnitChange) {
+  ShownWindow w;
+  platform::StateSignals stateSignals(w.form);
+  platform::ShownStateFeed feed(stateSignals, w.form);
+  MemoryPinStore store;
+  platform::AnalysisWindows windows(w.window, w.settings, feed, w.libraries, store);
+  const QTableWidget& details = windows.Details().Table();
+  const QTableWidget& comparison = windows.Comparison().Table();
+  // The state the window computed as it loaded: water at 68 °F.
+  EXPECT_EQ(ValueOfTable(details, "Phase"), "Compressed liquid");
+
+  // 212 °F and 14.696 psia, the window's start-up inputs with 212 typed.
+  w.Click(w.Field(43));
+  w.Field(43).selectAll();
+  w.Type("212");
+  w.Click(w.Button(w.form.cmdCompute));
+  EXPECT_EQ(ValueOfTable(details, "Phase"), "Superheated vapor");
+  EXPECT_EQ(ValueOfTable(details, "Saturation temperature"), "211.95");
+  ASSERT_EQ(comparison.rowCount(), 16);
+  EXPECT_EQ(comparison.item(15, 2)->text(), "Compressed liquid");
+  windows.PinStateAction().trigger();
+  EXPECT_EQ(windows.PinsWindow().Table().item(0, 3)->text(), "212.00");
+
+  w.Click(w.Button(w.form.optUnits(1)));  // SI
+  EXPECT_EQ(ValueOfTable(details, "Saturation temperature"), "99.97");
+  EXPECT_EQ(comparison.item(0, 1)->text(), "100.00");
+  EXPECT_EQ(windows.PinsWindow().Table().item(0, 3)->text(), "100.00");
+
+  w.Click(w.Button(w.form.cmdClear));
+  EXPECT_EQ(details.rowCount(), 0);
+  EXPECT_EQ(comparison.rowCount(), 0);
+  EXPECT_FALSE(windows.PinStateAction().isEnabled());
+  EXPECT_EQ(windows.PinsWindow().Table().rowCount(), 1);
+}
 
 TEST_F(AnalysisWindowsTest, StateDetailsFollowsComputeClearAndUnits) {
   Build();
@@ -158,9 +188,9 @@ TEST_F(AnalysisWindowsTest, CompareFollowsComputeClearUnitsAndItsThreshold) {
   EXPECT_EQ(table.item(cpRow, 6)->text(), "\u2260");
   window.Threshold().setValue(2.0);
   EXPECT_EQ(table.item(cpRow, 6)->text(), "");
-  EXPECT_DOUBLE_EQ(platform::ReadAnalysisSetting("CompareThresholdPercent").toDouble(), 2.0);
+  EXPECT_EQ(main_.settings.Read("Analysis", "CompareThresholdPercent", ""), "2");
   // A window made later starts from the saved threshold.
-  platform::CompareFormulationsWindow later(&main_, feed_, libraries_);
+  platform::CompareFormulationsWindow later(main_.window, main_.settings, feed_, main_.libraries);
   EXPECT_DOUBLE_EQ(later.Threshold().value(), 2.0);
 
   feed_.Clear();
@@ -244,9 +274,7 @@ TEST_F(AnalysisWindowsTest, PinButtonsRenameAndClearAll) {
 TEST_F(AnalysisWindowsTest, AFileOrASaveThatFailedIsToldOnce) {
   store_.loadNotice = "The pinned states file /memory/pins.json could not be read.";
   Build();
-  QTest::qWait(1);
-  QApplication::processEvents();
-  ASSERT_EQ(told_.size(), 1u);
+  QTRY_COMPARE_WITH_TIMEOUT(told_.size(), std::size_t{1}, 5000);
   EXPECT_EQ(told_[0].toStdString(), store_.loadNotice);
 
   store_.failing = true;
@@ -270,25 +298,23 @@ TEST_F(AnalysisWindowsTest, FiftyPinsAndNoMore) {
 TEST_F(AnalysisWindowsTest, MenuEntriesAndShortcuts) {
   Build();
   std::vector<std::pair<std::string, std::string>> entries;
-  for (QAction* action : menu_->actions()) {
+  for (QAction* action : menu_.actions()) {
     entries.emplace_back(action->text().toStdString(),
                          action->shortcut().toString().toStdString());
   }
   EXPECT_EQ(entries, (std::vector<std::pair<std::string, std::string>>{
+                         {"Copy State as &Table", "Ctrl+Shift+C"},
+                         {"Copy State as &Row", "Ctrl+Shift+R"},
+                         {"", ""},
                          {"State &Details", "F6"},
                          {"Compare &Formulations", "Ctrl+Shift+F"},
                          {"&Pin State", "Ctrl+Shift+P"},
                          {"P&inned States", ""}}));
-}
-
-TEST_F(AnalysisWindowsTest, AWindowOpensWhereItWasLeft) {
-  Build();
-  windows_->Details().Open();
-  windows_->Details().setGeometry(100, 120, 500, 420);
-  windows_->Details().hide();
-  platform::StateDetailsWindow later(&main_, feed_);
-  later.Open();
-  EXPECT_EQ(later.geometry(), QRect(100, 120, 500, 420));
+  // F6 in the main window opens State Details.
+  main_.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&main_.window));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+  EXPECT_TRUE(windows_->Details().isVisible());
 }
 
 TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
@@ -299,50 +325,15 @@ TEST_F(AnalysisWindowsTest, WindowsHideAndReturnWithTheMainWindow) {
   windows_->PinsWindow().Open();
   QApplication::processEvents();
 
-  main_.hide();
-  QApplication::processEvents();
+  main_.Trigger(main_.form.mnuFileHide);
+  EXPECT_FALSE(main_.window.isVisible());
   EXPECT_FALSE(windows_->Details().isVisible());
   EXPECT_FALSE(windows_->PinsWindow().isVisible());
 
-  main_.show();
-  QApplication::processEvents();
+  main_.Trigger(main_.form.mnuTrayPopupItem(0));  // Open
   EXPECT_TRUE(windows_->Details().isVisible());
   EXPECT_TRUE(windows_->PinsWindow().isVisible());
   EXPECT_FALSE(windows_->Comparison().isVisible());
-
-  // Esc hides a window; it keeps what it shows.
-  QTest::keyClick(&windows_->Details(), Qt::Key_Escape);
-  EXPECT_FALSE(windows_->Details().isVisible());
-  EXPECT_TRUE(windows_->Details().isHidden());
-}
-
-// Not part of the suite: run with --gtest_also_run_disabled_tests on a real
-// display to look at the windows; they stay up until the file named by
-// HYDRELIX_PREVIEW_DONE exists (at most a minute).
-TEST_F(AnalysisWindowsTest, DISABLED_PreviewOnARealDisplay) {
-  Build();
-  main_.setWindowTitle("Hydrelix");
-  main_.setGeometry(20, 40, 200, 80);
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperaturePressure, 1004, 2393.1));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IFC67, InputPair::PressureQuality, 100, 0.9));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IF97, InputPair::PressureEntropy, 14.696, 1.0 * 18.01528 * 1.6));
-  windows_->PinStateAction().trigger();
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperatureQuality, 300, 0.872));
-  windows_->PinsWindow().Table().setCurrentCell(1, 0);
-  windows_->PinsWindow().Button("reference").click();
-  windows_->Details().setGeometry(0, 25, 470, 560);
-  windows_->Details().Open();
-  windows_->Comparison().Open();
-  windows_->Comparison().setGeometry(480, 25, 795, 560);
-  feed_.Show(Computed(Formulation::IF97, InputPair::TemperaturePressure, 212, 14.696));
-  if (qEnvironmentVariableIsSet("HYDRELIX_PREVIEW_SI")) feed_.SetUnits(DisplayUnits::Si());
-  windows_->PinsWindow().Open();
-  windows_->PinsWindow().setGeometry(0, 640, 1270, 300);
-  const QString done = qEnvironmentVariable("HYDRELIX_PREVIEW_DONE");
-  QDeadlineTimer deadline(60000);
-  while (!deadline.hasExpired() && !QFile::exists(done)) QTest::qWait(50);
 }
 
 }  // namespace

@@ -1,20 +1,20 @@
 #include "platform/analysis/analysis_windows.h"
 
+#include "platform/analysis/analysis_menu.h"
+#include "platform/main_window_widget.h"
+
 #include <QAction>
-#include <QEvent>
-#include <QMenu>
 
 namespace platform {
 
-AnalysisWindows::AnalysisWindows(QWidget& mainWindow, ShownStateFeed& feed,
-                                 steam::PropertyLibraries& libraries,
+AnalysisWindows::AnalysisWindows(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+                                 ShownStateFeed& feed, steam::PropertyLibraries& libraries,
                                  analysis::PinStore& pinStore)
-    : QObject(&mainWindow),
-      mainWindow_(mainWindow),
-      details_(new StateDetailsWindow(&mainWindow, feed)),
-      comparison_(new CompareFormulationsWindow(&mainWindow, feed, libraries)),
-      pins_(new PinnedStatesWindow(&mainWindow, feed, pinStore)) {
+    : details_(new StateDetailsWindow(mainWindow, settings, feed)),
+      comparison_(new CompareFormulationsWindow(mainWindow, settings, feed, libraries)),
+      pins_(new PinnedStatesWindow(mainWindow, settings, feed, pinStore)) {
   pinState_ = new QAction(QStringLiteral("&Pin State"), this);
+  pinState_->setObjectName(QStringLiteral("mnuAnalysisPinState"));
   pinState_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
   pinState_->setEnabled(feed.State().has_value());
   connect(pinState_, &QAction::triggered, this, [this] {
@@ -22,39 +22,25 @@ AnalysisWindows::AnalysisWindows(QWidget& mainWindow, ShownStateFeed& feed,
   });
   connect(&feed, &ShownStateFeed::stateShown, pinState_, [this] { pinState_->setEnabled(true); });
   connect(&feed, &ShownStateFeed::stateCleared, pinState_, [this] { pinState_->setEnabled(false); });
-  mainWindow_.installEventFilter(this);
 }
 
-void AnalysisWindows::AddTo(QMenu& menu) {
-  QAction* details = menu.addAction(QStringLiteral("State &Details"));
-  details->setShortcut(QKeySequence(Qt::Key_F6));
-  connect(details, &QAction::triggered, details_, &AnalysisToolWindow::Open);
-  QAction* compare = menu.addAction(QStringLiteral("Compare &Formulations"));
-  compare->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-  connect(compare, &QAction::triggered, comparison_, &AnalysisToolWindow::Open);
+// The windows go before what they show: the feed, the libraries, the store.
+AnalysisWindows::~AnalysisWindows() {
+  delete pins_;
+  delete comparison_;
+  delete details_;
+}
+
+void AnalysisWindows::AddTo(AnalysisMenu& menu) {
+  QAction& details = menu.AddWindowEntry(QStringLiteral("State &Details"), *details_);
+  details.setObjectName(QStringLiteral("mnuAnalysisStateDetails"));
+  details.setShortcut(QKeySequence(Qt::Key_F6));
+  QAction& compare = menu.AddWindowEntry(QStringLiteral("Compare &Formulations"), *comparison_);
+  compare.setObjectName(QStringLiteral("mnuAnalysisCompare"));
+  compare.setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
   menu.addAction(pinState_);
-  QAction* pinned = menu.addAction(QStringLiteral("P&inned States"));
-  connect(pinned, &QAction::triggered, pins_, &AnalysisToolWindow::Open);
-}
-
-bool AnalysisWindows::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &mainWindow_ && !event->spontaneous()) {
-    if (event->type() == QEvent::Hide) {
-      hiddenWithMain_.clear();
-      for (AnalysisToolWindow* window :
-           std::initializer_list<AnalysisToolWindow*>{details_, comparison_, pins_}) {
-        if (!window->isVisible()) continue;
-        hiddenWithMain_.emplace_back(window);
-        window->hide();
-      }
-    } else if (event->type() == QEvent::Show) {
-      for (const QPointer<AnalysisToolWindow>& window : hiddenWithMain_) {
-        if (window) window->Open();
-      }
-      hiddenWithMain_.clear();
-    }
-  }
-  return QObject::eventFilter(watched, event);
+  menu.AddWindowEntry(QStringLiteral("P&inned States"), *pins_)
+      .setObjectName(QStringLiteral("mnuAnalysisPinnedStates"));
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/analysis/compare_formulations_window.h"
 
 #include "analysis/formulation_names.h"
+#include "platform/analysis/analysis_table_view.h"
 
 #include <QDoubleSpinBox>
 #include <QFont>
@@ -8,22 +9,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace platform {
 
-namespace {
-
-const QString kThresholdKey = QStringLiteral("CompareThresholdPercent");
-
-}  // namespace
-
-CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownStateFeed& feed,
+CompareFormulationsWindow::CompareFormulationsWindow(MainWindowWidget& mainWindow,
+                                                     mainwindow::SettingsStore& settings,
+                                                     ShownStateFeed& feed,
                                                      steam::PropertyLibraries& libraries)
-    : AnalysisToolWindow(mainWindow, QStringLiteral("Compare Formulations"),
-                         QStringLiteral("CompareFormulations")),
+    : AnalysisWindow(mainWindow, settings, "CompareFormulations",
+                     QStringLiteral("Compare Formulations")),
+      settings_(settings),
       feed_(feed),
       libraries_(libraries),
       inputs_(new QLabel(this)),
@@ -38,8 +35,11 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
   threshold_->setDecimals(3);
   threshold_->setSingleStep(0.05);
   threshold_->setSuffix(QStringLiteral(" %"));
+  // A saved threshold is written with a "." whatever the desktop's decimal
+  // mark; one that does not read as a number gives the default.
   bool read = false;
-  const double saved = ReadAnalysisSetting(kThresholdKey).toDouble(&read);
+  const double saved =
+      QString::fromStdString(settings_.Read(kSettingsGroup, kThresholdKey, "")).toDouble(&read);
   threshold_->setValue(read ? saved : analysis::kDefaultDifferenceThresholdPercent);
   auto* thresholdLabel = new QLabel(QStringLiteral("&Mark \u2260 when |\u0394 %| exceeds"), this);
   thresholdLabel->setBuddy(threshold_);
@@ -54,11 +54,10 @@ CompareFormulationsWindow::CompareFormulationsWindow(QWidget* mainWindow, ShownS
   layout->addWidget(table_);
   layout->addWidget(refusals_);
   layout->addLayout(controls);
-  resize(800, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_.table); });
   connect(threshold_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
-    WriteAnalysisSetting(kThresholdKey, value);
+    settings_.Write(kSettingsGroup, kThresholdKey, QString::number(value).toStdString());
     Refresh();
   });
   connect(&feed_, &ShownStateFeed::stateShown, this, &CompareFormulationsWindow::Recompute);

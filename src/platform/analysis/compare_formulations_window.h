@@ -6,7 +6,7 @@
 #define HYDRELIX_PLATFORM_ANALYSIS_COMPARE_FORMULATIONS_WINDOW_H
 
 #include "analysis/formulation_comparison.h"
-#include "platform/analysis/analysis_tool_window.h"
+#include "platform/analysis/analysis_window.h"
 #include "platform/analysis/shown_state_feed.h"
 #include "steam/property_libraries.h"
 
@@ -19,12 +19,15 @@ class QTableWidget;
 
 namespace platform {
 
-class CompareFormulationsWindow final : public AnalysisToolWindow {
+class CompareFormulationsWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
-  CompareFormulationsWindow(QWidget* mainWindow, ShownStateFeed& feed,
-                            steam::PropertyLibraries& libraries);
+  CompareFormulationsWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+                            ShownStateFeed& feed, steam::PropertyLibraries& libraries);
+
+  // The settings key of the threshold, in the Analysis group, and its default.
+  static constexpr const char* kThresholdKey = "CompareThresholdPercent";
 
   const analysis::ComparisonTable& Shown() const { return shown_; }
   QTableWidget& Table() const { return *table_; }
@@ -32,12 +35,17 @@ class CompareFormulationsWindow final : public AnalysisToolWindow {
   QLabel& Refusals() const { return *refusals_; }
   QPushButton& CopyButton() const { return *copy_; }
 
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {800, 600}; }
+
  private:
   // Computes both sides again: a new state was shown.
   void Recompute();
   // Expresses what was computed: units, formats or the threshold changed.
   void Refresh();
 
+  mainwindow::SettingsStore& settings_;
   ShownStateFeed& feed_;
   steam::PropertyLibraries& libraries_;
   std::optional<analysis::FormulationComparison> comparison_;

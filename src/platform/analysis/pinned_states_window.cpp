@@ -1,7 +1,10 @@
 #include "platform/analysis/pinned_states_window.h"
 
 #include "analysis/pin_table.h"
+#include "platform/analysis/analysis_table_view.h"
+#include "platform/main_window_widget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QHBoxLayout>
@@ -12,18 +15,20 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace platform {
 
-PinnedStatesWindow::PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed,
+PinnedStatesWindow::PinnedStatesWindow(MainWindowWidget& mainWindow,
+                                       mainwindow::SettingsStore& settings, ShownStateFeed& feed,
                                        analysis::PinStore& store)
-    : AnalysisToolWindow(mainWindow, QStringLiteral("Pinned States"),
-                         QStringLiteral("PinnedStates")),
+    : AnalysisWindow(mainWindow, settings, "Pins", QStringLiteral("Pinned States")),
       feed_(feed),
       store_(store),
       table_(new QTableWidget(this)),
       previous_(new QCheckBox(QStringLiteral("Differences to the &previous row"), this)) {
   tell = [this](const QString& text) {
-    QMessageBox::information(parentWidget() != nullptr ? parentWidget() : this,
+    QMessageBox::information(isVisible() ? static_cast<QWidget*>(this) : parentWidget(),
                              QStringLiteral("Hydrelix"), text);
   };
   confirm = [this](const QString& question) {
@@ -81,7 +86,6 @@ PinnedStatesWindow::PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed
   layout->addWidget(table_);
   layout->addWidget(previous_);
   layout->addLayout(buttons);
-  resize(980, 360);
 
   connect(previous_, &QCheckBox::toggled, this, [this](bool previous) {
     pins_.SetBase(previous ? analysis::DifferenceBase::Previous
@@ -104,9 +108,31 @@ PinnedStatesWindow::PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed
     previous_->setChecked(pins_.Base() == analysis::DifferenceBase::Previous);
   }
   Refresh();
-  // Told once the main window is up, not in the middle of the start.
+  // Told once the main window is up, not over the splash or the disclaimer.
   if (!loadNotice_.empty()) {
-    QTimer::singleShot(0, this, [this] { tell(QString::fromStdString(loadNotice_)); });
+    // ... and once no modal window (the disclaimer) waits for an answer.
+    auto tellNotice = [this] {
+      auto* wait = new QTimer(this);
+      wait->setInterval(200);
+      connect(wait, &QTimer::timeout, this, [this, wait] {
+        if (QApplication::activeModalWidget() != nullptr) return;
+        wait->deleteLater();
+        wait->stop();
+        tell(QString::fromStdString(loadNotice_));
+      });
+      wait->start();
+    };
+    if (mainWindow.isVisible()) {
+      tellNotice();
+    } else {
+      auto connection = std::make_shared<QMetaObject::Connection>();
+      *connection = connect(&mainWindow, &MainWindowWidget::visibilityApplied, this,
+                            [connection, tellNotice](bool visible) {
+                              if (!visible) return;
+                              QObject::disconnect(*connection);
+                              tellNotice();
+                            });
+    }
   }
 }
 

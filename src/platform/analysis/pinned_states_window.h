@@ -8,7 +8,7 @@
 #include "analysis/pin_store.h"
 #include "analysis/pinned_states.h"
 #include "analysis/text_table.h"
-#include "platform/analysis/analysis_tool_window.h"
+#include "platform/analysis/analysis_window.h"
 #include "platform/analysis/shown_state_feed.h"
 
 #include <functional>
@@ -21,12 +21,13 @@ class QTableWidget;
 
 namespace platform {
 
-class PinnedStatesWindow final : public AnalysisToolWindow {
+class PinnedStatesWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
   // Reads the pins from `store`, which must outlive the window.
-  PinnedStatesWindow(QWidget* mainWindow, ShownStateFeed& feed, analysis::PinStore& store);
+  PinnedStatesWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+                     ShownStateFeed& feed, analysis::PinStore& store);
 
   // How the window tells and asks the user; tests answer for the user.
   std::function<void(const QString& text)> tell;
@@ -41,6 +42,10 @@ class PinnedStatesWindow final : public AnalysisToolWindow {
   QTableWidget& Table() const { return *table_; }
   QPushButton& Button(const QString& objectName) const;
   QCheckBox& PreviousRowBase() const { return *previous_; }
+
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {980, 360}; }
 
  private:
   // The selected row, if any.

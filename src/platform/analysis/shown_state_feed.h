@@ -10,15 +10,25 @@
 
 #include <QObject>
 
+namespace mainwindow {
+class frmMain;
+}
+
 #include <optional>
 
 namespace platform {
+
+class StateSignals;
 
 class ShownStateFeed final : public QObject {
   Q_OBJECT
 
  public:
   explicit ShownStateFeed(QObject* parent = nullptr) : QObject(parent) {}
+  // Follows the main window from its present state on; `form` must outlive
+  // this object.
+  ShownStateFeed(StateSignals& mainWindowSignals, const mainwindow::frmMain& form,
+                 QObject* parent = nullptr);
 
   const std::optional<steam::SteamState>& State() const { return state_; }
   const analysis::DisplayUnits& Units() const { return units_; }

@@ -2,6 +2,7 @@
 
 #include "analysis/formulation_names.h"
 #include "analysis/state_details.h"
+#include "platform/analysis/analysis_table_view.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,9 +13,9 @@
 
 namespace platform {
 
-StateDetailsWindow::StateDetailsWindow(QWidget* mainWindow, ShownStateFeed& feed)
-    : AnalysisToolWindow(mainWindow, QStringLiteral("State Details"),
-                         QStringLiteral("StateDetails")),
+StateDetailsWindow::StateDetailsWindow(MainWindowWidget& mainWindow,
+                                       mainwindow::SettingsStore& settings, ShownStateFeed& feed)
+    : AnalysisWindow(mainWindow, settings, "StateDetails", QStringLiteral("State Details")),
       feed_(feed),
       status_(new QLabel(this)),
       table_(new QTableWidget(this)),
@@ -29,7 +30,6 @@ StateDetailsWindow::StateDetailsWindow(QWidget* mainWindow, ShownStateFeed& feed
   layout->addWidget(status_);
   layout->addWidget(table_);
   layout->addLayout(buttons);
-  resize(540, 600);
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_); });
   connect(&feed_, &ShownStateFeed::stateShown, this, &StateDetailsWindow::Refresh);

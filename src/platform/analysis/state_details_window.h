@@ -5,7 +5,7 @@
 #define HYDRELIX_PLATFORM_ANALYSIS_STATE_DETAILS_WINDOW_H
 
 #include "analysis/text_table.h"
-#include "platform/analysis/analysis_tool_window.h"
+#include "platform/analysis/analysis_window.h"
 #include "platform/analysis/shown_state_feed.h"
 
 class QLabel;
@@ -14,15 +14,20 @@ class QTableWidget;
 
 namespace platform {
 
-class StateDetailsWindow final : public AnalysisToolWindow {
+class StateDetailsWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
-  StateDetailsWindow(QWidget* mainWindow, ShownStateFeed& feed);
+  StateDetailsWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+                     ShownStateFeed& feed);
 
   const analysis::TextTable& Shown() const { return shown_; }
   QTableWidget& Table() const { return *table_; }
   QPushButton& CopyButton() const { return *copy_; }
+
+ protected:
+  // The size a first opening gets: room for the table's columns.
+  QSize sizeHint() const override { return {620, 600}; }
 
  private:
   void Refresh();
