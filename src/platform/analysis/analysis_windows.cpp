@@ -7,7 +7,7 @@
 
 namespace platform {
 
-AnalysisWindows::AnalysisWindows(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+AnalysisWindows::AnalysisWindows(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                                  ShownStateFeed& feed, steam::PropertyLibraries& libraries,
                                  analysis::PinStore& pinStore)
     : details_(new StateDetailsWindow(mainWindow, settings, feed)),

@@ -4,7 +4,7 @@
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOWS_H
 
 #include "analysis/pin_store.h"
-#include "mainwindow/settings_store.h"
+#include "shell/settings_store.h"
 #include "platform/analysis/compare_formulations_window.h"
 #include "platform/analysis/pinned_states_window.h"
 #include "platform/analysis/shown_state_feed.h"
@@ -26,7 +26,7 @@ class AnalysisWindows final : public QObject {
  public:
   // Everything handed in must outlive this object, which owns the windows
   // (transient for `mainWindow`).
-  AnalysisWindows(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+  AnalysisWindows(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                   ShownStateFeed& feed, steam::PropertyLibraries& libraries,
                   analysis::PinStore& pinStore);
   ~AnalysisWindows() override;

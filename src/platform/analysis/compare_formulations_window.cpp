@@ -2,6 +2,7 @@
 
 #include "analysis/formulation_names.h"
 #include "platform/analysis/analysis_table_view.h"
+#include "shell/settings_schema.h"
 
 #include <QDoubleSpinBox>
 #include <QFont>
@@ -15,7 +16,7 @@
 namespace platform {
 
 CompareFormulationsWindow::CompareFormulationsWindow(MainWindowWidget& mainWindow,
-                                                     mainwindow::SettingsStore& settings,
+                                                     shell::SettingsStore& settings,
                                                      ShownStateFeed& feed,
                                                      steam::PropertyLibraries& libraries)
     : AnalysisWindow(mainWindow, settings, "CompareFormulations",
@@ -39,7 +40,8 @@ CompareFormulationsWindow::CompareFormulationsWindow(MainWindowWidget& mainWindo
   // mark; one that does not read as a number gives the default.
   bool read = false;
   const double saved =
-      QString::fromStdString(settings_.Read(kSettingsGroup, kThresholdKey, "")).toDouble(&read);
+      QString::fromStdString(shell::ReadSetting(settings_, shell::kCompareThresholdSetting))
+          .toDouble(&read);
   threshold_->setValue(read ? saved : analysis::kDefaultDifferenceThresholdPercent);
   auto* thresholdLabel = new QLabel(QStringLiteral("&Mark \u2260 when |\u0394 %| exceeds"), this);
   thresholdLabel->setBuddy(threshold_);
@@ -57,7 +59,8 @@ CompareFormulationsWindow::CompareFormulationsWindow(MainWindowWidget& mainWindo
 
   connect(copy_, &QPushButton::clicked, this, [this] { CopyTable(shown_.table); });
   connect(threshold_, qOverload<double>(&QDoubleSpinBox::valueChanged), this, [this](double value) {
-    settings_.Write(kSettingsGroup, kThresholdKey, QString::number(value).toStdString());
+    shell::WriteSetting(settings_, shell::kCompareThresholdSetting,
+                        QString::number(value).toStdString());
     Refresh();
   });
   connect(&feed_, &ShownStateFeed::stateShown, this, &CompareFormulationsWindow::Recompute);

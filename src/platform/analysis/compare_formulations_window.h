@@ -23,11 +23,8 @@ class CompareFormulationsWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
-  CompareFormulationsWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+  CompareFormulationsWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                             ShownStateFeed& feed, steam::PropertyLibraries& libraries);
-
-  // The settings key of the threshold, in the Analysis group, and its default.
-  static constexpr const char* kThresholdKey = "CompareThresholdPercent";
 
   const analysis::ComparisonTable& Shown() const { return shown_; }
   QTableWidget& Table() const { return *table_; }
@@ -45,7 +42,7 @@ class CompareFormulationsWindow final : public AnalysisWindow {
   // Expresses what was computed: units, formats or the threshold changed.
   void Refresh();
 
-  mainwindow::SettingsStore& settings_;
+  shell::SettingsStore& settings_;
   ShownStateFeed& feed_;
   steam::PropertyLibraries& libraries_;
   std::optional<analysis::FormulationComparison> comparison_;

@@ -20,7 +20,7 @@
 namespace platform {
 
 PinnedStatesWindow::PinnedStatesWindow(MainWindowWidget& mainWindow,
-                                       mainwindow::SettingsStore& settings, ShownStateFeed& feed,
+                                       shell::SettingsStore& settings, ShownStateFeed& feed,
                                        analysis::PinStore& store)
     : AnalysisWindow(mainWindow, settings, "Pins", QStringLiteral("Pinned States")),
       feed_(feed),

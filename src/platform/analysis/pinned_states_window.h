@@ -26,7 +26,7 @@ class PinnedStatesWindow final : public AnalysisWindow {
 
  public:
   // Reads the pins from `store`, which must outlive the window.
-  PinnedStatesWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+  PinnedStatesWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                      ShownStateFeed& feed, analysis::PinStore& store);
 
   // How the window tells and asks the user; tests answer for the user.

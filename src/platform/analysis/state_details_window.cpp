@@ -14,7 +14,7 @@
 namespace platform {
 
 StateDetailsWindow::StateDetailsWindow(MainWindowWidget& mainWindow,
-                                       mainwindow::SettingsStore& settings, ShownStateFeed& feed)
+                                       shell::SettingsStore& settings, ShownStateFeed& feed)
     : AnalysisWindow(mainWindow, settings, "StateDetails", QStringLiteral("State Details")),
       feed_(feed),
       status_(new QLabel(this)),

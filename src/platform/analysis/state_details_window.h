@@ -18,7 +18,7 @@ class StateDetailsWindow final : public AnalysisWindow {
   Q_OBJECT
 
  public:
-  StateDetailsWindow(MainWindowWidget& mainWindow, mainwindow::SettingsStore& settings,
+  StateDetailsWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
                      ShownStateFeed& feed);
 
   const analysis::TextTable& Shown() const { return shown_; }
