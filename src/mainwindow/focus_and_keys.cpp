@@ -32,15 +32,16 @@ bool frmMain::ValidatesFieldLeftFor(const Control& target) const {
   return target.kind() == ControlKind::TextBox || &target == &cmdMore || &target == &cmdLess;
 }
 
-void frmMain::MoveFocus(Control& target) {
-  if (&target == focused_ || !CanTakeFocus(target)) return;
+bool frmMain::MoveFocus(Control& target) {
+  if (&target == focused_ || !CanTakeFocus(target)) return true;
+  entryRefused_ = false;
   Control* left = focused_;
   if (left != nullptr && left->kind() == ControlKind::TextBox) {
     const int16_t leftIndex = left->index();
     if (ValidatesFieldLeftFor(target)) {
       bool cancel = false;
       txtData_Validate(leftIndex, cancel);
-      if (cancel) return;
+      if (cancel) return true;
     }
     focused_ = &target;
     view_->FocusChanged(focused_);
@@ -52,6 +53,7 @@ void frmMain::MoveFocus(Control& target) {
   if (focused_ == &target && target.kind() == ControlKind::TextBox) {
     txtData_GotFocus(target.index());
   }
+  return !entryRefused_;
 }
 
 TextBox* frmMain::FocusedValueField() const {
@@ -98,8 +100,10 @@ void frmMain::UserClick(Control& control) {
       break;
   }
 
-  MoveFocus(control);
-  if (focused_ != &control) return;
+  // A button, tick or option reached while the field left refuses its entry
+  // does not act: the user has seen the refusal and not yet the command, so
+  // Compute must not run on the state from before the refused entry.
+  if (!MoveFocus(control) || focused_ != &control) return;
   switch (control.kind()) {
     case ControlKind::CheckBox: {
       auto& box = static_cast<CheckBox&>(control);

@@ -212,7 +212,9 @@ class frmMain {
 
   bool CanTakeFocus(const Control& control) const;
   bool ValidatesFieldLeftFor(const Control& target) const;
-  void MoveFocus(Control& target);
+  // False when leaving the focused field refused its entry: the action that
+  // moved the focus then stops, as the refusal's message took it over.
+  bool MoveFocus(Control& target);
   void SendTab(bool backwards = false);
   TextBox* FocusedValueField() const;
 
@@ -236,6 +238,8 @@ class frmMain {
   bool visible_ = false;
   bool topmost_ = false;
   bool unloaded_ = false;
+  // Set by a field that refuses its entry on being left.
+  bool entryRefused_ = false;
 };
 
 }  // namespace mainwindow
