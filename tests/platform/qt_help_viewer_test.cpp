@@ -192,6 +192,7 @@ TEST_F(HelpDocument, ExplainsEveryMessageOfTheProgram) {
            "Pressure must be greater than 0 psia (0 kPa).",
            "Conditions are outside the range of the formulation.",
            "Error Initializing Module:  Steam97, Temperature",
+           "The calculation needs it: put the file back there or reinstall Hydrelix.",
            "The help file Hydrelix.HLP could not be opened.",
            "Unable to display Help Contents. There is no Help associated with this project.",
            "A previous instance of Hydrelix is currently running.",
