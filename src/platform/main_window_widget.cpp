@@ -2,6 +2,7 @@
 
 #include "platform/value_field_edit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -52,6 +53,18 @@ QColor ColourOf(SystemColour colour, const QPalette& palette) {
     case SystemColour::White: return Qt::white;
   }
   return palette.color(QPalette::Base);
+}
+
+// Alt with a letter or a digit, without Ctrl: the access key it names in
+// lower case, or 0.
+char32_t AccessKeyOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers =
+      event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  if (modifiers != Qt::AltModifier) return 0;
+  const int key = event.key();
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char32_t>('a' + (key - Qt::Key_A));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<char32_t>('0' + (key - Qt::Key_0));
+  return 0;
 }
 
 // The client area below the menu bar; the model paints its etched line.
@@ -145,6 +158,10 @@ Control* MainWindowWidget::ControlOf(const QObject* object) const {
 }
 
 void MainWindowWidget::Watch(QWidget& widget, Control& control) {
+  // The model decides what an access key does (HandleAccessKey); the
+  // toolkit's own mnemonic would cycle between a control and a menu with the
+  // same key, or act behind a refused entry.
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setShortcut(QKeySequence());
   widgets_[&control] = &widget;
   controlsByWidget_[&widget] = &control;
   widget.setObjectName(Text(control.FullName()));
@@ -253,10 +270,16 @@ void MainWindowWidget::BuildMenus() {
     if (control->kind() != ControlKind::MenuItem) continue;
     auto& item = static_cast<MenuItem&>(*control);
     if (item.menu == nullptr) {
-      menu = menuBar()->addMenu(Text(item.caption));
+      // The tray popup is a menu of the window that only the tray shows: out
+      // of the menu bar, it takes no access key from the controls.
+      if (&item == &form_.mnuTrayPopup) {
+        menu = new QMenu(Text(item.caption), this);
+        trayMenu_ = menu;
+      } else {
+        menu = menuBar()->addMenu(Text(item.caption));
+      }
       menu->setObjectName(Text(item.FullName()));
       actions_[&item] = menu->menuAction();
-      if (&item == &form_.mnuTrayPopup) trayMenu_ = menu;
       continue;
     }
     QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(Text(item.caption));
@@ -282,11 +305,28 @@ bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn: {
       Control* control = ControlOf(watched);
       if (control == nullptr) return false;
-      form_.UserFocus(*control);
+      refusedFocusTarget_ = form_.UserFocus(*control) ? nullptr : watched;
       if (form_.Focused() != control) FocusChanged(form_.Focused());
       return false;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      const bool refused = watched == refusedFocusTarget_;
+      refusedFocusTarget_ = nullptr;
+      return refused;
+    }
+    case QEvent::ShortcutOverride: {
+      // A control's access key comes to HandleKey as a key press, ahead of
+      // the menu bar's shortcuts; a menu's access key is left to the menu bar.
+      const char32_t key = AccessKeyOf(static_cast<QKeyEvent&>(*event));
+      if (key == 0 || form_.OwnerOfAccessKey(key) != mainwindow::frmMain::AccessKeyOwner::Control) {
+        return false;
+      }
+      event->accept();
+      return true;
+    }
     case QEvent::KeyPress:
+      refusedFocusTarget_ = nullptr;
       return HandleKey(watched, static_cast<QKeyEvent&>(*event));
     default:
       return false;
@@ -297,6 +337,10 @@ bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
 // value field's own editing keys are the model's to carry out; caret and
 // selection keys move QLineEdit's caret, which then reports the selection.
 bool MainWindowWidget::HandleKey(QObject* watched, QKeyEvent& event) {
+  if (const char32_t accessKey = AccessKeyOf(event); accessKey != 0) {
+    form_.UserAccessKey(accessKey);
+    return true;
+  }
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
   const int key = event.key();
   if (key == Qt::Key_Tab && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {

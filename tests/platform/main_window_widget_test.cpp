@@ -247,3 +247,90 @@ TEST(Controls, SurfaceTensionGreysInTheTwoPhaseBand) {
   EXPECT_EQ(w.Field(54).palette().color(QPalette::Base),
             QApplication::palette().color(QPalette::Button));
 }
+
+// Every access key of the window acts at the first press: a menu's key opens
+// its menu even where a control shares it, the hidden tray popup takes none,
+// and every other key clicks its own control.
+TEST(AccessKeys, EachActsOnItsOwnControlOrMenuAtTheFirstPress) {
+  struct Case {
+    Qt::Key key;
+    const char* owner;  // a control, or the menu that opens
+  };
+  const Case cases[] = {
+      {Qt::Key_T, "chkStmInput(0)"}, {Qt::Key_P, "chkStmInput(1)"},
+      {Qt::Key_Q, "chkStmInput(2)"}, {Qt::Key_N, "chkStmInput(4)"},
+      {Qt::Key_S, "optUnits(1)"},    {Qt::Key_I, "optUnits(0)"},
+      {Qt::Key_6, "optSteam(1)"},    {Qt::Key_9, "optSteam(0)"},
+      {Qt::Key_R, "cmdClear"},       {Qt::Key_C, "cmdCompute"},
+      {Qt::Key_F, "mnuFile"},        {Qt::Key_E, "mnuEdit"},
+      {Qt::Key_H, "mnuHelp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.owner);
+    ShownWindow w;
+    // With one box ticked all five can be ticked, Quality and Entropy too.
+    w.form.chkStmInput(1).SetValue(0);
+    w.Click(w.Field(43));
+    mainwindow::Control& owner = *w.form.FindControl(c.owner);
+    const auto* tick = dynamic_cast<mainwindow::CheckBox*>(&owner);
+    const auto* option = dynamic_cast<mainwindow::OptionButton*>(&owner);
+    const auto* button = dynamic_cast<mainwindow::CommandButton*>(&owner);
+    const int tickBefore = tick != nullptr ? tick->Value() : 0;
+    const int pressesBefore = button != nullptr ? button->PressCount() : 0;
+
+    w.Key(c.key, Qt::AltModifier);
+
+    if (tick != nullptr) {
+      EXPECT_NE(tick->Value(), tickBefore);
+      EXPECT_EQ(w.Button(owner).isChecked(), tick->Value() == 1);
+    } else if (option != nullptr) {
+      EXPECT_TRUE(option->Value());
+      EXPECT_TRUE(w.Button(owner).isChecked());
+    } else if (button != nullptr) {
+      EXPECT_EQ(button->PressCount(), pressesBefore + 1);
+    } else {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr) << "no menu opened";
+      EXPECT_EQ(menu->objectName().toStdString(), c.owner);
+      menu->close();
+      EXPECT_EQ(w.FocusedName(), "txtData(43)") << "the control with the same key keeps still";
+      EXPECT_EQ(w.form.chkStmInput(3).Value(), 0);
+      EXPECT_EQ(w.form.cmdClose.PressCount(), 0);
+    }
+  }
+}
+
+// Compute, Clear and the digits buttons by their access keys or a click,
+// after a quality the window refuses on leaving it: the one message, results
+// blank, the typed text kept, and no compute behind it.
+TEST(AccessKeys, NoCommandRunsBehindARefusedQuality) {
+  for (const char* route : {"Alt+C", "Alt+R", "cmdMore", "cmdLess"}) {
+    SCOPED_TRACE(route);
+    ShownWindow w;
+    w.Click(w.Button(w.form.chkStmInput(1)));
+    w.Click(w.Button(w.form.chkStmInput(2)));
+    w.Click(w.Field(43));
+    w.Type("300");
+    w.Click(w.Field(45));
+    w.Type("0.5");
+    w.Key(Qt::Key_C, Qt::AltModifier);
+    ASSERT_FALSE(w.Field(48).text().isEmpty());
+    w.Click(w.Field(45));
+    w.Type("1.5");
+    const int computes = w.form.cmdCompute.PressCount();
+    const std::string how = route;
+    if (how == "Alt+C") {
+      w.Key(Qt::Key_C, Qt::AltModifier);
+    } else if (how == "Alt+R") {
+      w.Key(Qt::Key_R, Qt::AltModifier);
+    } else {
+      w.Click(w.Button(*w.form.FindControl(route)));
+    }
+    ASSERT_EQ(w.shell.messages.size(), 1u);
+    EXPECT_EQ(w.shell.messages[0].text, "Steam quality must be a number between 0 and 1.");
+    EXPECT_EQ(w.Field(45).text(), "1.5");
+    for (int16_t i = 48; i <= 57; ++i) EXPECT_TRUE(w.Field(i).text().isEmpty()) << i;
+    EXPECT_EQ(w.form.cmdCompute.PressCount(), computes);
+    EXPECT_EQ(w.form.chkStmInput(2).Value(), 1);
+  }
+}
