@@ -300,15 +300,23 @@ void MainWindowWidget::BuildMenus() {
 // ---- What the user does
 
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (reflecting_ > 0) return false;
-  switch (event->type()) {
-    case QEvent::FocusIn: {
-      Control* control = ControlOf(watched);
-      if (control == nullptr) return false;
+  if (event->type() == QEvent::FocusIn) {
+    Control* control = ControlOf(watched);
+    if (control == nullptr) return false;
+    if (reflecting_ == 0) {
       refusedFocusTarget_ = form_.UserFocus(*control) ? nullptr : watched;
       if (form_.Focused() != control) FocusChanged(form_.Focused());
-      return false;
     }
+    // A line edit drops its selection when it loses the focus; the model
+    // keeps it, so a field the focus comes back to shows the model's again,
+    // by mouse or by key.
+    if (control->kind() == ControlKind::TextBox && form_.Focused() == control) {
+      Reflect(*control, ControlProperty::Selection);
+    }
+    return false;
+  }
+  if (reflecting_ > 0) return false;
+  switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
       const bool refused = watched == refusedFocusTarget_;

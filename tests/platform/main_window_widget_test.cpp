@@ -334,3 +334,28 @@ TEST(AccessKeys, NoCommandRunsBehindARefusedQuality) {
     EXPECT_EQ(w.form.chkStmInput(2).Value(), 1);
   }
 }
+
+// The whole text is shown selected each time the focus arrives, by Tab,
+// Shift+Tab or a click, also in a field that had it selected before: the
+// line edit drops its selection when it loses the focus, the model keeps it.
+TEST(Selection, ShownWholeEveryTimeTheFocusArrives) {
+  ShownWindow w;
+  auto shownWhole = [&w] {
+    const auto& field = static_cast<const mainwindow::TextBox&>(*w.form.Focused());
+    EXPECT_EQ(field.SelLength(), field.Text().size()) << field.FullName();
+    EXPECT_EQ(w.Field(field.index()).selectedText().toStdString(), field.Text())
+        << field.FullName();
+  };
+  for (int n = 0; n < 3; ++n) {
+    w.Key(Qt::Key_Tab);
+    shownWhole();
+  }
+  for (int n = 0; n < 3; ++n) {
+    w.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    shownWhole();
+  }
+  for (int16_t index : {44, 45, 44, 48, 44}) {
+    w.Click(w.Field(index));
+    shownWhole();
+  }
+}
