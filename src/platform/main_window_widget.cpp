@@ -445,6 +445,7 @@ void MainWindowWidget::ReflectEverything() {
   for (Control* control : form_.Controls()) {
     for (ControlProperty property :
          {ControlProperty::Enabled, ControlProperty::Visible, ControlProperty::Text,
+          ControlProperty::Locked,
           ControlProperty::Value, ControlProperty::ListEntries, ControlProperty::ListIndex,
           ControlProperty::BackColor, ControlProperty::Checked}) {
       Reflect(*control, property);
@@ -507,6 +508,10 @@ void MainWindowWidget::Reflect(const Control& control, ControlProperty property)
       }
       return;
     case ControlProperty::Locked:
+      if (auto* edit = qobject_cast<ValueFieldEdit*>(widget)) {
+        edit->SetLocked(static_cast<const TextBox&>(control).Locked());
+      }
+      return;
     case ControlProperty::Checked:
       return;
   }

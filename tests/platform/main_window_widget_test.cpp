@@ -359,3 +359,33 @@ TEST(Selection, ShownWholeEveryTimeTheFocusArrives) {
     shownWhole();
   }
 }
+
+// The context menu of a locked field offers only what works there: Copy and
+// Select All; Cut, Paste and Delete are shown disabled. An input field offers
+// all five, and locking or unlocking it by the ticks changes its menu.
+TEST(ContextMenu, ALockedFieldShowsItsChangingItemsDisabled) {
+  ShownWindow w;
+  auto enabledItems = [](QLineEdit& field) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QStringList enabled;
+    if (menu == nullptr) return QStringList{"no menu"};
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator() && action->isEnabled()) enabled << action->text();
+    }
+    menu->close();
+    return enabled;
+  };
+  const QStringList all{"Cu&t", "&Copy", "&Paste", "Delete", "Select All"};
+  const QStringList locked{"&Copy", "Select All"};
+  EXPECT_EQ(enabledItems(w.Field(43)), all);
+  EXPECT_EQ(enabledItems(w.Field(50)), locked) << "a result field";
+  w.Click(w.Button(w.form.chkStmInput(1)));
+  EXPECT_EQ(enabledItems(w.Field(46)), all) << "one tick: every input is editable";
+  w.Click(w.Button(w.form.chkStmInput(3)));
+  EXPECT_EQ(enabledItems(w.Field(44)), locked) << "an unticked input beside two ticks";
+  EXPECT_EQ(enabledItems(w.Field(46)), all);
+  EXPECT_EQ(enabledItems(w.Field(57)), locked);
+}
