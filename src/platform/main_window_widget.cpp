@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace platform {
 
@@ -583,18 +584,20 @@ void MainWindowWidget::ApplyVisible() {
   show();
 }
 
-// Qt re-creates a window whose flags change, and hides it on the way: only a
-// window that was shown is shown again, where it stood.
+// The stay-on-top state changes on the existing native window (on X11 the
+// window manager's above state): setWindowFlag would make the window anew,
+// with a new id that docks, scripts and the tray lose, and hide it on the way.
 void MainWindowWidget::ApplyTopmost() {
-  const bool wasVisible = isVisible();
-  const bool wasActive = isActiveWindow();
-  const QPoint at = pos();
-  setWindowFlag(Qt::WindowStaysOnTopHint, form_.Topmost());
-  if (wasVisible) {
-    move(at);
-    show();
+  Qt::WindowFlags flags = windowFlags();
+  flags.setFlag(Qt::WindowStaysOnTopHint, form_.Topmost());
+  if (flags == windowFlags()) return;
+  if (QWindow* native = windowHandle()) {
+    overrideWindowFlags(flags);
+    native->setFlags(flags);
+  } else {
+    // No native window yet: it will be made with the flag.
+    setWindowFlags(flags);
   }
-  if (wasActive) activateWindow();
 }
 
 void MainWindowWidget::ShowMessageBox(const mainwindow::MessageBoxRequest& request) {
