@@ -1,5 +1,6 @@
 #include "platform/main_window_widget.h"
 
+#include "platform/stays_on_top.h"
 #include "platform/value_field_edit.h"
 
 #include <QAbstractButton>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QWindow>
 
 namespace platform {
 
@@ -584,19 +584,15 @@ void MainWindowWidget::ApplyVisible() {
   show();
 }
 
-// The stay-on-top state changes on the existing native window (on X11 the
-// window manager's above state): setWindowFlag would make the window anew,
-// with a new id that docks, scripts and the tray lose, and hide it on the way.
+// The windows the main window owns, the help among them, stay above it: they
+// follow its stay-on-top state.
 void MainWindowWidget::ApplyTopmost() {
-  Qt::WindowFlags flags = windowFlags();
-  flags.setFlag(Qt::WindowStaysOnTopHint, form_.Topmost());
-  if (flags == windowFlags()) return;
-  if (QWindow* native = windowHandle()) {
-    overrideWindowFlags(flags);
-    native->setFlags(flags);
-  } else {
-    // No native window yet: it will be made with the flag.
-    setWindowFlags(flags);
+  SetStaysOnTop(*this, form_.Topmost());
+  for (QWidget* owned : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const bool ownWindow = owned->windowType() == Qt::Window || owned->windowType() == Qt::Dialog;
+    if (owned->isWindow() && ownWindow && owned->windowModality() == Qt::NonModal) {
+      SetStaysOnTop(*owned, form_.Topmost());
+    }
   }
 }
 

@@ -134,3 +134,19 @@ TEST(KeepOnTop, KeepsTheNativeWindowItsPlaceAndFocus) {
   EXPECT_EQ(w.FocusedName(), "txtData(44)");
   EXPECT_TRUE(w.FocusAgrees());
 }
+
+// A window the main window owns, as the help is, follows Keep on top, so it
+// never opens or stays under the calculator.
+TEST(KeepOnTop, OwnedWindowsStayAboveTheMainWindow) {
+  ShownWindow w;
+  auto* help = new QWidget(&w.window, Qt::Window);
+  help->show();
+  const WId id = help->winId();
+  w.Trigger(w.form.mnuFileOnTop);
+  EXPECT_TRUE(help->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(help->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(help->winId(), id);
+  EXPECT_TRUE(help->isVisible());
+  w.Trigger(w.form.mnuFileOnTop);
+  EXPECT_FALSE(help->windowFlags() & Qt::WindowStaysOnTopHint);
+}
