@@ -1,5 +1,6 @@
 #include "platform/main_window_widget.h"
 
+#include "platform/captioned_frame.h"
 #include "platform/stays_on_top.h"
 #include "platform/value_field_edit.h"
 
@@ -176,7 +177,7 @@ void MainWindowWidget::BuildControls() {
     QWidget* parent = ContainerOf(*control);
     switch (control->kind()) {
       case ControlKind::Frame: {
-        auto* box = new QGroupBox(Text(control->caption), parent);
+        auto* box = new CaptionedFrame(Text(control->caption), parent);
         Watch(*box, *control);
         break;
       }

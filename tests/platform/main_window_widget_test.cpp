@@ -2,6 +2,8 @@
 // agree after every real Qt event.
 #include "shown_window.h"
 
+#include "platform/captioned_frame.h"
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -388,4 +390,24 @@ TEST(ContextMenu, ALockedFieldShowsItsChangingItemsDisabled) {
   EXPECT_EQ(enabledItems(w.Field(44)), locked) << "an unticked input beside two ticks";
   EXPECT_EQ(enabledItems(w.Field(46)), all);
   EXPECT_EQ(enabledItems(w.Field(57)), locked);
+}
+
+// Nested group boxes keep their designed places without doubled lines: the
+// outer frame's line runs through the middle of its caption, above the
+// groups inside it, and every group's line lies inside its own geometry.
+TEST(Drawn, GroupFramesRunThroughTheirCaptionsAndDoNotOverlap) {
+  ShownWindow w;
+  auto frameTop = [](QWidget& box) {
+    auto* frame = dynamic_cast<platform::CaptionedFrame*>(&box);
+    return frame != nullptr ? frame->FrameLineTop() : -100;
+  };
+  auto& outer = *static_cast<QGroupBox*>(w.window.WidgetOf(w.form.frmSteam));
+  const int outerLine = frameTop(outer);
+  const int captionMiddle = outer.fontMetrics().height() / 2;
+  EXPECT_NEAR(outerLine, captionMiddle, 1) << "the line runs through the caption";
+  for (const mainwindow::Frame* inner : {&w.form.Frame1, &w.form.Frame2}) {
+    auto& box = *static_cast<QGroupBox*>(w.window.WidgetOf(*inner));
+    EXPECT_EQ(frameTop(box), 0) << "a group without caption has its line at its top";
+    EXPECT_GE(box.geometry().top() - outerLine, 4) << inner->FullName() << " clear of the outer line";
+  }
 }
