@@ -82,6 +82,7 @@ bool liquidAtTp(double T, double P) {
 // ps(T) and Ts(P) agree on the side by far, and the cheap comparison decides.
 constexpr double kClearOfTheLine = 1e-9;  // relative
 constexpr double kRegion13Temperature = 623.15;
+constexpr double kRegion2MaxTemperature = 1073.15;
 
 bool placedAsSolved(double T, double P, double Ts, if97::Placement placement) {
   const double clearance = kClearOfTheLine * Ts;
@@ -148,18 +149,58 @@ double firstAccepted(double t, double direction, Accepted accepted) {
   return firstAccepted(t, placement == if97::Placement::vapour ? infinity : -infinity, accepted);
 }
 
+// The input of a (p, h) or (p, s) call in SI, and the (T, p) function of it.
+struct GivenValue {
+  double (*property)(double, double);
+  double si;
+};
+
+bool nextToTheCriticalPoint(double T, double P) {
+  constexpr double kTemperatureRoom = 1e-3;  // K
+  constexpr double kPressureRoom = 1e-2;     // MPa
+  return std::fabs(T - if97::kCriticalTemperature) <= kTemperatureRoom &&
+         std::fabs(P - if97::kCriticalPressure) <= kPressureRoom;
+}
+
+// Of the caller-unit values next to t, the one whose h (s) at P is nearest
+// the given value: the first whose h (s) reaches it, or the one just below
+// that if nearer. Along an isobar h (s) rises with T (jumping up where the
+// branch changes), so this choice never falls as the given value rises.
+[[gnu::noinline]] double nearestByTp(double t, const GivenValue& given, double P) {
+  const double infinity = std::numeric_limits<double>::infinity();
+  const auto at = [&](double candidate) { return given.property(kelvin(candidate), P); };
+  const auto reaches = [&](double candidate) { return at(candidate) >= given.si; };
+  double above;
+  if (reaches(t)) {
+    const double below = firstAccepted(t, -infinity, [&](double c) { return !reaches(c); });
+    if (below == t) return t;
+    above = std::nextafter(below, infinity);
+  } else {
+    above = firstAccepted(t, infinity, reaches);
+    if (above == t) return t;
+  }
+  const double below = std::nextafter(above, -infinity);
+  const double hAbove = at(above), hBelow = at(below);
+  if (std::isnan(hBelow)) return above;
+  return given.si - hBelow < hAbove - given.si ? below : above;
+}
+
 // The temperature of a (p, h) or (p, s) state in the caller's unit, where
 // the (t, p) functions give it the phase (and region) the solve gave it:
 // converting Ts(p) + a rounding to deg F and back can cross the line, which
 // the (t, p) functions draw by ps(T), not by Ts(p). A vapour temperature
 // also stays above STM_sTp(p) in the caller's unit, as the caller compares
 // the two.
-double placedTemperatureOut(const if97::PlacedTemperature& placed, double P) {
-  const double converted = temperatureOut(placed.T);
-  if (std::isnan(converted) || placed.placement == if97::Placement::twoPhase ||
-      placed.placement == if97::Placement::anywhere) {
-    return converted;
-  }
+//
+// Next to the critical point h (s) changes by up to 1e-7 of itself between
+// neighbouring temperatures, more than the solve's tolerance covers: there the
+// value in the caller's unit is the one whose h (s), by the (t, p) functions,
+// is nearest the input.
+double placedTemperatureOut(const if97::PlacedTemperature& placed, double P, const GivenValue& given) {
+  double converted = temperatureOut(placed.T);
+  if (std::isnan(converted) || placed.placement == if97::Placement::twoPhase) return converted;
+  if (nextToTheCriticalPoint(placed.T, P)) converted = nearestByTp(converted, given, P);
+  if (placed.placement == if97::Placement::anywhere) return converted;
   const double Ts = placed.saturation;  // as saturationTemperatureAtEnds(P) gives it, or NaN
   // Most states lie far from the line and from 623.15 K: no rounding of the
   // conversion can move them across.
@@ -193,19 +234,33 @@ struct CallerLine {
   double liquid, vapour;
 };
 
-template <double (*mixtureTx)(double, double), double (*out)(double)>
+template <double (*mixtureTx)(double, double), double (*out)(double),
+          if97::SaturatedEnds (*saturatedEnds)(double)>
 CallerLine callerLine(double P) {
   // ps(623.15 K) is 16.529 MPa; lower down the ends are regions 1 and 2.
   constexpr double kBelowRegion3Line = 16.5;
   if (!(P > kBelowRegion3Line && P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
   const double T = kelvin(temperatureOut(saturationTemperatureAtEnds(P)));
-  constexpr double kRegion13Temperature = 623.15;
   if (!(T > kRegion13Temperature)) return CallerLine{false, nan(), nan()};
-  return CallerLine{true, out(mixtureTx(T, 0.0)), out(mixtureTx(T, 1.0))};
+  CallerLine line{true, out(mixtureTx(T, 0.0)), out(mixtureTx(T, 1.0))};
+  // Next to pc the saturated states move with a rounding of p (see
+  // if97::saturatedEndsPh): the ends are the outer of the caller's and the
+  // solve's, so that every state beyond them has a temperature on its branch.
+  constexpr double kNextToPc = 1e-4;  // MPa; the ends merge within about 1e-5 MPa
+  if (P > if97::kCriticalPressure - kNextToPc) {
+    const if97::SaturatedEnds ends = saturatedEnds(P);
+    line.liquid = std::fmin(line.liquid, out(ends.liquid));
+    line.vapour = std::fmax(line.vapour, out(ends.vapour));
+  }
+  return line;
 }
 
-CallerLine enthalpyLine(double P) { return callerLine<if97::mixtureEnthalpyTx, enthalpyOut>(P); }
-CallerLine entropyLine(double P) { return callerLine<if97::mixtureEntropyTx, entropyOut>(P); }
+CallerLine enthalpyLine(double P) {
+  return callerLine<if97::mixtureEnthalpyTx, enthalpyOut, if97::saturatedEndsPh>(P);
+}
+CallerLine entropyLine(double P) {
+  return callerLine<if97::mixtureEntropyTx, entropyOut, if97::saturatedEndsPs>(P);
+}
 
 bool isWet(const CallerLine& line, double value) { return value >= line.liquid && value <= line.vapour; }
 
@@ -218,19 +273,26 @@ double lineQuality(const CallerLine& line, double value) {
 // Whether the caller's ends can matter: the caller's and the core's differ
 // by 2e-11 of h (s) at most, and a state that far beyond an end lies within
 // far less than 1e-6 of Ts (cp is at least 4 kJ/(kg K) everywhere). A state
-// in region 1 or at and above pc has no Ts here at all.
+// in region 1 or at and above pc has no Ts here at all. Just above
+// ps(623.15 K), where TB23(p) lies below Ts, vapour beyond region 3's h''
+// is region 2's, whose h at Ts lies above h'': such a state comes back up
+// to a few mK above Ts, and is still next to the caller's h''.
 bool nextToTheLine(const if97::PlacedTemperature& placed) {
-  constexpr double kNearTheLine = 1e-6;  // relative
+  constexpr double kNearTheLine = 1e-6;         // relative
+  constexpr double kRegion2AboveTheLine = 0.1;  // K, the largest seam jump is 0.019 K
   if (placed.placement == if97::Placement::region1) return false;  // ends at 623.15 K, far below h'
-  return placed.placement == if97::Placement::twoPhase ||
-         std::fabs(placed.T - placed.saturation) <= kNearTheLine * placed.saturation;
+  if (placed.placement == if97::Placement::twoPhase) return true;
+  const double fromTheLine = placed.T - placed.saturation;
+  if (std::fabs(fromTheLine) <= kNearTheLine * placed.saturation) return true;
+  return placed.placement == if97::Placement::vapour && fromTheLine <= kRegion2AboveTheLine &&
+         placed.saturation > kRegion13Temperature;
 }
 
 // The temperature of (p, value): wet between the caller's ends, otherwise on
 // the side of them the value lies, whatever the core's own ends said.
 double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
-                               double P) {
-  if (!line.inRegion3) return placedTemperatureOut(placed, P);
+                               double P, const GivenValue& given) {
+  if (!line.inRegion3) return placedTemperatureOut(placed, P, given);
   const double saturation = saturationTemperatureAtEnds(P);
   if (isWet(line, value)) return temperatureOut(saturation);
   if (placed.placement == if97::Placement::twoPhase) {
@@ -238,7 +300,19 @@ double temperatureOnCallerLine(const CallerLine& line, double value, if97::Place
     placed.placement = liquid ? if97::Placement::liquid : if97::Placement::vapour;
     placed.T = liquid ? saturation : std::nextafter(saturation, std::numeric_limits<double>::infinity());
   }
-  return placedTemperatureOut(placed, P);
+  return placedTemperatureOut(placed, P, given);
+}
+
+// Above 50 MPa the range ends at 1073.15 K, and that limit converted to the
+// caller's unit can come back a rounding above it, outside the range of the
+// (t, p) functions (the snap onto a limit in kelvin() covers 273.15 K and
+// 2273.15 K only). A limit returned is moved to the nearest value inside.
+double withinTheRange(double t, double T, double P) {
+  constexpr double kRegion5MaxPressure = 50.0;
+  if (T != kRegion2MaxTemperature || !(P > kRegion5MaxPressure)) return t;
+  const auto inside = [](double candidate) { return kelvin(candidate) <= kRegion2MaxTemperature; };
+  if (inside(t)) return t;
+  return firstAccepted(t, -std::numeric_limits<double>::infinity(), inside);
 }
 
 }  // namespace
@@ -333,15 +407,17 @@ double STM_nWtp(double t, double p) {
 
 double STM_nTph(double p, double h) {
   const double P = megapascal(p);
-  const if97::PlacedTemperature placed = if97::placedTemperaturePh(P, kilojoulePerKilogram(h));
-  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
-  return temperatureOnCallerLine(enthalpyLine(P), h, placed, P);
+  const GivenValue given{if97::specificEnthalpy, kilojoulePerKilogram(h)};
+  const if97::PlacedTemperature placed = if97::placedTemperaturePh(P, given.si);
+  if (!nextToTheLine(placed)) return withinTheRange(placedTemperatureOut(placed, P, given), placed.T, P);
+  return temperatureOnCallerLine(enthalpyLine(P), h, placed, P, given);
 }
 double STM_nTps(double p, double s) {
   const double P = megapascal(p);
-  const if97::PlacedTemperature placed = if97::placedTemperaturePs(P, kilojoulePerKilogramKelvin(s));
-  if (!nextToTheLine(placed)) return placedTemperatureOut(placed, P);
-  return temperatureOnCallerLine(entropyLine(P), s, placed, P);
+  const GivenValue given{if97::specificEntropy, kilojoulePerKilogramKelvin(s)};
+  const if97::PlacedTemperature placed = if97::placedTemperaturePs(P, given.si);
+  if (!nextToTheLine(placed)) return withinTheRange(placedTemperatureOut(placed, P, given), placed.T, P);
+  return temperatureOnCallerLine(entropyLine(P), s, placed, P, given);
 }
 
 }  // extern "C"

@@ -84,6 +84,18 @@ double mixtureVolumeTx(double T, double x);
 bool isTwoPhasePh(double p, double h);
 bool isTwoPhasePs(double p, double s);
 
+// The ends h'(p), h''(p) (s'(p), s''(p)) the two functions above compare
+// with; NaN members at or above pc and below ps(273.15 K). They are the
+// saturated states at Ts(p), except within about 1e-5 MPa of pc: there the
+// equation's vapour branch starts a hair above Ts (by up to 2e-9 K, where
+// it first reaches p), and the vapour end is that start, on the isobar p or
+// ps(Ts(p)), whichever lies higher.
+struct SaturatedEnds {
+  double liquid, vapour;
+};
+SaturatedEnds saturatedEndsPh(double p);
+SaturatedEnds saturatedEndsPs(double p);
+
 // Vapour fraction by the lever rule against h'(p), h''(p) (s'(p), s''(p)),
 // not clamped: below 0 for liquid, above 1 for vapour. NaN at or above the
 // critical pressure and below ps(273.15 K).
