@@ -4,27 +4,12 @@
 
 #include "constants.h"
 #include "region4_coefficients.h"
+#include "region4_line.h"
 
 namespace if97::region4 {
 namespace {
 
 constexpr const double (&n)[10] = kRegion4Saturation;
-
-// ps(T): theta = T + n9 / (T - n10) is carried as the fraction N / d, and A,
-// B and C (quadratics in theta) are multiplied through by d^2. The root
-// 2C / (-B + sqrt(B^2 - 4AC)) does not change, and one division is left
-// instead of two (as accurate: within 1.1e-14 of a long-double evaluation).
-double pressureOnLine(double T) {
-  const double d = T - n[9];
-  const double N = T * d + n[8];
-  const double dd = d * d;
-  const double A = (N + n[0] * d) * N + n[1] * dd;
-  const double B = (n[2] * N + n[3] * d) * N + n[4] * dd;
-  const double C = (n[5] * N + n[6] * d) * N + n[7] * dd;
-  const double root = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
-  const double squared = root * root;
-  return squared * squared;
-}
 
 double temperatureOnLine(double p) {
   const double beta = std::sqrt(std::sqrt(p));
@@ -39,7 +24,7 @@ double temperatureOnLine(double p) {
 // ps(273.15 K) as pressureOnLine computes it (a test holds the two equal):
 // a literal, so that no static initialisation order can ever see it unset.
 constexpr double kLowestPressure = kLowestSaturationPressure;
-constexpr double kRegion3Pressure = 16.529164252604613;  // ps(623.15 K), likewise
+constexpr double kRegion3Pressure = 16.529164252604509;  // ps(623.15 K), likewise
 
 }  // namespace
 

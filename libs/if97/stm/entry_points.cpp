@@ -8,6 +8,7 @@
 
 #include <if97/if97.h>
 
+#include "region4_line.h"
 #include "unit_settings.h"
 
 namespace {
@@ -30,9 +31,10 @@ double atMost(double si, double limit) {
   return si > limit && si <= limit * (1.0 + kLimitRoom) ? limit : si;
 }
 
-double kelvin(double t) {
-  return atMost(atLeast(gUnits.temperature.toSi(t), if97::kMinTemperature), if97::kMaxTemperature);
+double withinTemperatureLimits(double T) {
+  return atMost(atLeast(T, if97::kMinTemperature), if97::kMaxTemperature);
 }
+double kelvin(double t) { return withinTemperatureLimits(gUnits.temperature.toSi(t)); }
 
 // ps(273.15 K) is a limit too: STM_sPt(32 F) in atm must still be on the line.
 double megapascal(double p) {
@@ -315,6 +317,12 @@ double withinTheRange(double t, double T, double P) {
   return firstAccepted(t, -std::numeric_limits<double>::infinity(), inside);
 }
 
+// STM_sPt of a temperature outside the line (or a rounding below it), T in
+// K: out of line, so that the common path keeps nothing across a call.
+[[gnu::noinline]] double pressureOffTheLine(double T) {
+  return pressureOut(if97::saturationPressure(withinTemperatureLimits(T)));  // NaN above Tc
+}
+
 }  // namespace
 
 extern "C" {
@@ -339,13 +347,14 @@ double STM_GetMinPress(void) { return pressureOut(if97::kMinPressure); }
 // ---- Saturation line -------------------------------------------------------------
 
 // The two cheapest calls convert straight through; only a temperature or
-// pressure below the line's lower end (a limit after rounding, or outside
-// altogether) takes the way through the limits. Deciding that before the
-// call leaves nothing to keep across it.
+// pressure outside the line (a limit after rounding, or outside altogether)
+// takes the way through the limits. ps(T) on the line is the equation
+// inline: a conversion, one run of arithmetic and a conversion back.
 double STM_sPt(double t) {
   const double T = gUnits.temperature.toSi(t);
-  if (T < if97::kMinTemperature) return pressureOut(if97::saturationPressure(kelvin(t)));
-  return gUnits.pressure.fromSi(if97::saturationPressure(T));  // NaN above Tc
+  // Written so that NaN takes the way off the line too.
+  if (!(T >= if97::kMinTemperature) || T > if97::kCriticalTemperature) return pressureOffTheLine(T);
+  return gUnits.pressure.fromSi(if97::region4::pressureOnLine(T));
 }
 
 double STM_sTp(double p) {

@@ -20,7 +20,7 @@ using if97_test::Hydrix;
 constexpr double kAtm = 0.101325;  // MPa
 constexpr double kCriticalPressure = 22.064;
 constexpr double kCriticalTemperature = 647.096;
-constexpr double kRegion3SaturationPressure = 16.529164252604613;  // MPa, ps(623.15 K)
+constexpr double kRegion3SaturationPressure = 16.529164252604509;  // MPa, ps(623.15 K)
 constexpr double kNoisyUlps = 64.0;
 
 double fahrenheit(double T) { return (T - 273.15) * 1.8 + 32.0; }

@@ -25,7 +25,7 @@ using if97_test::Property2;
 
 constexpr double kAtm = 0.101325;  // MPa
 constexpr double kRegion13Temperature = 623.15;
-constexpr double kRegion3SaturationPressure = 16.529164252604613;  // MPa, ps(623.15 K)
+constexpr double kRegion3SaturationPressure = 16.529164252604509;  // MPa, ps(623.15 K)
 
 double fahrenheit(double T) { return (T - 273.15) * 1.8 + 32.0; }
 double up(double x) { return std::nextafter(x, std::numeric_limits<double>::infinity()); }

@@ -19,7 +19,7 @@ inline constexpr double kCriticalTemperature = 647.096;
 inline constexpr double kCriticalPressure = 22.064;
 // ps(273.15 K), the lowest pressure of the saturation line, as the line's own
 // equation gives it.
-inline constexpr double kLowestSaturationPressure = 0.00061121267744434571;
+inline constexpr double kLowestSaturationPressure = 0.00061121267744434539;
 
 // Where a single-phase (T, p) state lies. On the saturation line itself
 // (p == ps(T)) a state counts as liquid (region 1, or region 3 above 623.15 K).
