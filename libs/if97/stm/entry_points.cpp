@@ -31,17 +31,26 @@ double atMost(double si, double limit) {
   return si > limit && si <= limit * (1.0 + kLimitRoom) ? limit : si;
 }
 
-double withinTemperatureLimits(double T) {
+// Values inside the limits, nearly all, pass with two comparisons; the rest
+// take the way through the limits out of line.
+[[gnu::noinline]] double temperatureAtTheLimits(double T) {
   return atMost(atLeast(T, if97::kMinTemperature), if97::kMaxTemperature);
+}
+double withinTemperatureLimits(double T) {
+  if (T >= if97::kMinTemperature && T <= if97::kMaxTemperature) return T;
+  return temperatureAtTheLimits(T);
 }
 double kelvin(double t) { return withinTemperatureLimits(gUnits.temperature.toSi(t)); }
 
 // ps(273.15 K) is a limit too: STM_sPt(32 F) in atm must still be on the line.
+constexpr double kRegion5MaxPressure = 50.0;
+[[gnu::noinline]] double pressureAtTheLimits(double P) {
+  return atLeast(atMost(atMost(P, if97::kMaxPressure), kRegion5MaxPressure), if97::kLowestSaturationPressure);
+}
 double megapascal(double p) {
-  constexpr double kRegion5MaxPressure = 50.0;
   const double P = gUnits.pressure.toSi(p);
-  return atLeast(atMost(atMost(P, if97::kMaxPressure), kRegion5MaxPressure),
-                 if97::kLowestSaturationPressure);
+  if (P >= if97::kLowestSaturationPressure && P <= kRegion5MaxPressure) return P;
+  return pressureAtTheLimits(P);
 }
 
 double kilojoulePerKilogram(double h) { return gUnits.enthalpy.toSi(h); }
@@ -50,10 +59,12 @@ double fraction(double x) { return gUnits.quality.toSi(x); }
 
 double temperatureOut(double T) { return finiteOrNaN(gUnits.temperature.fromSi(T)); }
 double pressureOut(double p) { return finiteOrNaN(gUnits.pressure.fromSi(p)); }
-double enthalpyOut(double h) { return finiteOrNaN(gUnits.enthalpy.fromSi(h)); }
-double entropyOut(double s) { return finiteOrNaN(gUnits.entropy.fromSi(s)); }
+// The core's h, s and cp are finite or NaN, and no unit's factor is large
+// enough to overflow them.
+double enthalpyOut(double h) { return gUnits.enthalpy.fromSi(h); }
+double entropyOut(double s) { return gUnits.entropy.fromSi(s); }
 double volumeOut(double v) { return finiteOrNaN(gUnits.volume.fromSpecificVolume(v)); }
-double heatCapacityOut(double c) { return finiteOrNaN(gUnits.heatCapacity.fromSi(c)); }
+double heatCapacityOut(double c) { return gUnits.heatCapacity.fromSi(c); }
 
 // Clamped to [0, 1] before conversion, and never -0.
 double qualityOut(double x) {
@@ -225,25 +236,34 @@ double placedTemperatureOut(const if97::PlacedTemperature& placed, double P, con
   return movedOntoItsSide(converted, placed, P);
 }
 
-// Above 623.15 K the saturated ends come from region 3 density solves at
-// Ts, and next to the critical point the isotherm is so flat that Ts and
-// the Ts that STM_sTp(p) converts back to give ends up to 2e-11 apart. The
-// ends there are the ones the caller sees, STM_sHtx (STM_sStx) at STM_sTp(p)
-// and x = 0 and 1, compared in the caller's unit, so that a state between
-// them is wet by every entry point and one outside keeps its side.
+// The saturated ends as the caller sees them, compared in the caller's unit:
+// the core's ends converted out (a value converted in and compared in SI
+// could land a rounding beyond an end the caller holds exactly).
+//
+// Above 623.15 K the ends come from region 3 density solves at Ts, and next
+// to the critical point the isotherm is so flat that Ts and the Ts that
+// STM_sTp(p) converts back to give ends up to 2e-11 apart. The ends there are
+// the ones the caller sees, STM_sHtx (STM_sStx) at STM_sTp(p) and x = 0 and
+// 1, so that a state between them is wet by every entry point and one
+// outside keeps its side.
 struct CallerLine {
-  bool inRegion3;  // false: the core's own comparison holds as it is
+  bool known;  // false: off the line; the core's own answer holds as it is
   double liquid, vapour;
 };
 
 template <double (*mixtureTx)(double, double), double (*out)(double),
           if97::SaturatedEnds (*saturatedEnds)(double)>
 CallerLine callerLine(double P) {
+  if (!(P >= if97::kLowestSaturationPressure && P < if97::kCriticalPressure)) {
+    return CallerLine{false, nan(), nan()};
+  }
   // ps(623.15 K) is 16.529 MPa; lower down the ends are regions 1 and 2.
   constexpr double kBelowRegion3Line = 16.5;
-  if (!(P > kBelowRegion3Line && P < if97::kCriticalPressure)) return CallerLine{false, nan(), nan()};
-  const double T = kelvin(temperatureOut(saturationTemperatureAtEnds(P)));
-  if (!(T > kRegion13Temperature)) return CallerLine{false, nan(), nan()};
+  const double T = P > kBelowRegion3Line ? kelvin(temperatureOut(saturationTemperatureAtEnds(P))) : 0.0;
+  if (!(T > kRegion13Temperature)) {
+    const if97::SaturatedEnds ends = saturatedEnds(P);
+    return CallerLine{true, out(ends.liquid), out(ends.vapour)};
+  }
   CallerLine line{true, out(mixtureTx(T, 0.0)), out(mixtureTx(T, 1.0))};
   // Next to pc the saturated states move with a rounding of p (see
   // if97::saturatedEndsPh): the ends are the outer of the caller's and the
@@ -294,7 +314,7 @@ bool nextToTheLine(const if97::PlacedTemperature& placed) {
 // the side of them the value lies, whatever the core's own ends said.
 double temperatureOnCallerLine(const CallerLine& line, double value, if97::PlacedTemperature placed,
                                double P, const GivenValue& given) {
-  if (!line.inRegion3) return placedTemperatureOut(placed, P, given);
+  if (!line.known) return placedTemperatureOut(placed, P, given);
   const double saturation = saturationTemperatureAtEnds(P);
   if (isWet(line, value)) return temperatureOut(saturation);
   if (placed.placement == if97::Placement::twoPhase) {
@@ -310,7 +330,6 @@ double temperatureOnCallerLine(const CallerLine& line, double value, if97::Place
 // (t, p) functions (the snap onto a limit in kelvin() covers 273.15 K and
 // 2273.15 K only). A limit returned is moved to the nearest value inside.
 double withinTheRange(double t, double T, double P) {
-  constexpr double kRegion5MaxPressure = 50.0;
   if (T != kRegion2MaxTemperature || !(P > kRegion5MaxPressure)) return t;
   const auto inside = [](double candidate) { return kelvin(candidate) <= kRegion2MaxTemperature; };
   if (inside(t)) return t;
@@ -372,26 +391,26 @@ double STM_sDtx(double t, double x) { return volumeOut(if97::mixtureVolumeTx(kel
 double STM_sXph(double p, double h) {
   const double P = megapascal(p);
   const CallerLine line = enthalpyLine(P);
-  if (line.inRegion3) return qualityOut(lineQuality(line, h));
+  if (line.known) return qualityOut(lineQuality(line, h));
   return qualityOut(if97::qualityPh(P, kilojoulePerKilogram(h)));
 }
 double STM_sXps(double p, double s) {
   const double P = megapascal(p);
   const CallerLine line = entropyLine(P);
-  if (line.inRegion3) return qualityOut(lineQuality(line, s));
+  if (line.known) return qualityOut(lineQuality(line, s));
   return qualityOut(if97::qualityPs(P, kilojoulePerKilogramKelvin(s)));
 }
 
 int16_t STM_IsSat_ph(double p, double h) {
   const double P = megapascal(p);
   const CallerLine line = enthalpyLine(P);
-  if (line.inRegion3) return isWet(line, h) ? 1 : 0;
+  if (line.known) return isWet(line, h) ? 1 : 0;
   return if97::isTwoPhasePh(P, kilojoulePerKilogram(h)) ? 1 : 0;
 }
 int16_t STM_IsSat_ps(double p, double s) {
   const double P = megapascal(p);
   const CallerLine line = entropyLine(P);
-  if (line.inRegion3) return isWet(line, s) ? 1 : 0;
+  if (line.known) return isWet(line, s) ? 1 : 0;
   return if97::isTwoPhasePs(P, kilojoulePerKilogramKelvin(s)) ? 1 : 0;
 }
 
