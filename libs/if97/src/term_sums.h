@@ -126,6 +126,37 @@ inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double
   }
 }
 
+// The same walk, each group's polynomial kept apart: out[I - smallest I].
+template <const auto& terms, std::size_t k, std::size_t M, class YPowers>
+inline void groupStep(const YPowers& y, double& inner, std::array<double, M>& out) {
+  constexpr std::size_t N = terms.size();
+  constexpr Term t = terms[k];
+  constexpr bool lastOfGroup = k + 1 == N || terms[k + 1 < N ? k + 1 : k].I != t.I;
+  constexpr bool firstOfGroup = k == 0 || terms[k == 0 ? 0 : k - 1].I != t.I;
+  if constexpr (lastOfGroup) {
+    inner = t.n;
+  } else {
+    inner = inner * y[terms[k + 1].J - t.J] + t.n;
+  }
+  if constexpr (firstOfGroup) {
+    if constexpr (t.J != 0) {
+      std::get<t.I - terms[0].I>(out) = inner * y[t.J];
+    } else {
+      std::get<t.I - terms[0].I>(out) = inner;
+    }
+  }
+}
+
+template <const auto& terms, class YPowers, std::size_t... K>
+inline auto groupSums(const YPowers& y, std::index_sequence<K...>) {
+  constexpr std::size_t N = sizeof...(K);
+  constexpr std::size_t M = terms[N - 1].I - terms[0].I + 1;
+  std::array<double, M> out{};
+  double inner = 0.0;
+  (groupStep<terms, N - 1 - K, M>(y, inner, out), ...);
+  return out;
+}
+
 template <const auto& terms, class XPowers, class YPowers, std::size_t... K>
 inline double nestedSum(const XPowers& x, const YPowers& y, std::index_sequence<K...>) {
   constexpr std::size_t N = sizeof...(K);
@@ -161,6 +192,15 @@ inline double sumIdeal(const YPowers& y) {
   return sumTerms<table, d, e>(y, y);  // every I is 0: no power of X is read
 }
 
+// SUM over J of n Y^J for each I of a table, as an array from the smallest I
+// to the largest (0 for an I without terms): the coefficients of the table
+// as a polynomial in X at one Y.
+template <const auto& table, class YPowers>
+inline auto sumsByI(const YPowers& y) {
+  constexpr auto& terms = FoldedTerms<table>::terms;
+  return term_sums::groupSums<terms>(y, std::make_index_sequence<terms.size()>{});
+}
+
 // The power tables every sum over `table` with any derivative may read: the
 // exponents themselves (lowered by up to 2) and the steps between them.
 template <const auto& table>
@@ -174,6 +214,12 @@ using YPowersOf = PowerTable<term_sums::extremeJ(table, false) - 2,
 template <const auto& table>
 inline double sumOverTable(double x, double y) {
   return sumTerms<table>(XPowersOf<table>(x), YPowersOf<table>(y));
+}
+
+// SUM n X^J over a one-argument table (a boundary line), likewise.
+template <const auto& table>
+inline double sumOverPowers(double x) {
+  return sumIdeal<table>(YPowersOf<table>(x));
 }
 
 }  // namespace if97
