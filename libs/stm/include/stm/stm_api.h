@@ -87,10 +87,11 @@ STM_EXPORT double STM_nStp(double t, double p);
 //   the critical point.
 //
 // States from (p, h) and (p, s), below the critical pressure:
-// - The saturated ends are h'(p) and h''(p) (s'(p), s''(p)); above 623.15 K
-//   they are exactly what STM_sHtx (STM_sStx) returns at STM_sTp(p) and
-//   x = 0 and 1, compared in the current unit. STM_IsSat_ph (ps) is 1 from
-//   the one end to the other, both included, and 0 outside.
+// - The saturated ends are h'(p) and h''(p) (s'(p), s''(p)), compared with
+//   the input in the current unit: up to 623.15 K the values at (Ts(p), p)
+//   converted to it; above, exactly what STM_sHtx (STM_sStx) returns at
+//   STM_sTp(p) and x = 0 and 1. STM_IsSat_ph (ps) is 1 from the one end to
+//   the other, both included, and 0 outside.
 // - Within 1e-4 MPa of pc the saturated states move with a rounding of the
 //   pressure (the isotherms are that flat): the liquid at (Ts, p) can lie up
 //   to 1 J/kg below the one at (Ts, ps(Ts)), and the vapour branch on the
