@@ -29,22 +29,27 @@ inline constexpr Exponents kLowered = Exponents::lowered;
 inline double shiftedPi(double pi) { return 7.1 - pi; }
 inline double shiftedTau(double tau) { return tau - 1.222; }
 
+// tau and the power tables of one state, shared by the sums of its properties.
+struct State {
+  double tau;
+  APowers a;
+  BPowers b;
+  State(double T, double p)
+      : tau(kReducingTemperature / T), a(shiftedPi(p / kReducingPressure)), b(shiftedTau(tau)) {}
+};
+
 // The second derivatives cv and w need, and gamma_pi, over one pair of
 // power tables.
 struct SecondDerivatives {
   double pi, pipi, tautau, pitau;
 };
 
-inline SecondDerivatives secondDerivatives(double pi, double tau) {
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const APowers aPowers(a);
-  const BPowers bPowers(b);
-  return SecondDerivatives{-sumTerms<kGibbs, Derivative::x, kLowered>(aPowers, bPowers),
-                           sumTerms<kGibbs, Derivative::xx, kLowered>(aPowers, bPowers),
-                           sumTerms<kGibbs, Derivative::yy, kLowered>(aPowers, bPowers),
-                           -sumTerms<kGibbs, Derivative::xy, kLowered>(aPowers, bPowers)};
+inline SecondDerivatives secondDerivatives(const State& state) {
+  return SecondDerivatives{-sumTerms<kGibbs, Derivative::x, kLowered>(state.a, state.b),
+                           sumTerms<kGibbs, Derivative::xx, kLowered>(state.a, state.b),
+                           sumTerms<kGibbs, Derivative::yy, kLowered>(state.a, state.b),
+                           -sumTerms<kGibbs, Derivative::xy, kLowered>(state.a, state.b)};
 }
-
 
 // d/dpi brings a minus sign: da/dpi = -1.
 inline double gammaPi(double pi, double tau) {
@@ -73,22 +78,18 @@ inline double specificEnthalpy(double T, double p) {
 }
 
 inline double specificInternalEnergy(double T, double p) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const APowers aPowers(a);
-  const BPowers bPowers(b);
-  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(aPowers, bPowers);
-  const double gammaPi = -sumTerms<kGibbs, Derivative::x, kLowered>(aPowers, bPowers);
-  return R * T * (tau * gammaTau - pi * gammaPi);
+  const State state(T, p);
+  const double tau = state.tau;
+  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(state.a, state.b);
+  const double gammaPi = -sumTerms<kGibbs, Derivative::x, kLowered>(state.a, state.b);
+  return R * T * (tau * gammaTau - p / kReducingPressure * gammaPi);
 }
 
 inline double specificEntropy(double T, double p) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const APowers aPowers(a);
-  const BPowers bPowers(b);
-  const double gamma = sumTerms<kGibbs>(aPowers, bPowers);
-  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(aPowers, bPowers);
+  const State state(T, p);
+  const double tau = state.tau;
+  const double gamma = sumTerms<kGibbs>(state.a, state.b);
+  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(state.a, state.b);
   return R * (tau * gammaTau - gamma);
 }
 
@@ -98,15 +99,17 @@ inline double isobaricHeatCapacity(double T, double p) {
 }
 
 inline double isochoricHeatCapacity(double T, double p) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const SecondDerivatives g = secondDerivatives(pi, tau);
+  const State state(T, p);
+  const double tau = state.tau;
+  const SecondDerivatives g = secondDerivatives(state);
   const double mixed = g.pi - tau * g.pitau;
   return R * (-tau * tau * g.tautau + mixed * mixed / g.pipi);
 }
 
 inline double speedOfSound(double T, double p) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const SecondDerivatives g = secondDerivatives(pi, tau);
+  const State state(T, p);
+  const double tau = state.tau;
+  const SecondDerivatives g = secondDerivatives(state);
   const double mixed = g.pi - tau * g.pitau;
   const double w2 =
       1000.0 * R * T * g.pi * g.pi / (mixed * mixed / (tau * tau * g.tautau) - g.pipi);
@@ -114,24 +117,20 @@ inline double speedOfSound(double T, double p) {
 }
 
 inline void enthalpyWithSlope(double T, double p, double& h, double& cp) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const APowers aPowers(a);
-  const BPowers bPowers(b);
-  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(aPowers, bPowers);
-  const double gammaTauTau = sumTerms<kGibbs, Derivative::yy, kLowered>(aPowers, bPowers);
+  const State state(T, p);
+  const double tau = state.tau;
+  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(state.a, state.b);
+  const double gammaTauTau = sumTerms<kGibbs, Derivative::yy, kLowered>(state.a, state.b);
   h = R * kReducingTemperature * gammaTau;
   cp = -R * tau * tau * gammaTauTau;
 }
 
 inline void entropyWithSlope(double T, double p, double& s, double& dsdT) {
-  const double pi = p / kReducingPressure, tau = kReducingTemperature / T;
-  const double a = shiftedPi(pi), b = shiftedTau(tau);
-  const APowers aPowers(a);
-  const BPowers bPowers(b);
-  const double gamma = sumTerms<kGibbs>(aPowers, bPowers);
-  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(aPowers, bPowers);
-  const double gammaTauTau = sumTerms<kGibbs, Derivative::yy, kLowered>(aPowers, bPowers);
+  const State state(T, p);
+  const double tau = state.tau;
+  const double gamma = sumTerms<kGibbs>(state.a, state.b);
+  const double gammaTau = sumTerms<kGibbs, Derivative::y, kLowered>(state.a, state.b);
+  const double gammaTauTau = sumTerms<kGibbs, Derivative::yy, kLowered>(state.a, state.b);
   s = R * (tau * gammaTau - gamma);
   dsdT = -R * tau * tau * gammaTauTau / T;
 }

@@ -107,30 +107,27 @@ TemperatureDensity vapourBranchStart(double T, double p, double start) {
   constexpr int kMostDoublings = 48;
   constexpr int kMostHalvings = 64;
   double below = T;
-  double step = std::nextafter(T, 2.0 * T) - T;
   double above = kNaN;
   double rhoAbove = kNaN;
-  for (int doubling = 0; doubling < kMostDoublings && std::isnan(above); ++doubling, step *= 2.0) {
-    const double candidate = T + step;
-    double rhoCandidate;
-    if (vapourRoot(candidate, p, start, rhoCandidate)) {
+  // Whether the branch reaches p at the candidate; moves the bracket.
+  const auto probe = [&](double candidate, double from) {
+    double rho;
+    const bool reaches = vapourRoot(candidate, p, from, rho);
+    if (reaches) {
       above = candidate;
-      rhoAbove = rhoCandidate;
+      rhoAbove = rho;
     } else {
       below = candidate;
     }
-  }
+    return reaches;
+  };
+  double step = std::nextafter(T, 2.0 * T) - T;
+  for (int doubling = 0; doubling < kMostDoublings && !probe(T + step, start); ++doubling) step *= 2.0;
   if (std::isnan(above)) return {kNaN, kNaN};
   for (int halving = 0; halving < kMostHalvings; ++halving) {
     const double middle = below + 0.5 * (above - below);
     if (middle <= below || middle >= above) break;
-    double rhoMiddle;
-    if (vapourRoot(middle, p, rhoAbove, rhoMiddle)) {
-      above = middle;
-      rhoAbove = rhoMiddle;
-    } else {
-      below = middle;
-    }
+    probe(middle, rhoAbove);
   }
   return {above, rhoAbove};
 }

@@ -94,25 +94,39 @@ constexpr int extremeJ(const Table& table, bool largest) {
   return e;
 }
 
-// One step of the nested multiplication, terms taken from the last to the
-// first: `inner` is the group's polynomial in Y so far, `outer` the sum of
-// the groups above this one, in X.
+// Where term k stands in its group of equal I (terms by I, then J).
+template <const auto& terms, std::size_t k>
+struct Place {
+  static constexpr std::size_t N = terms.size();
+  static constexpr Term t = terms[k];
+  static constexpr bool lastOfGroup = k + 1 == N || terms[k + 1 < N ? k + 1 : k].I != t.I;
+  static constexpr bool firstOfGroup = k == 0 || terms[k == 0 ? 0 : k - 1].I != t.I;
+};
+
+// One step of the nested multiplication in Y, terms taken from the last to
+// the first: `inner` is the group's polynomial so far. At the group's first
+// term it returns the whole group, times Y to that term's J.
+template <const auto& terms, std::size_t k, class YPowers>
+inline double groupStep(const YPowers& y, double& inner) {
+  using P = Place<terms, k>;
+  if constexpr (P::lastOfGroup) {
+    inner = P::t.n;
+  } else {
+    inner = inner * y[terms[k + 1].J - P::t.J] + P::t.n;
+  }
+  if constexpr (P::firstOfGroup && P::t.J != 0) return inner * y[P::t.J];
+  return inner;
+}
+
+// The groups combined by nested multiplication in X, from the highest I
+// down: `outer` is the sum of the groups above this one.
 template <const auto& terms, std::size_t k, class XPowers, class YPowers>
 inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double& outer) {
-  constexpr std::size_t N = terms.size();
-  constexpr Term t = terms[k];
-  constexpr bool lastOfGroup = k + 1 == N || terms[k + 1 < N ? k + 1 : k].I != t.I;
-  constexpr bool firstOfGroup = k == 0 || terms[k == 0 ? 0 : k - 1].I != t.I;
-  if constexpr (lastOfGroup) {
-    inner = t.n;
-  } else {
-    inner = inner * y[terms[k + 1].J - t.J] + t.n;
-  }
-  if constexpr (firstOfGroup) {
-    double group = inner;
-    if constexpr (t.J != 0) group *= y[t.J];
+  using P = Place<terms, k>;
+  const double group = groupStep<terms, k>(y, inner);
+  if constexpr (P::firstOfGroup) {
     // Is this the group with the highest I? Then nothing lies above it.
-    if constexpr (terms[N - 1].I == t.I) {
+    if constexpr (terms[P::N - 1].I == P::t.I) {
       outer = group;
     } else {
       // The next group up starts at the first term with a higher I.
@@ -121,30 +135,17 @@ inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double
         while (terms[j].I == terms[k].I) ++j;
         return terms[j].I;
       }();
-      outer = outer * x[nextI - t.I] + group;
+      outer = outer * x[nextI - P::t.I] + group;
     }
   }
 }
 
-// The same walk, each group's polynomial kept apart: out[I - smallest I].
+// The same walk, each group kept apart: out[I - smallest I].
 template <const auto& terms, std::size_t k, std::size_t M, class YPowers>
-inline void groupStep(const YPowers& y, double& inner, std::array<double, M>& out) {
-  constexpr std::size_t N = terms.size();
-  constexpr Term t = terms[k];
-  constexpr bool lastOfGroup = k + 1 == N || terms[k + 1 < N ? k + 1 : k].I != t.I;
-  constexpr bool firstOfGroup = k == 0 || terms[k == 0 ? 0 : k - 1].I != t.I;
-  if constexpr (lastOfGroup) {
-    inner = t.n;
-  } else {
-    inner = inner * y[terms[k + 1].J - t.J] + t.n;
-  }
-  if constexpr (firstOfGroup) {
-    if constexpr (t.J != 0) {
-      std::get<t.I - terms[0].I>(out) = inner * y[t.J];
-    } else {
-      std::get<t.I - terms[0].I>(out) = inner;
-    }
-  }
+inline void keptGroupStep(const YPowers& y, double& inner, std::array<double, M>& out) {
+  using P = Place<terms, k>;
+  const double group = groupStep<terms, k>(y, inner);
+  if constexpr (P::firstOfGroup) std::get<P::t.I - terms[0].I>(out) = group;
 }
 
 template <const auto& terms, class YPowers, std::size_t... K>
@@ -153,7 +154,7 @@ inline auto groupSums(const YPowers& y, std::index_sequence<K...>) {
   constexpr std::size_t M = terms[N - 1].I - terms[0].I + 1;
   std::array<double, M> out{};
   double inner = 0.0;
-  (groupStep<terms, N - 1 - K, M>(y, inner, out), ...);
+  (keptGroupStep<terms, N - 1 - K, M>(y, inner, out), ...);
   return out;
 }
 
