@@ -7,9 +7,11 @@
 // taken grouped by I and, within a group, by J: each group is a polynomial
 // in Y evaluated by nested multiplication, and the groups one in X,
 //   Y^J1 (n1 + Y^(J2-J1) (n2 + ...)) + X^(I2-I1) (...),
-// two operations a term instead of three products and a load. The powers
-// come from power tables a state builds once and shares between all the
-// sums of its properties; only the powers some sum reads are ever computed.
+// two operations a term instead of three products and a load; the groups
+// form two such chains, the lower and the upper half, which run side by
+// side. The powers come from power tables a state builds once and shares
+// between all the sums of its properties; only the powers some sum reads
+// are ever computed.
 #ifndef HYDRELIX_IF97_TERM_SUMS_H
 #define HYDRELIX_IF97_TERM_SUMS_H
 
@@ -118,16 +120,29 @@ inline double groupStep(const YPowers& y, double& inner) {
   return inner;
 }
 
+// How many groups of equal I come before term k.
+template <const auto& terms, std::size_t k>
+constexpr std::size_t groupIndex() {
+  std::size_t groups = 0;
+  for (std::size_t j = 1; j <= k; ++j) groups += terms[j].I != terms[j - 1].I ? 1 : 0;
+  return groups;
+}
+
 // The groups combined by nested multiplication in X, from the highest I
-// down: `outer` is the sum of the groups above this one.
+// down, in two halves that run side by side (so the additions of one need
+// not wait for the other's): `outer[h]` is the sum of the groups above this
+// one in its half.
 template <const auto& terms, std::size_t k, class XPowers, class YPowers>
-inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double& outer) {
+inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double (&outer)[2]) {
   using P = Place<terms, k>;
   const double group = groupStep<terms, k>(y, inner);
   if constexpr (P::firstOfGroup) {
-    // Is this the group with the highest I? Then nothing lies above it.
-    if constexpr (terms[P::N - 1].I == P::t.I) {
-      outer = group;
+    constexpr std::size_t kGroups = groupIndex<terms, P::N - 1>() + 1;
+    constexpr std::size_t index = groupIndex<terms, k>();
+    constexpr std::size_t half = index < kGroups / 2 ? 0 : 1;
+    // Is this the group with the highest I of its half? Then nothing lies above it.
+    if constexpr (index + 1 == kGroups || index + 1 == kGroups / 2) {
+      outer[half] = group;
     } else {
       // The next group up starts at the first term with a higher I.
       constexpr int nextI = [] {
@@ -135,9 +150,19 @@ inline void nestedStep(const XPowers& x, const YPowers& y, double& inner, double
         while (terms[j].I == terms[k].I) ++j;
         return terms[j].I;
       }();
-      outer = outer * x[nextI - P::t.I] + group;
+      outer[half] = outer[half] * x[nextI - P::t.I] + group;
     }
   }
+}
+
+// The first term of the upper half of the groups.
+template <const auto& terms>
+constexpr std::size_t upperHalfStart() {
+  constexpr std::size_t kGroups = groupIndex<terms, terms.size() - 1>() + 1;
+  std::size_t k = 0;
+  std::size_t groups = 0;
+  for (; k + 1 < terms.size() && groups < kGroups / 2; ++k) groups += terms[k + 1].I != terms[k].I ? 1 : 0;
+  return k;
 }
 
 // The same walk, each group kept apart: out[I - smallest I].
@@ -161,11 +186,21 @@ inline auto groupSums(const YPowers& y, std::index_sequence<K...>) {
 template <const auto& terms, class XPowers, class YPowers, std::size_t... K>
 inline double nestedSum(const XPowers& x, const YPowers& y, std::index_sequence<K...>) {
   constexpr std::size_t N = sizeof...(K);
+  constexpr std::size_t kGroups = groupIndex<terms, N - 1>() + 1;
   double inner = 0.0;
-  double outer = 0.0;
+  double outer[2] = {0.0, 0.0};
   (nestedStep<terms, N - 1 - K>(x, y, inner, outer), ...);
-  if constexpr (terms[0].I != 0) outer *= x[terms[0].I];
-  return outer;
+  // With one group, it is the upper half.
+  constexpr int upperI = terms[kGroups < 2 ? 0 : upperHalfStart<terms>()].I;
+  double upper = outer[1];
+  if constexpr (upperI != 0) upper *= x[upperI];
+  if constexpr (kGroups < 2) {
+    return upper;
+  } else {
+    double lower = outer[0];
+    if constexpr (terms[0].I != 0) lower *= x[terms[0].I];
+    return lower + upper;
+  }
 }
 
 }  // namespace term_sums
