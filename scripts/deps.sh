@@ -8,10 +8,13 @@ set -euo pipefail
 # on a machine without a display; the condensed DejaVu face the window's
 # captions are laid out for; trayer, a tray for the program to hide in on
 # the virtual display; for the tests, openbox and xprop, a window manager
-# and a look at what the program asked of it.
+# and a look at what the program asked of it. The Python module: pybind11,
+# Debian's interpreter with NumPy, pytest and Dask for its tests and example,
+# and python3-iapws to measure it against.
 common=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra trayer)
 case "${1:-test}" in
-  test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev openbox x11-utils) ;;
+  test) wanted=("${common[@]}" clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev openbox x11-utils
+        pybind11-dev python3-dev python3-numpy python3-pytest python3-dask python3-distributed python3-iapws) ;;
   run)  wanted=("${common[@]}" libgtest-dev libgmock-dev) ;;
   *) echo "usage: deps.sh test|run" >&2; exit 2 ;;
 esac
