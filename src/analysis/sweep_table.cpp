@@ -24,16 +24,29 @@ void AppendField(std::string& out, const std::string& text, char separator) {
   out += '"';
 }
 
+void AppendEscaped(std::string& out, const std::string& text) {
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+}
+
 }  // namespace
 
-std::string ShortestText(double value, char decimal) {
+std::string NumberText(double value, char decimal) {
   if (!std::isfinite(value)) return {};
   if (value == 0.0) return "0";
   char text[32];
-  const std::to_chars_result written = std::to_chars(text, text + sizeof text, value);
-  std::string shortest(text, written.ptr);
-  if (decimal != '.') std::replace(shortest.begin(), shortest.end(), '.', decimal);
-  return shortest;
+  const std::to_chars_result written =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 12);
+  std::string number(text, written.ptr);
+  if (decimal != '.') std::replace(number.begin(), number.end(), '.', decimal);
+  return number;
 }
 
 SweepTable::SweepTable(SweepKind kind, std::vector<SweepColumn> columns)
@@ -72,7 +85,7 @@ const std::string& SweepTable::Message(std::size_t row) const {
 
 std::string SweepTable::Text(std::size_t row, std::size_t column, const TableUnits& units,
                              char decimal) const {
-  if (column < columns_.size()) return ShortestText(Value(row, column, units), decimal);
+  if (column < columns_.size()) return NumberText(Value(row, column, units), decimal);
   if (HasMarkColumn(kind_) && column == columns_.size()) return MarkText(marks_[row]);
   return Message(row);
 }
@@ -96,6 +109,29 @@ void AppendDelimitedRows(std::string& out, const SweepTable& table, const TableU
     }
     out += '\n';
   }
+}
+
+std::string HtmlTable(const SweepTable& table, const TableUnits& units, char decimal,
+                      std::size_t firstRow, std::size_t endRow) {
+  std::string out = "<table>\n<tr>";
+  for (std::size_t c = 0; c < table.ColumnCount(); ++c) {
+    out += "<th>";
+    AppendEscaped(out, table.Header(c, units));
+    out += "</th>";
+  }
+  out += "</tr>\n";
+  endRow = std::min(endRow, table.RowCount());
+  for (std::size_t r = firstRow; r < endRow; ++r) {
+    out += "<tr>";
+    for (std::size_t c = 0; c < table.ColumnCount(); ++c) {
+      out += "<td>";
+      AppendEscaped(out, table.Text(r, c, units, decimal));
+      out += "</td>";
+    }
+    out += "</tr>\n";
+  }
+  out += "</table>\n";
+  return out;
 }
 
 }  // namespace analysis

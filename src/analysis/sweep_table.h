@@ -29,8 +29,8 @@ class SweepTable {
 
   // "enthalpy_liquid [kJ/kg]", "quality [-]", "mark", "message".
   std::string Header(std::size_t column, const TableUnits& units) const;
-  // A number as the shortest text that reads back to the same double, with
-  // `decimal` for its point; empty where the cell is blank.
+  // A number to twelve significant digits (see NumberText), with `decimal`
+  // for its point; empty where the cell is blank.
   std::string Text(std::size_t row, std::size_t column, const TableUnits& units,
                    char decimal = '.') const;
   // A numeric cell in the table's units, NaN where blank.
@@ -47,9 +47,11 @@ class SweepTable {
   std::vector<std::pair<std::size_t, std::string>> messages_;
 };
 
-// The shortest text of a finite double that reads back to it ("100",
-// "0.101418", "1e-05"), with `decimal` for its point.
-std::string ShortestText(double value, char decimal = '.');
+// A finite double to twelve significant digits without trailing zeros
+// ("100", "0.101418", "1e-05"), with `decimal` for its point: more digits than
+// any formulation is good for, without the noise of the working units (0.01 C
+// kept as 32.018 F comes back as 0.010000000000000378 C).
+std::string NumberText(double value, char decimal = '.');
 
 // Delimited text of a table: one header row of `Header`s, then one line per
 // row, each ending in "\n". A field holding the separator, a quote or a line
@@ -62,6 +64,11 @@ void AppendDelimitedHeader(std::string& out, const SweepTable& table, const Tabl
                            DelimitedStyle style);
 void AppendDelimitedRows(std::string& out, const SweepTable& table, const TableUnits& units,
                          DelimitedStyle style, std::size_t firstRow, std::size_t endRow);
+
+// The same rows as an HTML table without styling, for the clipboard's
+// text/html flavour: a header row, then one row per table row.
+std::string HtmlTable(const SweepTable& table, const TableUnits& units, char decimal,
+                      std::size_t firstRow, std::size_t endRow);
 
 }  // namespace analysis
 
