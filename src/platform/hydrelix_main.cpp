@@ -4,6 +4,7 @@
 #include "mainwindow/help_viewer.h"
 #include "mainwindow/program_switches.h"
 #include "mainwindow/saved_settings.h"
+#include "platform/analysis/tables_window_entry.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   platform::DesktopShellWindows shell(switches, settings, systemInfo,
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
+  platform::AddTablesWindow(window, form, libraries);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

@@ -187,7 +187,12 @@ TablesWindow::TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries)
   copyKey->setContext(Qt::WidgetShortcut);
   connect(copyKey, &QShortcut::activated, this, [this] { CopyRows(); });
   connect(runner_, &SweepRunner::rowsArrived, this,
-          [this](const std::vector<analysis::SweepChunk>& chunks) { model_->Append(chunks); });
+          [this](const std::vector<analysis::SweepChunk>& chunks) {
+            const bool first = model_->rowCount() == 0;
+            model_->Append(chunks);
+            // Columns as wide as their headers and first rows need.
+            if (first) grid_->resizeColumnsToContents();
+          });
   connect(runner_, &SweepRunner::progressed, this, [this](qulonglong done, qulonglong total) {
     progress_->setRange(0, static_cast<int>(std::max<qulonglong>(total, 1)));
     progress_->setValue(static_cast<int>(done));
@@ -195,7 +200,7 @@ TablesWindow::TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries)
   connect(runner_, &SweepRunner::finished, this,
           [this](const analysis::SweepSummary& summary) { Finished(summary); });
 
-  resize(1000, 600);
+  resize(1100, 640);
   QSettings settings = Settings();
   settings.beginGroup(QString::fromUtf8(kSettingsGroup));
   restoreGeometry(settings.value(QString::fromUtf8(kGeometryKey)).toByteArray());
