@@ -42,11 +42,12 @@ analysis::TableUnits MainWindowUnits(const mainwindow::frmMain& form) {
   return units;
 }
 
-TablesWindow& AddTablesWindow(QWidget& mainWindow, const mainwindow::frmMain& form,
+TablesWindow& AddTablesWindow(QWidget& mainWindow, mainwindow::frmMain& form,
                               steam::PropertyLibraries& libraries, QAction** opener) {
   auto* window = new TablesWindow(&mainWindow, libraries);
   window->Follow(MainWindowFormulation(form), MainWindowUnits(form));
   window->installEventFilter(new FollowOnActivation(*window, form));
+  form.BeforeLibraryUnitsChange = [window] { window->StopSweep(); };
   auto* open = new QAction(QStringLiteral("&Tables and Sweeps..."), &mainWindow);
   open->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
   open->setShortcutContext(Qt::WindowShortcut);

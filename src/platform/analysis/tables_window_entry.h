@@ -17,8 +17,9 @@ steam::Formulation MainWindowFormulation(const mainwindow::frmMain& form);
 analysis::TableUnits MainWindowUnits(const mainwindow::frmMain& form);
 
 // Makes the window, owned by `mainWindow`, and the action that opens it;
-// the action's shortcut works anywhere in the main window.
-TablesWindow& AddTablesWindow(QWidget& mainWindow, const mainwindow::frmMain& form,
+// the action's shortcut works anywhere in the main window. A formulation
+// switch in the main window stops a running sweep first.
+TablesWindow& AddTablesWindow(QWidget& mainWindow, mainwindow::frmMain& form,
                               steam::PropertyLibraries& libraries, QAction** opener = nullptr);
 
 }  // namespace platform
