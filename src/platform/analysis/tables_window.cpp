@@ -399,7 +399,14 @@ void TablesWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+// The window's own close button hides it, keeping the table. A close the
+// program asks for (quitting closes every window first, and one that refuses
+// stops the quit) is granted.
 void TablesWindow::closeEvent(QCloseEvent* event) {
+  if (!event->spontaneous()) {
+    QWidget::closeEvent(event);
+    return;
+  }
   event->ignore();
   hide();
 }

@@ -156,11 +156,14 @@ TEST_F(TablesWindowTest, SaveAsCsvWritesTheWholeFileOrNothing) {
   EXPECT_TRUE(window.Note()->text().contains("could not be saved"));
 }
 
-TEST_F(TablesWindowTest, EscapeHidesTheWindow) {
+TEST_F(TablesWindowTest, EscapeHidesTheWindowAndAQuitMayCloseIt) {
   window.show();
   ASSERT_TRUE(window.isVisible());
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
+  // Quitting closes every window first and stops if one refuses.
+  window.show();
+  EXPECT_TRUE(window.close());
 }
 
 }  // namespace
