@@ -49,6 +49,7 @@ void Run(benchmark::State& state, analysis::SweepRequest request) {
     const analysis::SweepSummary summary =
         analysis::RunSweep(request, Libraries(), {}, [](const analysis::SweepChunk& chunk) {
           benchmark::DoNotOptimize(chunk.values.data());
+          return true;
         });
     rows += summary.rows;
   }

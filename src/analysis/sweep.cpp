@@ -116,7 +116,7 @@ SweepOutline OutlineSweep(const SweepRequest& request, steam::PropertyLibraries&
 
 SweepSummary RunSweep(const SweepRequest& request, steam::PropertyLibraries& libraries,
                       const SweepControl& control,
-                      const std::function<void(const SweepChunk&)>& deliver) {
+                      const std::function<bool(const SweepChunk&)>& deliver) {
   SweepSummary summary;
   if (!CheckRequest(request).empty()) return summary;
   const SaturationLimits limits = LimitsOf(request.formulation, libraries);
@@ -146,9 +146,13 @@ SweepSummary RunSweep(const SweepRequest& request, steam::PropertyLibraries& lib
       return summary;
     }
     chunk.firstRow = summary.rows;
-    deliver(chunk);
+    const bool taken = deliver(chunk);
     summary.rows += chunk.RowCount();
     if (control.progress) control.progress(summary.rows, total);
+    if (!taken) {
+      summary.cancelled = true;
+      return summary;
+    }
   }
   return summary;
 }

@@ -99,9 +99,11 @@ void PrepareLibraries(steam::PropertyLibraries& libraries);
 
 SweepOutline OutlineSweep(const SweepRequest& request, steam::PropertyLibraries& libraries);
 
+// `deliver` takes each chunk in order; it returns false when it can take no
+// more (a full disk), which stops the sweep as a cancel does.
 SweepSummary RunSweep(const SweepRequest& request, steam::PropertyLibraries& libraries,
                       const SweepControl& control,
-                      const std::function<void(const SweepChunk&)>& deliver);
+                      const std::function<bool(const SweepChunk&)>& deliver);
 
 }  // namespace analysis
 

@@ -75,7 +75,10 @@ TEST(DelimitedTable, ReadsBackCellForCellInEachStyle) {
   request.temperatures = {ToWorking(units::Quantity::Temperature, 100.5, 1),
                           ToWorking(units::Quantity::Temperature, 300, 1)};
   SweepTable table(request.kind, request.columns);
-  RunSweep(request, libraries, {}, [&table](const SweepChunk& chunk) { table.Append(chunk); });
+  RunSweep(request, libraries, {}, [&table](const SweepChunk& chunk) {
+    table.Append(chunk);
+    return true;
+  });
   ASSERT_EQ(table.RowCount(), 2u);
   // 150 MPa is beyond the formulation: the message, which holds a comma,
   // stays with its row.

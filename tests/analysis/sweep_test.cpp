@@ -91,6 +91,7 @@ class Sweeps : public ::testing::Test {
         table.marks.push_back(chunk.marks[r]);
         table.messages.push_back(chunk.messages[r]);
       }
+      return true;
     });
     return table;
   }
@@ -402,6 +403,17 @@ TEST_F(Sweeps, CancelKeepsTheRowsDeliveredAndNoRowPartWay) {
     }
     EXPECT_EQ(table.marks[r], whole.marks[r]);
   }
+}
+
+TEST_F(Sweeps, ACallerThatTakesNoMoreRowsStopsTheSweep) {
+  SweepRequest request = LargeGrid();
+  std::size_t chunks = 0;
+  const SweepSummary summary = RunSweep(request, libraries_, {}, [&chunks](const SweepChunk&) {
+    return ++chunks < 2;
+  });
+  EXPECT_EQ(chunks, 2u);
+  EXPECT_TRUE(summary.cancelled);
+  EXPECT_EQ(summary.rows, 2 * request.chunkRows);
 }
 
 TEST(SweepColumns, DefaultsAndChoicesPutTheSweptVariableFirst) {

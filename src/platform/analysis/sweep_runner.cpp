@@ -38,6 +38,7 @@ void SweepRunner::Start(const analysis::SweepRequest& request, steam::PropertyLi
         analysis::RunSweep(request, libraries, control, [this](const analysis::SweepChunk& chunk) {
           std::lock_guard<std::mutex> lock(mutex_);
           arrived_.push_back(chunk);
+          return true;
         });
     {
       std::lock_guard<std::mutex> lock(mutex_);
