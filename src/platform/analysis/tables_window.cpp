@@ -128,6 +128,9 @@ TablesWindow::TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries)
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid_->horizontalHeader()->setDefaultSectionSize(150);
+  // Sizing a column to its contents reads the rows in view only: reading a
+  // thousand rows of every column would stall the window.
+  grid_->horizontalHeader()->setResizeContentsPrecision(0);
   note_ = new QLabel(this);
   note_->setWordWrap(true);
   note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
