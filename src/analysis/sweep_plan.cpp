@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
 #include <limits>
 
 namespace analysis {
@@ -16,8 +18,53 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // another unit comes back through its conversion an ulp or two off.
 constexpr double kLimitTolerance = 1e-12;
 
-double FahrenheitFromKelvin(double kelvin) { return (kelvin - 273.15) * 1.8 + 32.0; }
-double PsiaFromMegapascal(double megapascal) { return ToWorking(units::Quantity::Pressure, megapascal, kMegapascal); }
+// A number rounded to twelve significant digits: a limit the formulation
+// gives as a short decimal is a short decimal in every unit of its list.
+double Rounded(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.12g", value);
+  return std::strtod(text, nullptr);
+}
+
+// The working value of a limit the formulation gives in SI: of the doubles a
+// few ulps around the plain conversion, the one that comes back as exactly
+// the formulation's number, and as the short decimal it is in most of the
+// other units a table is read in, so the critical row reads 373.946 C and
+// 22.064 MPa, not 373.94600000000003.
+double WorkingLimit(units::Quantity quantity, double value, int16_t unit,
+                    std::initializer_list<int16_t> readIn) {
+  const double plain = ToWorking(quantity, value, unit);
+  auto score = [&](double working) {
+    int hits = FromWorking(quantity, working, unit) == value ? 10 : 0;
+    for (int16_t other : readIn) {
+      const double shown = FromWorking(quantity, working, other);
+      hits += shown == Rounded(shown);
+    }
+    return hits;
+  };
+  double best = plain;
+  int bestScore = score(plain);
+  double down = plain, up = plain;
+  for (int step = 0; step < 8; ++step) {
+    down = std::nextafter(down, -INFINITY);
+    up = std::nextafter(up, INFINITY);
+    for (double candidate : {down, up}) {
+      const int candidateScore = score(candidate);
+      if (candidateScore > bestScore) {
+        best = candidate;
+        bestScore = candidateScore;
+      }
+    }
+  }
+  return best;
+}
+
+double WorkingTemperature(double kelvin) {
+  return WorkingLimit(units::Quantity::Temperature, kelvin, 3, {1});
+}
+double WorkingPressure(double megapascal) {
+  return WorkingLimit(units::Quantity::Pressure, megapascal, kMegapascal, {7, 5});
+}
 
 bool Below(double value, double limit) { return value < limit - kLimitTolerance * std::fabs(limit); }
 bool AtOrAbove(double value, double limit) { return !Below(value, limit); }
@@ -49,11 +96,11 @@ SaturationLimits LimitsOf(steam::Formulation formulation, steam::PropertyLibrari
   const bool if97 = formulation == steam::Formulation::IF97;
   SaturationLimits limits{};
   limits.criticalTemperature =
-      FahrenheitFromKelvin(if97 ? if97::kCriticalTemperature : ifc67::kCriticalTemperature);
+      WorkingTemperature(if97 ? if97::kCriticalTemperature : ifc67::kCriticalTemperature);
   limits.criticalPressure =
-      PsiaFromMegapascal(if97 ? if97::kCriticalPressure : ifc67::kCriticalPressure);
+      WorkingPressure(if97 ? if97::kCriticalPressure : ifc67::kCriticalPressure);
   limits.lowestTemperature =
-      FahrenheitFromKelvin(if97 ? if97::kMinTemperature : ifc67::kMinTemperature);
+      WorkingTemperature(if97 ? if97::kMinTemperature : ifc67::kMinTemperature);
   const steam::SolveOutcome lowest = steam::Solve(
       formulation, steam::InputPair::TemperatureQuality, limits.lowestTemperature, 0.0, libraries);
   limits.lowestPressure = lowest.succeeded ? lowest.state.values.Pressure : kNaN;
