@@ -19,7 +19,7 @@ std::string ReadValues(const std::string& text, bool logarithmic, units::Quantit
     unit = *named;
   }
   working.clear();
-  for (double value : values.values) working.push_back(ToWorking(quantity, value, unit));
+  for (double value : values.values) working.push_back(WorkingValue(quantity, value, unit, false));
   if (endsAtCriticalPoint != nullptr) *endsAtCriticalPoint = values.endsAtCriticalPoint;
   return {};
 }

@@ -5,8 +5,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <initializer_list>
 #include <limits>
 
 namespace analysis {
@@ -18,52 +16,13 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // another unit comes back through its conversion an ulp or two off.
 constexpr double kLimitTolerance = 1e-12;
 
-// A number rounded to twelve significant digits: a limit the formulation
-// gives as a short decimal is a short decimal in every unit of its list.
-double Rounded(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.12g", value);
-  return std::strtod(text, nullptr);
-}
-
-// The working value of a limit the formulation gives in SI: of the doubles a
-// few ulps around the plain conversion, the one that comes back as exactly
-// the formulation's number, and as the short decimal it is in most of the
-// other units a table is read in, so the critical row reads 373.946 C and
-// 22.064 MPa, not 373.94600000000003.
-double WorkingLimit(units::Quantity quantity, double value, int16_t unit,
-                    std::initializer_list<int16_t> readIn) {
-  const double plain = ToWorking(quantity, value, unit);
-  auto score = [&](double working) {
-    int hits = FromWorking(quantity, working, unit) == value ? 10 : 0;
-    for (int16_t other : readIn) {
-      const double shown = FromWorking(quantity, working, other);
-      hits += shown == Rounded(shown);
-    }
-    return hits;
-  };
-  double best = plain;
-  int bestScore = score(plain);
-  double down = plain, up = plain;
-  for (int step = 0; step < 8; ++step) {
-    down = std::nextafter(down, -INFINITY);
-    up = std::nextafter(up, INFINITY);
-    for (double candidate : {down, up}) {
-      const int candidateScore = score(candidate);
-      if (candidateScore > bestScore) {
-        best = candidate;
-        bestScore = candidateScore;
-      }
-    }
-  }
-  return best;
-}
-
+// The formulation's limits as working values that come back as its own
+// numbers: the critical row reads 22.064 MPa, not 22.064000000000004.
 double WorkingTemperature(double kelvin) {
-  return WorkingLimit(units::Quantity::Temperature, kelvin, 3, {1});
+  return WorkingValue(units::Quantity::Temperature, kelvin, 3, true);
 }
 double WorkingPressure(double megapascal) {
-  return WorkingLimit(units::Quantity::Pressure, megapascal, kMegapascal, {7, 5});
+  return WorkingValue(units::Quantity::Pressure, megapascal, kMegapascal, true);
 }
 
 bool Below(double value, double limit) { return value < limit - kLimitTolerance * std::fabs(limit); }

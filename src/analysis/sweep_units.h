@@ -34,6 +34,13 @@ double FromWorking(units::Quantity quantity, double working, int16_t unit);
 // psia), the inverse of FromWorking with the same exact factors.
 double ToWorking(units::Quantity quantity, double value, int16_t unit);
 
+// The working value of a temperature or pressure typed as `value` in `unit`:
+// of the doubles a few ulps around ToWorking's, one that comes back as
+// exactly `value` in `unit` where there is one, and, with `everyUnit`, as a
+// short decimal in most other units of its list (22.064 MPa is 220.64 Bar,
+// not 220.64000000000001). Where no double does, ToWorking's.
+double WorkingValue(units::Quantity quantity, double value, int16_t unit, bool everyUnit);
+
 // A temperature difference in deg F expressed in the size of `unit`'s degree,
 // and the label it takes: a kelvin for K and deg C, a rankine-sized degree
 // for deg F and deg R.
