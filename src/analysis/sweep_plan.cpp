@@ -1,5 +1,7 @@
 #include "analysis/sweep_plan.h"
 
+#include "steam/conversion_factors.h"
+
 #include <if97/if97.h>
 #include <ifc67/ifc67.h>
 
@@ -51,6 +53,15 @@ std::string ValueList(const std::vector<double>& values, units::Quantity quantit
 
 }  // namespace
 
+namespace {
+
+constexpr double kExactAtmosphere = 101325.0 / 6894.757293168361;  // psia
+
+}  // namespace
+
+double LibraryPressure(double tablePsia) { return tablePsia * steam::kPressureFactor / kExactAtmosphere; }
+double TablePressure(double libraryPsia) { return libraryPsia * kExactAtmosphere / steam::kPressureFactor; }
+
 SaturationLimits LimitsOf(steam::Formulation formulation, steam::PropertyLibraries& libraries) {
   const bool if97 = formulation == steam::Formulation::IF97;
   SaturationLimits limits{};
@@ -62,7 +73,7 @@ SaturationLimits LimitsOf(steam::Formulation formulation, steam::PropertyLibrari
       WorkingTemperature(if97 ? if97::kMinTemperature : ifc67::kMinTemperature);
   const steam::SolveOutcome lowest = steam::Solve(
       formulation, steam::InputPair::TemperatureQuality, limits.lowestTemperature, 0.0, libraries);
-  limits.lowestPressure = lowest.succeeded ? lowest.state.values.Pressure : kNaN;
+  limits.lowestPressure = lowest.succeeded ? TablePressure(lowest.state.values.Pressure) : kNaN;
   return limits;
 }
 
@@ -73,7 +84,7 @@ RowCursor::RowCursor(const SweepRequest& request, const SaturationLimits& limits
     const double p = request.pressures.front();
     if (Below(p, limits.criticalPressure)) {
       const steam::SolveOutcome line = steam::Solve(
-          request.formulation, steam::InputPair::PressureQuality, p, 0.0, libraries);
+          request.formulation, steam::InputPair::PressureQuality, LibraryPressure(p), 0.0, libraries);
       if (line.succeeded) crossing_ = line.state.values.Temperature;
     }
   }
@@ -82,7 +93,7 @@ RowCursor::RowCursor(const SweepRequest& request, const SaturationLimits& limits
     if (Below(T, limits.criticalTemperature)) {
       const steam::SolveOutcome line = steam::Solve(
           request.formulation, steam::InputPair::TemperatureQuality, T, 0.0, libraries);
-      if (line.succeeded) crossing_ = line.state.values.Pressure;
+      if (line.succeeded) crossing_ = TablePressure(line.state.values.Pressure);
     }
   }
 }

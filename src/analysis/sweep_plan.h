@@ -13,6 +13,15 @@
 
 namespace analysis {
 
+// Pressures between the table and Solve. The table holds a pressure as its
+// exact value in psia; the calculation hands psia to the libraries through
+// the program's own 32-bit atmosphere (14.695949 psia, 1.2e-8 below the
+// exact 14.6959487755...). Going through these, the libraries see exactly
+// the pressure asked for (50 MPa is region 5's limit, not a hair above it)
+// and the table shows exactly the pressure the libraries gave.
+double LibraryPressure(double tablePsia);
+double TablePressure(double libraryPsia);
+
 // The formulation's own ends, in working units (deg F, psia).
 struct SaturationLimits {
   double criticalTemperature;

@@ -35,7 +35,7 @@ double SaturationTemperature(const SweepRequest& request, double pressure,
   thread_local Last last{steam::Formulation::IF97, kNaN, kNaN};
   if (last.formulation == request.formulation && last.pressure == pressure) return last.temperature;
   const SolveOutcome line = steam::Solve(request.formulation, InputPair::PressureQuality,
-                                         pressure, 1.0, libraries);
+                                         LibraryPressure(pressure), 1.0, libraries);
   last = {request.formulation, pressure, line.succeeded ? line.state.values.Temperature : kNaN};
   return last.temperature;
 }
@@ -74,16 +74,18 @@ bool SaturationRow(const SweepRequest& request, const SaturationLimits& limits,
   const bool byPressure = spec.type == RowType::SaturationAtPressure;
   const InputPair pair = byPressure ? InputPair::PressureQuality : InputPair::TemperatureQuality;
   const double given = critical ? limits.criticalTemperature
-                       : byPressure ? spec.pressure
+                       : byPressure ? LibraryPressure(spec.pressure)
                                     : spec.temperature;
   const SolveOutcome liquid = steam::Solve(request.formulation, pair, given, 0.0, libraries);
   // At the critical point both ends are the one critical state.
   const SolveOutcome vapor =
       critical ? liquid : steam::Solve(request.formulation, pair, given, 1.0, libraries);
   const double temperature = critical ? limits.criticalTemperature : liquid.state.values.Temperature;
-  const double pressure = critical ? limits.criticalPressure : liquid.state.values.Pressure;
+  const double pressure = critical     ? limits.criticalPressure
+                          : byPressure ? spec.pressure
+                                       : TablePressure(liquid.state.values.Pressure);
   if (!liquid.succeeded || !vapor.succeeded) {
-    Refuse(request, byPressure ? kNaN : given, byPressure ? given : kNaN,
+    Refuse(request, byPressure ? kNaN : given, byPressure ? spec.pressure : kNaN,
            liquid.succeeded ? vapor : liquid, out);
     return false;
   }
@@ -116,12 +118,15 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
 
   SolveOutcome outcome;
   double superheat = kNaN;
+  // The row's pressure: the one asked for, or the saturation pressure the
+  // formulation gave for an end found from its temperature.
+  double pressure = spec.pressure;
   switch (spec.type) {
     case RowType::LiquidAtPressure:
     case RowType::VaporAtPressure: {
       const bool vapor = spec.type == RowType::VaporAtPressure;
-      outcome = steam::Solve(request.formulation, InputPair::PressureQuality, spec.pressure,
-                             vapor ? 1.0 : 0.0, libraries);
+      outcome = steam::Solve(request.formulation, InputPair::PressureQuality,
+                             LibraryPressure(spec.pressure), vapor ? 1.0 : 0.0, libraries);
       if (vapor) superheat = 0.0;
       *out.mark = request.kind == SweepKind::Grid ? RowMark::Saturated
                   : vapor                         ? RowMark::SaturatedVapor
@@ -133,13 +138,14 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
       const bool vapor = spec.type == RowType::VaporAtTemperature;
       outcome = steam::Solve(request.formulation, InputPair::TemperatureQuality,
                              spec.temperature, vapor ? 1.0 : 0.0, libraries);
+      pressure = TablePressure(outcome.state.values.Pressure);
       if (vapor) superheat = 0.0;
       *out.mark = vapor ? RowMark::SaturatedVapor : RowMark::SaturatedLiquid;
       break;
     }
     default:
       outcome = steam::Solve(request.formulation, InputPair::TemperaturePressure,
-                             spec.temperature, spec.pressure, libraries);
+                             spec.temperature, LibraryPressure(spec.pressure), libraries);
       if (outcome.succeeded && outcome.state.values.Quality == 0.0) *out.mark = RowMark::Liquid;
       break;
   }
@@ -153,9 +159,11 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
     const SweepColumn& column = request.columns[i];
     double& cell = out.values[i];
     switch (column.property) {
-      case ColumnProperty::Result: cell = Cell(state, column.result); break;
+      case ColumnProperty::Result:
+        cell = column.result == Result::Pressure ? pressure : Cell(state, column.result);
+        break;
       case ColumnProperty::InternalEnergy:
-        cell = InternalEnergy(state, state.values.Pressure);
+        cell = InternalEnergy(state, pressure);
         break;
       case ColumnProperty::Superheat:
         // A vapour's distance above the saturation temperature at its own
