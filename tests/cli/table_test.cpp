@@ -12,18 +12,9 @@
 
 namespace {
 
+using cli_test::Has;
+using cli_test::Lines;
 using cli_test::RunCli;
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 std::vector<std::string> Fields(const std::string& line, char separator = ',') {
   std::vector<std::string> fields;
