@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sstream>
 
 namespace cli_test {
 namespace {
