@@ -8,7 +8,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/tables_window_gap [--idle]
 #include "platform/analysis/tables_window.h"
-#include "platform/shared_property_libraries.h"
+#include "shown_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,8 +22,8 @@
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  platform::SharedPropertyLibraries libraries;
-  platform::TablesWindow window(nullptr, libraries);
+  ShownWindow main;
+  platform::TablesWindow window(main.window, main.settings, main.libraries);
   window.Follow(steam::Formulation::IF97, analysis::TableUnits::System(true));
   window.Kind()->setCurrentIndex(2);  // grid: 100 pressures x 1000 temperatures
   window.Pressures()->setText("1:100:1 Bar");

@@ -6,13 +6,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,7 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSettings>
 #include <QShortcut>
 #include <QTableView>
 #include <QToolButton>
@@ -47,14 +44,6 @@ constexpr KindChoice kKinds[] = {
     {SweepKind::IsobarSweep, "Isobar sweep"},
     {SweepKind::IsothermSweep, "Isotherm sweep"},
 };
-
-const char* kSettingsGroup = "Analysis";
-const char* kGeometryKey = "TablesAndSweepsGeometry";
-
-QSettings Settings() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Hydrelix"),
-                   QStringLiteral("Hydrelix"));
-}
 
 // The desktop's decimal mark, where it is one byte.
 char DesktopDecimalMark() {
@@ -90,9 +79,10 @@ void ExampleRanges(SweepKind kind, bool si, QLineEdit& temperatures, QLineEdit& 
 
 }  // namespace
 
-TablesWindow::TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries)
-    : QWidget(owner, Qt::Window), libraries_(libraries) {
-  setWindowTitle(QStringLiteral("Tables and Sweeps"));
+TablesWindow::TablesWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
+                           steam::PropertyLibraries& libraries)
+    : AnalysisWindow(mainWindow, settings, "TablesAndSweeps", QStringLiteral("Tables and Sweeps")),
+      libraries_(libraries) {
   model_ = new SweepTableModel(this);
   model_->SetDecimalMark(DesktopDecimalMark());
   runner_ = new SweepRunner(this);
@@ -204,9 +194,6 @@ TablesWindow::TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries)
           [this](const analysis::SweepSummary& summary) { Finished(summary); });
 
   resize(1100, 640);
-  QSettings settings = Settings();
-  settings.beginGroup(QString::fromUtf8(kSettingsGroup));
-  restoreGeometry(settings.value(QString::fromUtf8(kGeometryKey)).toByteArray());
   KindChanged();
 }
 
@@ -392,33 +379,6 @@ void TablesWindow::SaveAs() {
   const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as CSV"), QString(),
                                                     QStringLiteral("CSV files (*.csv)"));
   if (!path.isEmpty()) SaveCsv(path);
-}
-
-void TablesWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    hide();
-    return;
-  }
-  QWidget::keyPressEvent(event);
-}
-
-// The window's own close button hides it, keeping the table. A close the
-// program asks for (quitting closes every window first, and one that refuses
-// stops the quit) is granted.
-void TablesWindow::closeEvent(QCloseEvent* event) {
-  if (!event->spontaneous()) {
-    QWidget::closeEvent(event);
-    return;
-  }
-  event->ignore();
-  hide();
-}
-
-void TablesWindow::hideEvent(QHideEvent* event) {
-  QSettings settings = Settings();
-  settings.beginGroup(QString::fromUtf8(kSettingsGroup));
-  settings.setValue(QString::fromUtf8(kGeometryKey), saveGeometry());
-  QWidget::hideEvent(event);
 }
 
 }  // namespace platform

@@ -1,15 +1,14 @@
 // Analysis > Tables and Sweeps: saturation tables, superheat and
 // compressed-liquid grids and sweeps along an isobar or an isotherm, computed
 // off the window's thread and shown as they arrive, copied or saved as CSV.
-// Non-modal and transient for the main window; Esc hides it.
+// An Analysis window: non-modal, transient, Esc hides it (analysis_window.h).
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_TABLES_WINDOW_H
 #define HYDRELIX_PLATFORM_ANALYSIS_TABLES_WINDOW_H
 
 #include "analysis/sweep_form.h"
+#include "platform/analysis/analysis_window.h"
 #include "platform/analysis/sweep_runner.h"
 #include "platform/analysis/sweep_table_model.h"
-
-#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -23,12 +22,14 @@ class QMenu;
 
 namespace platform {
 
-class TablesWindow final : public QWidget {
+class TablesWindow final : public AnalysisWindow {
  public:
   // The most rows the window computes for one table.
   static constexpr std::size_t kMaxRows = 1000000;
 
-  TablesWindow(QWidget* owner, steam::PropertyLibraries& libraries);
+  // `mainWindow`, `settings` and `libraries` must outlive the window.
+  TablesWindow(MainWindowWidget& mainWindow, shell::SettingsStore& settings,
+               steam::PropertyLibraries& libraries);
   ~TablesWindow() override;
 
   // The main window's formulation and units. A change of formulation
@@ -61,10 +62,8 @@ class TablesWindow final : public QWidget {
   const SweepTableModel& Model() const { return *model_; }
   bool Running() const { return runner_->Running(); }
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  // Wide enough for a table's usual columns when first opened.
+  QSize sizeHint() const override { return {1100, 640}; }
 
  private:
   void KindChanged();

@@ -1,33 +1,11 @@
 #include "platform/analysis/tables_window_entry.h"
 
+#include "platform/analysis/state_signals.h"
+#include "platform/main_window_widget.h"
+
 #include <QAction>
-#include <QEvent>
-#include <QObject>
 
 namespace platform {
-
-namespace {
-
-// Brings the window up to date with the main window whenever it comes to the
-// front.
-class FollowOnActivation final : public QObject {
- public:
-  FollowOnActivation(TablesWindow& window, const mainwindow::frmMain& form)
-      : QObject(&window), window_(window), form_(form) {}
-
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
-      window_.Follow(MainWindowFormulation(form_), MainWindowUnits(form_));
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  TablesWindow& window_;
-  const mainwindow::frmMain& form_;
-};
-
-}  // namespace
 
 steam::Formulation MainWindowFormulation(const mainwindow::frmMain& form) {
   return form.optSteam(0).Value() ? steam::Formulation::IF97 : steam::Formulation::IFC67;
@@ -42,22 +20,23 @@ analysis::TableUnits MainWindowUnits(const mainwindow::frmMain& form) {
   return units;
 }
 
-TablesWindow& AddTablesWindow(QWidget& mainWindow, mainwindow::frmMain& form,
-                              steam::PropertyLibraries& libraries, QAction** opener) {
-  auto* window = new TablesWindow(&mainWindow, libraries);
-  window->Follow(MainWindowFormulation(form), MainWindowUnits(form));
-  window->installEventFilter(new FollowOnActivation(*window, form));
+TablesWindow& AddTablesWindow(AnalysisMenu& menu, MainWindowWidget& mainWindow,
+                              mainwindow::frmMain& form, shell::SettingsStore& settings,
+                              steam::PropertyLibraries& libraries) {
+  auto* window = new TablesWindow(mainWindow, settings, libraries);
+  auto follow = [window, &form] {
+    window->Follow(MainWindowFormulation(form), MainWindowUnits(form));
+  };
+  follow();
+  // A unit list, the unit system or the formulation (which computes again)
+  // changed in the main window.
+  auto* state = new StateSignals(form, window);
+  QObject::connect(state, &StateSignals::displayChanged, window, follow);
+  QObject::connect(state, &StateSignals::stateShown, window, follow);
+  QObject::connect(state, &StateSignals::stateCleared, window, follow);
   form.BeforeLibraryUnitsChange = [window] { window->StopSweep(); };
-  auto* open = new QAction(QStringLiteral("&Tables and Sweeps..."), &mainWindow);
-  open->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
-  open->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(open, &QAction::triggered, window, [window] {
-    window->show();
-    window->raise();
-    window->activateWindow();
-  });
-  mainWindow.addAction(open);
-  if (opener != nullptr) *opener = open;
+  QAction& open = menu.AddWindowEntry(QStringLiteral("&Tables and Sweeps..."), *window);
+  open.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+T")));
   return *window;
 }
 

@@ -1,8 +1,9 @@
 // The Tables and Sweeps window on the offscreen platform: tables computed off
 // the window's thread, Cancel, units, Copy and Save as CSV.
-#include "platform/analysis/tables_window.h"
+#include "shown_window.h"
 
-#include "platform/shared_property_libraries.h"
+#include "platform/analysis/tables_window.h"
+#include "platform/analysis/tables_window_entry.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -40,7 +41,7 @@ bool WaitFor(Condition done) {
 
 class TablesWindowTest : public ::testing::Test {
  protected:
-  TablesWindowTest() : window(nullptr, libraries) { window.Follow(steam::Formulation::IF97, TableUnits::System(true)); }
+  TablesWindowTest() { window.Follow(steam::Formulation::IF97, TableUnits::System(true)); }
 
   void ComputeAndWait() {
     window.Compute();
@@ -53,8 +54,8 @@ class TablesWindowTest : public ::testing::Test {
     return window.Model().headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
   }
 
-  SharedPropertyLibraries libraries;
-  TablesWindow window;
+  ShownWindow main;
+  TablesWindow window{main.window, main.settings, main.libraries};
 };
 
 TEST_F(TablesWindowTest, TextbookSaturationTableEndsAtTheCriticalPoint) {
@@ -156,14 +157,32 @@ TEST_F(TablesWindowTest, SaveAsCsvWritesTheWholeFileOrNothing) {
   EXPECT_TRUE(window.Note()->text().contains("could not be saved"));
 }
 
-TEST_F(TablesWindowTest, EscapeHidesTheWindowAndAQuitMayCloseIt) {
-  window.show();
-  ASSERT_TRUE(window.isVisible());
-  QTest::keyClick(&window, Qt::Key_Escape);
-  EXPECT_FALSE(window.isVisible());
-  // Quitting closes every window first and stops if one refuses.
-  window.show();
-  EXPECT_TRUE(window.close());
+TEST(TablesWindowEntry, TheAnalysisMenuOpensItAndItFollowsTheMainWindow) {
+  ShownWindow main;
+  platform::AnalysisMenu menu(main.form, &main.window);
+  main.window.AddMenu(menu);
+  TablesWindow& tables =
+      AddTablesWindow(menu, main.window, main.form, main.settings, main.libraries);
+  QAction* entry = menu.actions().back();
+  EXPECT_EQ(entry->text(), "&Tables and Sweeps...");
+  EXPECT_EQ(entry->shortcut(), QKeySequence("Ctrl+Shift+T"));
+  entry->trigger();
+  EXPECT_TRUE(tables.isVisible());
+  tables.Kind()->setCurrentIndex(0);
+  tables.Compute();
+  ASSERT_TRUE(WaitFor([&tables] { return !tables.Running(); }));
+  const auto header = [&tables] {
+    return tables.Model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString();
+  };
+  EXPECT_EQ(header(), QString::fromUtf8("temperature [\u00B0F]"));
+  // The SI switch of the main window re-expresses the table at once.
+  main.Click(main.Button(main.form.optUnits(1)));
+  EXPECT_EQ(header(), QString::fromUtf8("temperature [\u00B0C]"));
+  // Esc hides it; quitting (which closes every window first) is not refused.
+  QTest::keyClick(&tables, Qt::Key_Escape);
+  EXPECT_FALSE(tables.isVisible());
+  entry->trigger();
+  EXPECT_TRUE(tables.close());
 }
 
 }  // namespace
