@@ -14,6 +14,9 @@ struct CommandLine {
   std::vector<std::string> arguments;  // the positional arguments after it
   std::optional<std::string> formulation, units, format, output, jobs;
   std::vector<std::string> unitChoices;  // each --unit KEY=UNIT
+  // `table`'s ranges (--T, --p), its column keys and --log.
+  std::optional<std::string> temperatures, pressures, columns;
+  bool logarithmic = false;
   bool help = false;
   bool version = false;
 };

@@ -8,6 +8,7 @@
 #include "platform/analysis/analysis_windows.h"
 #include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
+#include "platform/analysis/tables_window_entry.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   platform::AnalysisWindows analysisWindows(window, settings, shownState, libraries, pinStore);
   analysisWindows.AddTo(analysisMenu);
   window.AddMenu(analysisMenu);
+  platform::AddTablesWindow(analysisMenu, window, form, settings, libraries);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };
