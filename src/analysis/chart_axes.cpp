@@ -1,0 +1,152 @@
+#include "analysis/chart_axes.h"
+
+#include "analysis/chart_working_units.h"
+#include "units/unit_catalogue.h"
+#include "units/unit_lists.h"
+
+namespace analysis {
+namespace {
+
+constexpr double kWaterMolarMass = 18.01528;
+
+WorkingScale WorkingScaleOf(ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return kWorkingTemperature;
+    case ChartQuantity::Pressure: return kWorkingPressure;
+    case ChartQuantity::Enthalpy: return kWorkingEnthalpy;
+    case ChartQuantity::Entropy: return kWorkingEntropy;
+  }
+  return {1.0, 0.0};
+}
+
+units::Quantity ListQuantity(ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return units::Quantity::Temperature;
+    case ChartQuantity::Pressure: return units::Quantity::Pressure;
+    case ChartQuantity::Enthalpy: return units::Quantity::Enthalpy;
+    case ChartQuantity::Entropy: return units::Quantity::Entropy;
+  }
+  return units::Quantity::Temperature;
+}
+
+const char* ListTag(ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return "Temperature";
+    case ChartQuantity::Pressure: return "Pressure";
+    case ChartQuantity::Enthalpy: return "Enthalpy";
+    case ChartQuantity::Entropy: return "Entropy";
+  }
+  return "";
+}
+
+const char* QuantityName(ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return "Temperature";
+    case ChartQuantity::Pressure: return "Pressure";
+    case ChartQuantity::Enthalpy: return "Enthalpy";
+    case ChartQuantity::Entropy: return "Entropy";
+  }
+  return "";
+}
+
+}  // namespace
+
+ChartAxes AxesOf(ChartKind kind) {
+  switch (kind) {
+    case ChartKind::TemperatureEntropy:
+      return {ChartQuantity::Entropy, ChartQuantity::Temperature, false};
+    case ChartKind::EnthalpyEntropy: return {ChartQuantity::Entropy, ChartQuantity::Enthalpy, false};
+    case ChartKind::PressureEnthalpy: return {ChartQuantity::Enthalpy, ChartQuantity::Pressure, true};
+  }
+  return {ChartQuantity::Entropy, ChartQuantity::Temperature, false};
+}
+
+const char* ChartTitle(ChartKind kind) {
+  switch (kind) {
+    case ChartKind::TemperatureEntropy: return "T-s";
+    case ChartKind::EnthalpyEntropy: return "h-s (Mollier)";
+    case ChartKind::PressureEnthalpy: return "p-h";
+  }
+  return "";
+}
+
+bool ChartShows(ChartKind kind, LineFamily family) {
+  switch (family) {
+    case LineFamily::Isobar: return kind != ChartKind::PressureEnthalpy;
+    case LineFamily::Isotherm: return kind != ChartKind::TemperatureEntropy;
+    default: return true;
+  }
+}
+
+double CoordinateOf(const ChartPoint& point, ChartQuantity quantity) {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return point.temperature;
+    case ChartQuantity::Pressure: return point.pressure;
+    case ChartQuantity::Enthalpy: return point.enthalpy;
+    case ChartQuantity::Entropy: return point.entropy;
+  }
+  return point.temperature;
+}
+
+ChartUnits ChartUnits::Of(UnitSystem system) {
+  auto pick = [system](int list) {
+    const units::UnitList* row = units::FindUnitList(list);
+    return system == UnitSystem::IP ? row->ipUnit : row->siUnit;
+  };
+  return {pick(16), pick(17), pick(18), pick(19)};
+}
+
+int16_t ChartUnits::UnitOf(ChartQuantity quantity) const {
+  switch (quantity) {
+    case ChartQuantity::Temperature: return temperature;
+    case ChartQuantity::Pressure: return pressure;
+    case ChartQuantity::Enthalpy: return enthalpy;
+    case ChartQuantity::Entropy: return entropy;
+  }
+  return 0;
+}
+
+AxisScale ScaleOf(ChartQuantity quantity, int16_t unit) {
+  // Every unit of the four lists is an affine function of the working unit;
+  // the main window's conversions give it from two values far apart, so the
+  // chart shows what the fields would show.
+  const WorkingScale working = WorkingScaleOf(quantity);
+  const units::Quantity listQuantity = ListQuantity(quantity);
+  const auto express = [&](double workingValue) {
+    return units::ExpressInUnit(listQuantity, workingValue, static_cast<float>(kWaterMolarMass), unit);
+  };
+  constexpr double kFar = 10000.0;
+  const double zero = express(0.0);
+  const double perWorking = (express(kFar) - zero) / kFar;
+  AxisScale scale;
+  scale.scale = perWorking * working.factor;
+  scale.offset = perWorking * working.offset + zero;
+  const std::vector<std::string>* labels = units::UnitLabels(ListTag(quantity));
+  if (labels != nullptr && unit >= 0 && static_cast<size_t>(unit) < labels->size()) {
+    scale.label = (*labels)[unit];
+  }
+  return scale;
+}
+
+std::string AxisCaption(ChartQuantity quantity, const AxisScale& scale) {
+  return std::string(QuantityName(quantity)) + " [" + scale.label + "]";
+}
+
+ChartProjection::ChartProjection(ChartKind kind, const ChartUnits& units)
+    : kind_(kind),
+      axes_(AxesOf(kind)),
+      x_(ScaleOf(axes_.x, units.UnitOf(axes_.x))),
+      y_(ScaleOf(axes_.y, units.UnitOf(axes_.y))) {}
+
+PlotPoint ChartProjection::Project(const ChartPoint& point) const {
+  return {x_.FromSi(CoordinateOf(point, axes_.x)), y_.FromSi(CoordinateOf(point, axes_.y))};
+}
+
+std::vector<PlotPoint> ChartProjection::Project(const std::vector<ChartPoint>& points) const {
+  std::vector<PlotPoint> plotted;
+  plotted.reserve(points.size());
+  for (const ChartPoint& point : points) plotted.push_back(Project(point));
+  return plotted;
+}
+
+}  // namespace analysis

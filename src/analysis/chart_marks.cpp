@@ -1,0 +1,57 @@
+#include "analysis/chart_marks.h"
+
+#include "analysis/chart_working_units.h"
+
+#include <cmath>
+
+namespace analysis {
+namespace {
+
+bool Same(double a, double b) { return std::fabs(a - b) <= 1e-7 * std::max(std::fabs(a), std::fabs(b)); }
+
+std::optional<ChartPoint> Between(const ChartEngine& engine, const ChartPoint& a,
+                                  const ChartPoint& b, double t) {
+  const double pressure = a.pressure * std::pow(b.pressure / a.pressure, t);
+  if (Same(a.entropy, b.entropy) && !Same(a.pressure, b.pressure)) {
+    return engine.FromPressureEntropy(pressure, a.entropy);
+  }
+  if (Same(a.temperature, b.temperature) && !Same(a.pressure, b.pressure) &&
+      !std::isfinite(a.quality) && !std::isfinite(b.quality)) {
+    return engine.SinglePhase(a.temperature, pressure);
+  }
+  return engine.FromPressureEnthalpy(pressure, a.enthalpy + (b.enthalpy - a.enthalpy) * t);
+}
+
+}  // namespace
+
+ChartPoint ChartPointOf(const steam::SteamState& state) {
+  const steam::WorkingState& v = state.values;
+  ChartPoint point;
+  point.temperature = kWorkingTemperature.ToSi(v.Temperature);
+  point.pressure = kWorkingPressure.ToSi(v.Pressure);
+  point.enthalpy = kWorkingEnthalpy.ToSi(v.Enthalpy);
+  point.entropy = kWorkingEntropy.ToSi(v.Entropy);
+  const bool wet = v.Quality > 0.0 && v.Quality < 1.0;
+  if (wet || state.onSaturationLine) point.quality = v.Quality;
+  return point;
+}
+
+ChartProcess ProcessThrough(const ChartEngine& engine, std::string name,
+                            const std::vector<ChartPoint>& states, int stepsPerLeg) {
+  ChartProcess process{std::move(name), {}};
+  for (size_t i = 0; i < states.size(); ++i) {
+    if (i > 0) {
+      const ChartPoint& a = states[i - 1];
+      const ChartPoint& b = states[i];
+      for (int step = 1; step < stepsPerLeg; ++step) {
+        if (std::optional<ChartPoint> point = Between(engine, a, b, static_cast<double>(step) / stepsPerLeg)) {
+          process.points.push_back(*point);
+        }
+      }
+    }
+    process.points.push_back(states[i]);
+  }
+  return process;
+}
+
+}  // namespace analysis
