@@ -1,20 +1,32 @@
 #include "analysis/chart_axes.h"
 
-#include "analysis/chart_working_units.h"
+#include "steam/si_state.h"
 #include "units/unit_catalogue.h"
 #include "units/unit_lists.h"
 
 namespace analysis {
 namespace {
 
-constexpr double kWaterMolarMass = 18.01528;
+// SI to the main window's working units (deg F, psia, Btu/lbmol,
+// Btu/(lbmol R)): working = factor * si + offset, by the one bridge to SI.
+struct WorkingScale {
+  double factor;
+  double offset;
+};
 
 WorkingScale WorkingScaleOf(ChartQuantity quantity) {
+  steam::SteamState unit;
+  unit.values.Enthalpy = 1.0;
+  unit.values.Entropy = 1.0;
+  const steam::SiState si = steam::ToSi(unit);
   switch (quantity) {
-    case ChartQuantity::Temperature: return kWorkingTemperature;
-    case ChartQuantity::Pressure: return kWorkingPressure;
-    case ChartQuantity::Enthalpy: return kWorkingEnthalpy;
-    case ChartQuantity::Entropy: return kWorkingEntropy;
+    case ChartQuantity::Temperature: {
+      const double offset = steam::FahrenheitFromKelvin(0.0);
+      return {steam::FahrenheitFromKelvin(1.0) - offset, offset};
+    }
+    case ChartQuantity::Pressure: return {steam::PsiaFromMegapascal(1.0), 0.0};
+    case ChartQuantity::Enthalpy: return {1.0 / si.enthalpy, 0.0};
+    case ChartQuantity::Entropy: return {1.0 / si.entropy, 0.0};
   }
   return {1.0, 0.0};
 }
@@ -113,7 +125,7 @@ AxisScale ScaleOf(ChartQuantity quantity, int16_t unit) {
   const WorkingScale working = WorkingScaleOf(quantity);
   const units::Quantity listQuantity = ListQuantity(quantity);
   const auto express = [&](double workingValue) {
-    return units::ExpressInUnit(listQuantity, workingValue, static_cast<float>(kWaterMolarMass), unit);
+    return units::ExpressInUnit(listQuantity, workingValue, steam::WorkingState{}.MolarMass, unit);
   };
   constexpr double kFar = 10000.0;
   const double zero = express(0.0);

@@ -101,73 +101,24 @@ std::optional<ChartPoint> ChartEngine::SinglePhase(double temperature, double pr
   return IfFinite(point);
 }
 
-std::optional<ChartPoint> ChartEngine::WetAtPressure(double pressure, double value,
-                                                     bool byEntropy) const {
-  if (!(pressure < CriticalPressure())) return std::nullopt;
-  const double saturation = SaturationTemperature(pressure);
-  if (!std::isfinite(saturation)) return std::nullopt;
-  const std::optional<ChartPoint> liquid = Saturated(saturation, 0.0);
-  const std::optional<ChartPoint> vapour = Saturated(saturation, 1.0);
-  if (!liquid || !vapour) return std::nullopt;
-  const double low = byEntropy ? liquid->entropy : liquid->enthalpy;
-  const double high = byEntropy ? vapour->entropy : vapour->enthalpy;
-  if (value < low || value > high) return std::nullopt;
-  const double quality = (value - low) / (high - low);
-  ChartPoint point;
-  point.temperature = saturation;
-  point.pressure = pressure;
-  point.quality = quality;
-  point.enthalpy = liquid->enthalpy + quality * (vapour->enthalpy - liquid->enthalpy);
-  point.entropy = liquid->entropy + quality * (vapour->entropy - liquid->entropy);
-  if (byEntropy) point.entropy = value; else point.enthalpy = value;
+std::optional<ChartPoint> ChartEngine::OnIsobar(double pressure,
+                                                const std::optional<IsobarPoint>& placed) const {
+  if (!placed) return std::nullopt;
+  if (!placed->wet) return SinglePhase(placed->temperature, pressure);
+  std::optional<ChartPoint> point = Saturated(placed->temperature, placed->quality);
+  if (point) point->pressure = pressure;
   return point;
-}
-
-std::optional<ChartPoint> ChartEngine::SolveTemperature(double pressure, double value,
-                                                        bool byEntropy) const {
-  auto property = [&](double temperature) -> double {
-    const std::optional<ChartPoint> point = SinglePhase(temperature, pressure);
-    if (!point) return std::nan("");
-    return byEntropy ? point->entropy : point->enthalpy;
-  };
-  double low = MinTemperature();
-  double high = MaxTemperature(pressure);
-  if (!(property(low) <= value && value <= property(high))) return std::nullopt;
-  // h and s rise with T along an isobar, with a jump across the saturation
-  // line that the wet test above already took; 200 halvings reach round-off.
-  for (int step = 0; step < 200 && high - low > 1e-10 * high; ++step) {
-    const double middle = 0.5 * (low + high);
-    const double at = property(middle);
-    if (!std::isfinite(at)) return std::nullopt;
-    (at < value ? low : high) = middle;
-  }
-  return SinglePhase(0.5 * (low + high), pressure);
 }
 
 std::optional<ChartPoint> ChartEngine::FromPressureEntropy(double pressure, double entropy) const {
   if (!(pressure > 0.0 && pressure <= MaxPressure())) return std::nullopt;
-  if (std::optional<ChartPoint> wet = WetAtPressure(pressure, entropy, true)) return wet;
-  const double temperature = formulation_ == Formulation::IF97
-                                 ? if97::temperaturePs(pressure, entropy)
-                                 : ifc67::temperatureFromEntropy(pressure, entropy);
-  if (std::isfinite(temperature)) {
-    if (std::optional<ChartPoint> point = SinglePhase(temperature, pressure)) return point;
-  }
-  return SolveTemperature(pressure, entropy, true);
+  return OnIsobar(pressure, PlaceByEntropy(formulation_, pressure, entropy));
 }
 
 std::optional<ChartPoint> ChartEngine::FromPressureEnthalpy(double pressure,
                                                             double enthalpy) const {
   if (!(pressure > 0.0 && pressure <= MaxPressure())) return std::nullopt;
-  if (std::optional<ChartPoint> wet = WetAtPressure(pressure, enthalpy, false)) return wet;
-  // IFC-67 gives T(p, h) of vapour and supercritical fluid only.
-  const double temperature = formulation_ == Formulation::IF97
-                                 ? if97::temperaturePh(pressure, enthalpy)
-                                 : ifc67::temperatureFromEnthalpy(pressure, enthalpy);
-  if (std::isfinite(temperature)) {
-    if (std::optional<ChartPoint> point = SinglePhase(temperature, pressure)) return point;
-  }
-  return SolveTemperature(pressure, enthalpy, false);
+  return OnIsobar(pressure, PlaceByEnthalpy(formulation_, pressure, enthalpy));
 }
 
 }  // namespace analysis

@@ -7,6 +7,7 @@
 #define HYDRELIX_ANALYSIS_CHART_ENGINE_H
 
 #include "analysis/chart_point.h"
+#include "analysis/isobar_state.h"
 #include "steam/steam.h"
 
 #include <optional>
@@ -46,11 +47,7 @@ class ChartEngine {
   std::optional<ChartPoint> FromPressureEnthalpy(double pressure, double enthalpy) const;
 
  private:
-  // A wet state at p when the value lies between the saturated ends.
-  std::optional<ChartPoint> WetAtPressure(double pressure, double value, bool byEntropy) const;
-  // T(p, value) by bisection on the (T, p) functions, for the one case an
-  // engine leaves without an answer (IFC-67 liquid from p and h).
-  std::optional<ChartPoint> SolveTemperature(double pressure, double value, bool byEntropy) const;
+  std::optional<ChartPoint> OnIsobar(double pressure, const std::optional<IsobarPoint>& placed) const;
 
   steam::Formulation formulation_;
 };

@@ -1,7 +1,7 @@
 #include "analysis/chart_lines.h"
 
-#include "analysis/chart_working_units.h"
 #include "analysis/curve_sampling.h"
+#include "steam/si_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +9,6 @@
 namespace analysis {
 namespace {
 
-constexpr double kMegapascalPerPsia = 1.0 / kWorkingPressure.factor;
 constexpr double kMegapascalPerBar = 0.1;
 
 // 1, 2, 5 times the powers of ten from `first` up to `last`.
@@ -36,8 +35,9 @@ void Append(std::vector<ChartPoint>& line, const std::vector<ChartPoint>& more) 
 std::vector<double> IsobarPressures(UnitSystem system) {
   std::vector<double> pressures = system == UnitSystem::IP ? OneTwoFive(1.0, 10000.0)
                                                            : OneTwoFive(0.01, 1000.0);
-  const double factor = system == UnitSystem::IP ? kMegapascalPerPsia : kMegapascalPerBar;
-  for (double& p : pressures) p *= factor;
+  for (double& p : pressures) {
+    p = system == UnitSystem::IP ? steam::MegapascalFromPsia(p) : p * kMegapascalPerBar;
+  }
   return pressures;
 }
 
@@ -45,7 +45,7 @@ std::vector<double> IsothermTemperatures(UnitSystem system) {
   std::vector<double> temperatures;
   if (system == UnitSystem::IP) {
     for (int f = 100;; f += 100) {
-      const double kelvin = kWorkingTemperature.ToSi(f);
+      const double kelvin = steam::KelvinFromFahrenheit(f);
       if (kelvin > kLineTopTemperature) break;
       temperatures.push_back(kelvin);
     }

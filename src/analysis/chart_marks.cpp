@@ -1,6 +1,6 @@
 #include "analysis/chart_marks.h"
 
-#include "analysis/chart_working_units.h"
+#include "steam/si_state.h"
 
 #include <cmath>
 
@@ -25,14 +25,14 @@ std::optional<ChartPoint> Between(const ChartEngine& engine, const ChartPoint& a
 }  // namespace
 
 ChartPoint ChartPointOf(const steam::SteamState& state) {
-  const steam::WorkingState& v = state.values;
+  const steam::SiState si = steam::ToSi(state);
   ChartPoint point;
-  point.temperature = kWorkingTemperature.ToSi(v.Temperature);
-  point.pressure = kWorkingPressure.ToSi(v.Pressure);
-  point.enthalpy = kWorkingEnthalpy.ToSi(v.Enthalpy);
-  point.entropy = kWorkingEntropy.ToSi(v.Entropy);
-  const bool wet = v.Quality > 0.0 && v.Quality < 1.0;
-  if (wet || state.onSaturationLine) point.quality = v.Quality;
+  point.temperature = si.temperature;
+  point.pressure = si.pressure;
+  point.enthalpy = si.enthalpy;
+  point.entropy = si.entropy;
+  const bool wet = si.quality > 0.0 && si.quality < 1.0;
+  if (wet || state.onSaturationLine) point.quality = si.quality;
   return point;
 }
 

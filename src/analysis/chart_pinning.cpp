@@ -1,6 +1,6 @@
 #include "analysis/chart_pinning.h"
 
-#include "analysis/chart_working_units.h"
+#include "analysis/isobar_state.h"
 
 #include <cmath>
 #include <functional>
@@ -91,21 +91,13 @@ std::optional<ChartPoint> StateAt(const ChartEngine& engine, ChartKind kind, dou
   return std::nullopt;
 }
 
-PinInputs PinInputsOf(const ChartPoint& point) {
-  const double pressure = kWorkingPressure.FromSi(point.pressure);
-  if (std::isfinite(point.quality)) {
-    return {steam::InputPair::PressureQuality, pressure, point.quality};
-  }
-  const double temperature = kWorkingTemperature.FromSi(point.temperature);
-  return {steam::InputPair::TemperaturePressure, temperature, pressure};
-}
-
 std::optional<steam::SteamState> PinAt(steam::Formulation formulation, ChartKind kind, double x,
                                        double y, steam::PropertyLibraries& libraries) {
   const std::optional<ChartPoint> point = StateAt(ChartEngine(formulation), kind, x, y);
   if (!point) return std::nullopt;
-  const PinInputs inputs = PinInputsOf(*point);
-  const steam::SolveOutcome outcome = steam::Solve(formulation, inputs.pair, inputs.first, inputs.second, libraries);
+  const bool wet = std::isfinite(point->quality);
+  const IsobarPoint placed{wet, point->temperature, wet ? point->quality : 0.0};
+  const steam::SolveOutcome outcome = SolveOnIsobar(formulation, point->pressure, placed, libraries);
   if (!outcome.succeeded) return std::nullopt;
   return outcome.state;
 }

@@ -18,14 +18,6 @@ namespace analysis {
 // formulation's validity.
 std::optional<ChartPoint> StateAt(const ChartEngine& engine, ChartKind kind, double x, double y);
 
-// The pair and the two values in working units that give the point's state.
-struct PinInputs {
-  steam::InputPair pair;
-  double first;
-  double second;
-};
-PinInputs PinInputsOf(const ChartPoint& point);
-
 // The state under (x, y) computed through Solve; a point outside the
 // formulation or a refused state gives none.
 std::optional<steam::SteamState> PinAt(steam::Formulation formulation, ChartKind kind, double x,

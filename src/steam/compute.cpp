@@ -81,11 +81,9 @@ void Run(const ComputeRequest& request, ComputeOutcome& outcome, PropertyLibrari
     outcome.messages.push_back(kNotEnoughInput);
     return;
   }
-  if (request.formulation == Formulation::IF97) {
-    RunIF97Case(*pair, outcome.state, libraries);
-  } else {
-    RunIFC67Case(*pair, outcome.state, libraries);
-  }
+  outcome.onSaturationLine = request.formulation == Formulation::IF97
+                                 ? RunIF97Case(*pair, outcome.state, libraries)
+                                 : RunIFC67Case(*pair, outcome.state, libraries);
   if (std::optional<Message> range = CheckRanges(request, outcome.state, libraries)) {
     outcome.messages.push_back(*range);
     return;

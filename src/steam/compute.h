@@ -36,6 +36,8 @@ struct ComputeOutcome {
   // The messages to show, in order, before the results are shown or blanked.
   std::vector<Message> messages;
   bool succeeded = false;
+  // Whether the input case found the state on the saturation line.
+  bool onSaturationLine = false;
 
   // When it succeeded: whether the state has a surface tension (a liquid)...
   bool surfaceTensionShown = false;

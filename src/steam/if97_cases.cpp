@@ -29,12 +29,14 @@ class IF97Case : public InputCase<IF97Case> {
     Store(s.Entropy, LibraryValue(h.nStp, T(), p()) * kEntropyFactor);
     if (CallEntry(h.IsSat_ph, p(), enthalpy()) != 0) {
       Store(s.Quality, LibraryValue(h.sXph, p(), enthalpy()));
+      onSaturationLine = true;
     } else {
       SingleQuality();
     }
   }
 
   void TemperatureQuality() {
+    onSaturationLine = true;
     Store(s.Enthalpy, LibraryValue(h.sHtx, T(), s.Quality) * kEnthalpyFactor);
     Store(s.Entropy, LibraryValue(h.sStx, T(), s.Quality) * kEntropyFactor);
     Store(s.Pressure, LibraryValue(h.sPt, T()) * kPressureFactor);
@@ -48,6 +50,7 @@ class IF97Case : public InputCase<IF97Case> {
     Store(s.Quality, LibraryValue(h.sXph, p(), enthalpy()));
     Store(s.Entropy, LibraryValue(h.sStx, T(), s.Quality) * kEntropyFactor);
     VolumeFromQuality();
+    onSaturationLine = true;
   }
 
   void TemperatureEntropy() {
@@ -57,6 +60,7 @@ class IF97Case : public InputCase<IF97Case> {
     Store(s.Quality, LibraryValue(h.sXps, p(), entropy()));
     Store(s.Enthalpy, LibraryValue(h.sHtx, T(), s.Quality) * kEnthalpyFactor);
     VolumeFromQuality();
+    onSaturationLine = true;
   }
 
   void PressureQuality() {
@@ -66,6 +70,7 @@ class IF97Case : public InputCase<IF97Case> {
     Store(s.Enthalpy, LibraryValue(h.sHtx, T(), s.Quality) * kEnthalpyFactor);
     Store(s.Entropy, LibraryValue(h.sStx, T(), s.Quality) * kEntropyFactor);
     VolumeFromQuality();
+    onSaturationLine = true;
   }
 
   void PressureEnthalpy() {
@@ -74,6 +79,7 @@ class IF97Case : public InputCase<IF97Case> {
       Store(s.Quality, LibraryValue(h.sXph, p(), enthalpy()));
       Store(s.Entropy, LibraryValue(h.sStx, T(), s.Quality) * kEntropyFactor);
       VolumeFromQuality();
+      onSaturationLine = true;
       return;
     }
     SingleQuality();
@@ -87,6 +93,7 @@ class IF97Case : public InputCase<IF97Case> {
       Store(s.Quality, LibraryValue(h.sXps, p(), entropy()));
       Store(s.Enthalpy, LibraryValue(h.sHtx, T(), s.Quality) * kEnthalpyFactor);
       VolumeFromQuality();
+      onSaturationLine = true;
       return;
     }
     SingleQuality();
@@ -124,8 +131,8 @@ class IF97Case : public InputCase<IF97Case> {
 
 }  // namespace
 
-void RunIF97Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries) {
-  IF97Case(state, libraries).Run(pair);
+bool RunIF97Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries) {
+  return IF97Case(state, libraries).Run(pair);
 }
 
 }  // namespace steam

@@ -39,6 +39,7 @@ class IFC67Case : public InputCase<IFC67Case> {
   }
 
   void TemperatureQuality() {
+    onSaturationLine = true;
     Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
     Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
     MixtureVolume();
@@ -52,6 +53,7 @@ class IFC67Case : public InputCase<IFC67Case> {
     Store(s.Quality, LibraryValue(c.sWep, enthalpy(), p()));
     Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
     MixtureVolume();
+    onSaturationLine = true;
   }
 
   void TemperatureEntropy() {
@@ -61,6 +63,7 @@ class IFC67Case : public InputCase<IFC67Case> {
     Store(s.Quality, LibraryValue(c.sWsp, entropy(), p()));
     Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
     MixtureVolume();
+    onSaturationLine = true;
   }
 
   void PressureQuality() {
@@ -68,6 +71,7 @@ class IFC67Case : public InputCase<IFC67Case> {
     Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
     Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
     MixtureVolume();
+    onSaturationLine = true;
   }
 
   void PressureEnthalpy() {
@@ -83,6 +87,7 @@ class IFC67Case : public InputCase<IFC67Case> {
     Store(s.Quality, LibraryValue(c.sWep, enthalpy(), p()));
     MixtureVolume();
     Store(s.Entropy, LibraryValue(c.sStw, T(), s.Quality) * kEntropyFactor);
+    onSaturationLine = true;
   }
 
   void PressureEntropy() {
@@ -98,6 +103,7 @@ class IFC67Case : public InputCase<IFC67Case> {
     Store(s.Quality, LibraryValue(c.sWsp, entropy(), p()));
     Store(s.Enthalpy, LibraryValue(c.sEtw, T(), s.Quality) * kEnthalpyFactor);
     MixtureVolume();
+    onSaturationLine = true;
   }
 
   void SaturationTemperature() {
@@ -122,8 +128,8 @@ class IFC67Case : public InputCase<IFC67Case> {
 
 }  // namespace
 
-void RunIFC67Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries) {
-  IFC67Case(state, libraries).Run(pair);
+bool RunIFC67Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries) {
+  return IFC67Case(state, libraries).Run(pair);
 }
 
 }  // namespace steam

@@ -14,7 +14,9 @@ namespace steam {
 template <typename Case>
 class InputCase {
  public:
-  void Run(InputPair pair) {
+  // Fills the state and tells whether the case found it on the saturation
+  // line: a quality was given, or the state fell between the saturated ends.
+  bool Run(InputPair pair) {
     Case& c = static_cast<Case&>(*this);
     switch (pair) {
       case InputPair::TemperaturePressure: c.TemperaturePressure(); break;
@@ -26,6 +28,7 @@ class InputCase {
       case InputPair::PressureEntropy: c.PressureEntropy(); break;
     }
     c.HeatCapacities();
+    return onSaturationLine;
   }
 
  protected:
@@ -39,6 +42,7 @@ class InputCase {
   double entropy() const { return s.Entropy / kEntropyFactor; }
 
   WorkingState& s;
+  bool onSaturationLine = false;
 };
 
 }  // namespace steam

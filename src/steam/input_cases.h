@@ -14,8 +14,11 @@ enum class InputPair {
   PressureQuality, PressureEnthalpy, PressureEntropy
 };
 
-void RunIF97Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries);
-void RunIFC67Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries);
+// Both return whether the case found the state on the saturation line: a
+// quality was given, or the case's own test put the state between the
+// saturated liquid and vapour.
+bool RunIF97Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries);
+bool RunIFC67Case(InputPair pair, WorkingState& state, PropertyLibraries& libraries);
 
 // Every value a case computes enters the state through here: a non-finite
 // value is an arithmetic fault and is never stored.

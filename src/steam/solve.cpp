@@ -110,10 +110,7 @@ SolveOutcome Solve(Formulation formulation, InputPair pair, double first, double
   outcome.state.prandtlNumber = computed.prandtlNumber.value_or(0.0);
   outcome.state.isentropicExponent = computed.isentropicExponent.value_or(0.0);
   MarkPlaceholders(outcome.state, computed);
-  const double quality = computed.state.Quality;
-  outcome.state.onSaturationLine = pair == InputPair::TemperatureQuality ||
-                                   pair == InputPair::PressureQuality ||
-                                   (quality > 0.0 && quality < 1.0);
+  outcome.state.onSaturationLine = computed.onSaturationLine;
   return outcome;
 }
 
