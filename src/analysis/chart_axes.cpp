@@ -82,6 +82,10 @@ const char* ChartTitle(ChartKind kind) {
   return "";
 }
 
+const char* ChartShortTitle(ChartKind kind) {
+  return kind == ChartKind::EnthalpyEntropy ? "h-s" : ChartTitle(kind);
+}
+
 bool ChartShows(ChartKind kind, LineFamily family) {
   switch (family) {
     case LineFamily::Isobar: return kind != ChartKind::PressureEnthalpy;

@@ -25,8 +25,9 @@ struct ChartAxes {
 };
 
 ChartAxes AxesOf(ChartKind kind);
-// "T-s", "h-s (Mollier)", "p-h".
+// "T-s", "h-s (Mollier)", "p-h"; the short one names pins: "T-s", "h-s", "p-h".
 const char* ChartTitle(ChartKind kind);
+const char* ChartShortTitle(ChartKind kind);
 // Whether the chart draws lines of this family (isobars are the p-h
 // chart's grid; isotherms belong to h-s and p-h).
 bool ChartShows(ChartKind kind, LineFamily family);

@@ -2,6 +2,7 @@
 
 #include "steam/si_state.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace analysis {
@@ -34,6 +35,22 @@ ChartPoint ChartPointOf(const steam::SteamState& state) {
   const bool wet = si.quality > 0.0 && si.quality < 1.0;
   if (wet || state.onSaturationLine) point.quality = si.quality;
   return point;
+}
+
+void ChartPinList::Pin(const steam::SteamState& state, const std::string& name) {
+  marks_.push_back({name, ChartPointOf(state)});
+}
+
+std::string ChartPinName(const char* chart, const std::vector<ChartMark>& marks) {
+  const std::string prefix = std::string(chart) + " ";
+  long highest = 0;
+  for (const ChartMark& mark : marks) {
+    if (mark.name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string number = mark.name.substr(prefix.size());
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (number.size() < 9) highest = std::max(highest, std::stol(number));
+  }
+  return prefix + std::to_string(highest + 1);
 }
 
 ChartProcess ProcessThrough(const ChartEngine& engine, std::string name,

@@ -20,8 +20,31 @@ ChartPoint ChartPointOf(const steam::SteamState& state);
 struct ChartMark {
   std::string name;
   ChartPoint point;
-  steam::SteamState state;
 };
+
+// Where the charts read the pinned states and keep a state pinned from a
+// chart; the pinned states' own model stands behind it in the program.
+class ChartPinStore {
+ public:
+  virtual ~ChartPinStore() = default;
+  virtual std::vector<ChartMark> Marks() const = 0;
+  virtual void Pin(const steam::SteamState& state, const std::string& name) = 0;
+};
+
+// Pins held by the charts alone, for a program or test without the pinned
+// states' model.
+class ChartPinList final : public ChartPinStore {
+ public:
+  std::vector<ChartMark> Marks() const override { return marks_; }
+  void Pin(const steam::SteamState& state, const std::string& name) override;
+
+ private:
+  std::vector<ChartMark> marks_;
+};
+
+// The name of a pin made on a chart: the chart's short title and one more
+// than the highest number such a name carries among `marks` ("T-s 3").
+std::string ChartPinName(const char* chart, const std::vector<ChartMark>& marks);
 
 struct ChartProcess {
   std::string name;

@@ -1,7 +1,8 @@
 #include "analysis/line_labels.h"
 
+#include "analysis/chart_texts.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace analysis {
 namespace {
@@ -22,12 +23,6 @@ std::string LabelText(const ChartLine& line, const ChartUnits& units) {
 }
 
 }  // namespace
-
-std::string ShortNumber(double value, int significant) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*g", significant, value);
-  return text;
-}
 
 std::optional<LineLabel> LabelOf(const ChartLine& line, const ChartProjection& projection,
                                  const ChartUnits& units, const ChartView& view) {

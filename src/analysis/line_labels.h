@@ -22,10 +22,6 @@ struct LineLabel {
 std::optional<LineLabel> LabelOf(const ChartLine& line, const ChartProjection& projection,
                                  const ChartUnits& units, const ChartView& view);
 
-// A value written with at most `significant` significant digits, without
-// trailing zeros: 0.01, 2, 5000.
-std::string ShortNumber(double value, int significant = 4);
-
 }  // namespace analysis
 
 #endif

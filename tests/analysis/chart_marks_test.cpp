@@ -82,3 +82,27 @@ TEST(ChartPointOf, PlacesASolvedStateWhereTheEngineHasIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ChartPinName, CountsOnFromTheChartsOwnPins) {
+  using analysis::ChartMark;
+  struct Case {
+    std::vector<std::string> names;
+    const char* chart;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {{}, "T-s", "T-s 1"},
+      {{"T-s 1", "T-s 4", "h-s 9"}, "T-s", "T-s 5"},
+      {{"T-s 1", "T-s 4", "h-s 9"}, "h-s", "h-s 10"},
+      {{"P1", "T-s x", "T-s ", "T-s 99999999999999999999"}, "T-s", "T-s 1"},  // not numbered pins
+  };
+  for (const Case& c : cases) {
+    std::vector<ChartMark> marks;
+    for (const std::string& name : c.names) marks.push_back({name, {}});
+    EXPECT_EQ(analysis::ChartPinName(c.chart, marks), c.expected);
+  }
+}
+
+}  // namespace

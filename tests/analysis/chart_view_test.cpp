@@ -1,6 +1,7 @@
 // The charts' views: the defaults read in the system's own units, growth to
 // take in far pins on linear and logarithmic axes, and the lines' labels.
 #include "analysis/chart_view.h"
+#include "analysis/chart_texts.h"
 #include "analysis/line_labels.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,23 @@ TEST(LineLabels, AnIsobarIsNamedWhereItLeavesTheViewInTheSelectedUnit) {
   ChartView elsewhere{100.0, 101.0, 5000.0, 5001.0};
   const ChartUnits units = ChartUnits::Of(UnitSystem::SI);
   EXPECT_FALSE(LabelOf(isobar, ChartProjection(ChartKind::TemperatureEntropy, units), units, elsewhere));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ChartTexts, TheStateAndThePointerInTheSelectedUnits) {
+  using namespace analysis;
+  const ChartEngine engine(steam::Formulation::IF97);
+  const ChartMark wet{"P1", *engine.Saturated(373.15, 0.25)};
+  ChartUnits units = ChartUnits::Of(UnitSystem::SI);
+  EXPECT_EQ(MarkText(wet, units),
+            "P1\nT = 100 \u00B0C\np = 1.01418 Bar\nh = 983.217 kJ/kg\ns = 2.81878 kJ/kg-K\nx = 0.25");
+  units.temperature = 3;  // K
+  EXPECT_EQ(MarkText(wet, units).substr(0, 16), "P1\nT = 373.15 K\n");
+  const ChartProjection projection(ChartKind::PressureEnthalpy, ChartUnits::Of(UnitSystem::IP));
+  EXPECT_EQ(PointerReadout(projection, 1204.56, 14.696), "p = 14.696 psia   h = 1204.6 BTU/lbm");
 }
 
 }  // namespace
