@@ -147,7 +147,9 @@ ChartLines ComputeChartLines(steam::Formulation formulation, UnitSystem system) 
   for (double pressure : pressures) result.lines.push_back(Isobar(engine, pressure));
   for (int tenth = 1; tenth <= 9; ++tenth) result.lines.push_back(QualityLine(engine, tenth / 10.0));
   for (double temperature : IsothermTemperatures(system)) {
-    ChartLine line = Isotherm(engine, temperature, pressures.front());
+    // Isotherms reach a decade below the lowest isobar, to the foot of the
+    // p-h chart's default view.
+    ChartLine line = Isotherm(engine, temperature, pressures.front() / 10.0);
     if (!line.points.empty()) result.lines.push_back(std::move(line));
   }
   return result;

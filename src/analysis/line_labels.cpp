@@ -2,6 +2,7 @@
 
 #include "analysis/chart_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace analysis {
@@ -11,11 +12,11 @@ std::string LabelText(const ChartLine& line, const ChartUnits& units) {
   switch (line.family) {
     case LineFamily::Isobar: {
       const AxisScale scale = ScaleOf(ChartQuantity::Pressure, units.pressure);
-      return ShortNumber(scale.FromSi(line.value)) + " " + scale.label;
+      return ShortNumber(scale.FromSi(line.value), 6) + " " + scale.label;
     }
     case LineFamily::Isotherm: {
       const AxisScale scale = ScaleOf(ChartQuantity::Temperature, units.temperature);
-      return ShortNumber(scale.FromSi(line.value)) + " " + scale.label;
+      return ShortNumber(scale.FromSi(line.value), 6) + " " + scale.label;
     }
     case LineFamily::Quality: return "x = " + ShortNumber(line.value);
     default: return {};
@@ -29,18 +30,13 @@ std::optional<LineLabel> LabelOf(const ChartLine& line, const ChartProjection& p
   const std::string text = LabelText(line, units);
   if (text.empty()) return std::nullopt;
   const ChartAxes axes = AxesOf(projection.Kind());
+  // Isobars are named at their hot end, isotherms at their low-pressure end
+  // and quality lines at their cold end: where each leaves the view there.
+  std::vector<ChartPoint> points = line.points;
+  if (line.family != LineFamily::Isobar) std::reverse(points.begin(), points.end());
   auto inside = [&](const ChartPoint& point) {
     return view.Contains(CoordinateOf(point, axes.x), CoordinateOf(point, axes.y));
   };
-  const std::vector<ChartPoint>& points = line.points;
-  // Quality lines are named at their low end, inside the dome; the others
-  // where they leave the view.
-  if (line.family == LineFamily::Quality) {
-    for (const ChartPoint& point : points) {
-      if (inside(point)) return LineLabel{text, projection.Project(point)};
-    }
-    return std::nullopt;
-  }
   size_t last = points.size();
   for (size_t i = 0; i < points.size(); ++i) {
     if (inside(points[i])) last = i;
@@ -64,8 +60,41 @@ std::optional<LineLabel> LabelOf(const ChartLine& line, const ChartProjection& p
   if (b.y < yLow) t = std::min(t, (yLow - a.y) / (b.y - a.y));
   const double x = a.x + t * (b.x - a.x);
   const double y = a.y + t * (b.y - a.y);
-  const ChartProjection& p = projection;
-  return LineLabel{text, PlotPoint{p.X().FromSi(x), p.Y().FromSi(axes.logarithmicY ? std::exp(y) : y)}};
+  return LineLabel{text, PlotPoint{projection.X().FromSi(x),
+                                   projection.Y().FromSi(axes.logarithmicY ? std::exp(y) : y)}};
+}
+
+std::vector<LineLabel> LabelsOf(const ChartLines& lines, const ChartProjection& projection,
+                                const ChartUnits& units, const ChartView& view) {
+  const ChartAxes axes = AxesOf(projection.Kind());
+  // A label's place as a fraction of the view, to tell labels that would
+  // overlap: about a label's width and height on a chart of usual size.
+  auto fraction = [&](const PlotPoint& at) {
+    const double xLow = projection.X().FromSi(view.xLow), xHigh = projection.X().FromSi(view.xHigh);
+    double y = at.y, yLow = projection.Y().FromSi(view.yLow), yHigh = projection.Y().FromSi(view.yHigh);
+    if (axes.logarithmicY) {
+      y = std::log(y);
+      yLow = std::log(yLow);
+      yHigh = std::log(yHigh);
+    }
+    return PlotPoint{(at.x - xLow) / (xHigh - xLow), (y - yLow) / (yHigh - yLow)};
+  };
+  constexpr double kLabelWidth = 0.1, kLabelHeight = 0.035;
+  std::vector<LineLabel> placed;
+  std::vector<PlotPoint> taken;
+  for (const ChartLine& line : lines.lines) {
+    if (!ChartShows(projection.Kind(), line.family)) continue;
+    std::optional<LineLabel> label = LabelOf(line, projection, units, view);
+    if (!label) continue;
+    const PlotPoint at = fraction(label->position);
+    const bool overlaps = std::any_of(taken.begin(), taken.end(), [&](const PlotPoint& other) {
+      return std::fabs(other.x - at.x) < kLabelWidth && std::fabs(other.y - at.y) < kLabelHeight;
+    });
+    if (overlaps) continue;
+    taken.push_back(at);
+    placed.push_back(std::move(*label));
+  }
+  return placed;
 }
 
 }  // namespace analysis

@@ -1,5 +1,5 @@
-// Where a line's label goes: at the last point of the line inside the view,
-// so an isobar is named where it leaves the chart, as on a printed chart.
+// Where a line's label goes: where the line leaves the view, so an isobar is
+// named at the chart's frame, as on a printed chart.
 #ifndef HYDRELIX_ANALYSIS_LINE_LABELS_H
 #define HYDRELIX_ANALYSIS_LINE_LABELS_H
 
@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace analysis {
 
@@ -21,6 +22,11 @@ struct LineLabel {
 // the view or its family carries no label.
 std::optional<LineLabel> LabelOf(const ChartLine& line, const ChartProjection& projection,
                                  const ChartUnits& units, const ChartView& view);
+
+// The labels of every line the chart shows, leaving out any that would lie
+// on one placed before it.
+std::vector<LineLabel> LabelsOf(const ChartLines& lines, const ChartProjection& projection,
+                                const ChartUnits& units, const ChartView& view);
 
 }  // namespace analysis
 

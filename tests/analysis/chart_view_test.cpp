@@ -82,7 +82,7 @@ TEST(LineLabels, AnIsobarIsNamedWhereItLeavesTheViewInTheSelectedUnit) {
     UnitSystem system;
     const char* text;
   };
-  for (const Case& c : {Case{UnitSystem::SI, "10 Bar"}, Case{UnitSystem::IP, "145 psia"}}) {
+  for (const Case& c : {Case{UnitSystem::SI, "10 Bar"}, Case{UnitSystem::IP, "145.038 psia"}}) {
     const ChartUnits units = ChartUnits::Of(c.system);
     const ChartProjection projection(ChartKind::TemperatureEntropy, units);
     const ChartView view = DefaultView(ChartKind::TemperatureEntropy, c.system);

@@ -1,0 +1,203 @@
+// The Charts window on the offscreen platform: the three charts with a state
+// and two pins, re-expressed on a unit change, redrawn on a formulation
+// switch, pinned by double-click, zoomed and reset, and exported as PNG at
+// the device pixel ratio, SVG that xmllint accepts, PDF and a copied image.
+#include "platform/analysis/chart_tab.h"
+#include "platform/analysis/charts_window.h"
+#include "platform/shared_property_libraries.h"
+
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using analysis::ChartKind;
+using analysis::ChartUnits;
+using analysis::UnitSystem;
+using platform::ChartsWindow;
+using platform::ChartTab;
+using steam::Formulation;
+using steam::InputPair;
+
+class ChartsWindowTest : public testing::Test {
+ protected:
+  ChartsWindowTest() : window(libraries, pins) {
+    window.resize(800, 620);
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
+
+  steam::SteamState Solved(InputPair pair, double first, double second,
+                           Formulation formulation = Formulation::IF97) {
+    const steam::SolveOutcome outcome = steam::Solve(formulation, pair, first, second, libraries);
+    EXPECT_TRUE(outcome.succeeded);
+    return outcome.state;
+  }
+
+  // The state, wet steam and a far hot pin (1400 deg F at 3000 psia).
+  void ShowStateAndTwoPins() {
+    window.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
+    pins.Pin(Solved(InputPair::PressureQuality, 50.0, 0.7), "P1");
+    pins.Pin(Solved(InputPair::TemperaturePressure, 1400.0, 3000.0), "P2");
+    window.PinsChanged();
+  }
+
+  // The pixel of a point given in the axes' units.
+  static QPoint PixelOf(const ChartTab& tab, double x, double y) {
+    return QPoint(static_cast<int>(std::lround(tab.Plot().xAxis->coordToPixel(x))),
+                  static_cast<int>(std::lround(tab.Plot().yAxis->coordToPixel(y))));
+  }
+
+  platform::SharedPropertyLibraries libraries;
+  analysis::ChartPinList pins;
+  ChartsWindow window;
+};
+
+// The y value of the dome's top (its saturated-liquid branch's last point).
+double DomeTop(const ChartTab& tab) {
+  const auto* dome = dynamic_cast<QCPCurve*>(tab.Plot().plottable(0));
+  return dome == nullptr || dome->data()->isEmpty() ? NAN : (dome->data()->constEnd() - 1)->value;
+}
+
+TEST_F(ChartsWindowTest, TheThreeChartsDrawTheirLinesTheStateAndThePins) {
+  ShowStateAndTwoPins();
+  for (ChartKind kind : analysis::kChartKinds) {
+    SCOPED_TRACE(analysis::ChartTitle(kind));
+    window.ShowTab(kind);
+    ChartTab& tab = window.CurrentTab();
+    QCustomPlot& plot = tab.Plot();
+    // Dome, isolines, two pins and the state.
+    EXPECT_GE(plot.plottableCount(), 2 + 9 + 3 + 13);
+    int pinNames = 0, edgeLabels = 0;
+    for (int i = 0; i < plot.itemCount(); ++i) {
+      const auto* text = qobject_cast<QCPItemText*>(plot.item(i));
+      if (text == nullptr) continue;
+      if (text->text() == "P1" || text->text() == "P2") ++pinNames;
+      if (text->text().endsWith(" psia") || text->text().endsWith(" \u00B0F")) ++edgeLabels;
+    }
+    EXPECT_EQ(pinNames, 2);
+    EXPECT_GE(edgeLabels, 5);
+    // The view grew to the far pin (1400 deg F at 3000 psia) and holds the state.
+    const analysis::ChartView& view = tab.View();
+    const analysis::ChartPoint far = pins.Marks()[1].point;
+    const analysis::ChartAxes axes = analysis::AxesOf(kind);
+    EXPECT_TRUE(view.Contains(analysis::CoordinateOf(far, axes.x), analysis::CoordinateOf(far, axes.y)));
+    EXPECT_EQ(plot.yAxis->scaleType(), kind == ChartKind::PressureEnthalpy ? QCPAxis::stLogarithmic
+                                                                            : QCPAxis::stLinear);
+  }
+  EXPECT_EQ(window.Tab(ChartKind::TemperatureEntropy).Plot().yAxis->label(), "Temperature [\u00B0F]");
+  EXPECT_EQ(window.Tab(ChartKind::PressureEnthalpy).Plot().yAxis->label(), "Pressure [psia]");
+}
+
+TEST_F(ChartsWindowTest, UnitsReExpressAndAFormulationSwitchRedraws) {
+  ChartTab& ts = window.Tab(ChartKind::TemperatureEntropy);
+  EXPECT_NEAR(DomeTop(ts), 705.10, 0.005);
+  ChartUnits celsius = ChartUnits::Of(UnitSystem::IP);
+  celsius.temperature = 1;
+  window.SetUnits(UnitSystem::IP, celsius);
+  EXPECT_NEAR(DomeTop(ts), 373.946, 0.001);
+  EXPECT_EQ(ts.Plot().yAxis->label(), "Temperature [\u00B0C]");
+  EXPECT_NEAR(ts.Plot().yAxis->range().lower, 0.0, 1e-4);  // the same view: 32 deg F
+  window.SetFormulation(Formulation::IFC67);
+  EXPECT_NEAR(DomeTop(ts), 374.15, 0.001);
+}
+
+TEST_F(ChartsWindowTest, DoubleClickPinsTheStateUnderThePointerNamedAfterItsChart) {
+  window.ShowTab(ChartKind::TemperatureEntropy);
+  ChartTab& tab = window.CurrentTab();
+  // 600 deg F at 1.65 BTU/lbm-R: superheated steam near 120 psia.
+  QTest::mouseDClick(&tab.Plot(), Qt::LeftButton,
+                     Qt::NoModifier, PixelOf(tab, 1.65, 600.0));
+  ASSERT_EQ(pins.Marks().size(), 1u);
+  EXPECT_EQ(pins.Marks()[0].name, "T-s 1");
+  const analysis::ChartPoint pinned = pins.Marks()[0].point;
+  EXPECT_NEAR((pinned.temperature - 273.15) * 1.8 + 32, 600.0, 3.0);
+  EXPECT_NEAR(pinned.entropy / 4.1868, 1.65, 0.01);
+  EXPECT_FALSE(std::isfinite(pinned.quality));
+  // Inside the dome on the p-h chart: a wet pin, "p-h 1".
+  window.ShowTab(ChartKind::PressureEnthalpy);
+  ChartTab& ph = window.CurrentTab();
+  QTest::mouseDClick(&ph.Plot(), Qt::LeftButton, Qt::NoModifier, PixelOf(ph, 800.0, 100.0));
+  ASSERT_EQ(pins.Marks().size(), 2u);
+  EXPECT_EQ(pins.Marks()[1].name, "p-h 1");
+  EXPECT_TRUE(std::isfinite(pins.Marks()[1].point.quality));
+  // The pointer's readout in the axes' units.
+  QTest::mouseMove(&ph.Plot(), PixelOf(ph, 1000.0, 10.0));
+  EXPECT_TRUE(window.Readout().startsWith("p = ")) << window.Readout().toStdString();
+  EXPECT_TRUE(window.Readout().contains("BTU/lbm"));
+}
+
+TEST_F(ChartsWindowTest, WheelZoomsAndResetViewReturnsToTheDefault) {
+  ChartTab& tab = window.Tab(ChartKind::EnthalpyEntropy);
+  window.ShowTab(ChartKind::EnthalpyEntropy);
+  const QCPRange before = tab.Plot().xAxis->range();
+  const QPoint centre = tab.Plot().axisRect()->rect().center();
+  QWheelEvent wheel(centre, tab.Plot().mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&tab.Plot(), &wheel);
+  EXPECT_LT(tab.Plot().xAxis->range().size(), 0.95 * before.size());
+  EXPECT_LT(tab.View().xHigh - tab.View().xLow, 0.95 * (analysis::DefaultView(ChartKind::EnthalpyEntropy, UnitSystem::IP).xHigh -
+                                                         analysis::DefaultView(ChartKind::EnthalpyEntropy, UnitSystem::IP).xLow));
+  tab.ResetView();
+  EXPECT_NEAR(tab.Plot().xAxis->range().lower, before.lower, 1e-9);
+  EXPECT_NEAR(tab.Plot().xAxis->range().upper, before.upper, 1e-9);
+}
+
+TEST_F(ChartsWindowTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboard) {
+  ShowStateAndTwoPins();
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString xmllint = QStandardPaths::findExecutable("xmllint");
+  ASSERT_FALSE(xmllint.isEmpty()) << "xmllint (libxml2-utils) is needed to check the SVG";
+  for (ChartKind kind : analysis::kChartKinds) {
+    SCOPED_TRACE(analysis::ChartTitle(kind));
+    window.ShowTab(kind);
+    const QCustomPlot& plot = window.CurrentTab().Plot();
+    const QString base = folder.filePath(QString("chart%1").arg(static_cast<int>(kind)));
+    ASSERT_TRUE(window.SavePng(base + ".png"));
+    const QImage image(base + ".png");
+    const double ratio = plot.devicePixelRatioF();
+    EXPECT_EQ(image.width(), std::lround(plot.width() * ratio));
+    EXPECT_EQ(image.height(), std::lround(plot.height() * ratio));
+    ASSERT_TRUE(window.SaveSvg(base + ".svg"));
+    EXPECT_EQ(QProcess::execute(xmllint, {"--noout", base + ".svg"}), 0);
+    QFile svg(base + ".svg");
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawn = svg.readAll();
+    EXPECT_GT(drawn.count("<polyline") + drawn.count("<path"), 20);
+    ASSERT_TRUE(window.SavePdf(base + ".pdf"));
+    QFile pdf(base + ".pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+#ifdef HYDRELIX_SCREENSHOT_DIR
+    QFile::remove(QString(HYDRELIX_SCREENSHOT_DIR "/charts_%1.png").arg(static_cast<int>(kind)));
+    QFile::copy(base + ".png", QString(HYDRELIX_SCREENSHOT_DIR "/charts_%1.png").arg(static_cast<int>(kind)));
+#endif
+  }
+  window.CopyImage();
+  const QImage copied = QApplication::clipboard()->image();
+  EXPECT_EQ(copied.width(), std::lround(window.CurrentTab().Plot().width() * window.CurrentTab().Plot().devicePixelRatioF()));
+}
+
+TEST_F(ChartsWindowTest, ClearRemovesTheStateAndEscHidesTheWindow) {
+  window.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
+  const int withState = window.CurrentTab().Plot().plottableCount();
+  window.ClearState();
+  EXPECT_EQ(window.CurrentTab().Plot().plottableCount(), withState - 1);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
