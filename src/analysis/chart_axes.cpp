@@ -31,34 +31,16 @@ WorkingScale WorkingScaleOf(ChartQuantity quantity) {
   return {1.0, 0.0};
 }
 
-units::Quantity ListQuantity(ChartQuantity quantity) {
+// The main window's unit list of each quantity, cboUnits(16) to (19); its
+// tag ("Temperature", "Pressure" ...) also names the axis.
+const units::UnitList& ListOf(ChartQuantity quantity) {
   switch (quantity) {
-    case ChartQuantity::Temperature: return units::Quantity::Temperature;
-    case ChartQuantity::Pressure: return units::Quantity::Pressure;
-    case ChartQuantity::Enthalpy: return units::Quantity::Enthalpy;
-    case ChartQuantity::Entropy: return units::Quantity::Entropy;
+    case ChartQuantity::Temperature: return *units::FindUnitList(16);
+    case ChartQuantity::Pressure: return *units::FindUnitList(17);
+    case ChartQuantity::Enthalpy: return *units::FindUnitList(18);
+    case ChartQuantity::Entropy: return *units::FindUnitList(19);
   }
-  return units::Quantity::Temperature;
-}
-
-const char* ListTag(ChartQuantity quantity) {
-  switch (quantity) {
-    case ChartQuantity::Temperature: return "Temperature";
-    case ChartQuantity::Pressure: return "Pressure";
-    case ChartQuantity::Enthalpy: return "Enthalpy";
-    case ChartQuantity::Entropy: return "Entropy";
-  }
-  return "";
-}
-
-const char* QuantityName(ChartQuantity quantity) {
-  switch (quantity) {
-    case ChartQuantity::Temperature: return "Temperature";
-    case ChartQuantity::Pressure: return "Pressure";
-    case ChartQuantity::Enthalpy: return "Enthalpy";
-    case ChartQuantity::Entropy: return "Entropy";
-  }
-  return "";
+  return *units::FindUnitList(16);
 }
 
 }  // namespace
@@ -105,11 +87,12 @@ double CoordinateOf(const ChartPoint& point, ChartQuantity quantity) {
 }
 
 ChartUnits ChartUnits::Of(UnitSystem system) {
-  auto pick = [system](int list) {
-    const units::UnitList* row = units::FindUnitList(list);
-    return system == UnitSystem::IP ? row->ipUnit : row->siUnit;
+  auto pick = [system](ChartQuantity quantity) {
+    const units::UnitList& list = ListOf(quantity);
+    return system == UnitSystem::IP ? list.ipUnit : list.siUnit;
   };
-  return {pick(16), pick(17), pick(18), pick(19)};
+  return {pick(ChartQuantity::Temperature), pick(ChartQuantity::Pressure), pick(ChartQuantity::Enthalpy),
+          pick(ChartQuantity::Entropy)};
 }
 
 int16_t ChartUnits::UnitOf(ChartQuantity quantity) const {
@@ -127,7 +110,7 @@ AxisScale ScaleOf(ChartQuantity quantity, int16_t unit) {
   // the main window's conversions give it from two values far apart, so the
   // chart shows what the fields would show.
   const WorkingScale working = WorkingScaleOf(quantity);
-  const units::Quantity listQuantity = ListQuantity(quantity);
+  const units::Quantity listQuantity = ListOf(quantity).quantity;
   const auto express = [&](double workingValue) {
     return units::ExpressInUnit(listQuantity, workingValue, steam::WorkingState{}.MolarMass, unit);
   };
@@ -137,7 +120,7 @@ AxisScale ScaleOf(ChartQuantity quantity, int16_t unit) {
   AxisScale scale;
   scale.scale = perWorking * working.factor;
   scale.offset = perWorking * working.offset + zero;
-  const std::vector<std::string>* labels = units::UnitLabels(ListTag(quantity));
+  const std::vector<std::string>* labels = units::UnitLabels(ListOf(quantity).tag);
   if (labels != nullptr && unit >= 0 && static_cast<size_t>(unit) < labels->size()) {
     scale.label = (*labels)[unit];
   }
@@ -145,7 +128,7 @@ AxisScale ScaleOf(ChartQuantity quantity, int16_t unit) {
 }
 
 std::string AxisCaption(ChartQuantity quantity, const AxisScale& scale) {
-  return std::string(QuantityName(quantity)) + " [" + scale.label + "]";
+  return std::string(ListOf(quantity).tag) + " [" + scale.label + "]";
 }
 
 ChartProjection::ChartProjection(ChartKind kind, const ChartUnits& units)

@@ -71,4 +71,12 @@ ChartProcess ProcessThrough(const ChartEngine& engine, std::string name,
   return process;
 }
 
+ChartProcess ProcessThrough(std::string name, const std::vector<steam::SteamState>& states,
+                            int stepsPerLeg) {
+  if (states.empty()) return {std::move(name), {}};
+  std::vector<ChartPoint> points;
+  for (const steam::SteamState& state : states) points.push_back(ChartPointOf(state));
+  return ProcessThrough(ChartEngine(states.front().formulation), std::move(name), points, stepsPerLeg);
+}
+
 }  // namespace analysis

@@ -59,6 +59,9 @@ struct ChartProcess {
 // the line.
 ChartProcess ProcessThrough(const ChartEngine& engine, std::string name,
                             const std::vector<ChartPoint>& states, int stepsPerLeg = 32);
+// The same through states Solve computed, under the first one's formulation.
+ChartProcess ProcessThrough(std::string name, const std::vector<steam::SteamState>& states,
+                            int stepsPerLeg = 32);
 
 }  // namespace analysis
 

@@ -53,6 +53,23 @@ TEST(ProcessThrough, AnExpansionAtConstantEntropyKeepsItsEntropyIntoTheDome) {
   }
 }
 
+TEST(ProcessThrough, AThrottlingOfSolvedStatesKeepsItsEnthalpy) {
+  platform::SharedPropertyLibraries libraries;
+  const steam::SolveOutcome inlet =
+      steam::Solve(Formulation::IFC67, steam::InputPair::PressureQuality, 1000.0, 0.97, libraries);
+  ASSERT_TRUE(inlet.succeeded);
+  const steam::SolveOutcome outlet = steam::Solve(Formulation::IFC67, steam::InputPair::PressureEnthalpy, 14.7,
+                                                  inlet.state.values.Enthalpy, libraries);
+  ASSERT_TRUE(outlet.succeeded);
+  const ChartProcess valve = ProcessThrough("valve", {inlet.state, outlet.state}, 8);
+  ASSERT_EQ(valve.points.size(), 9u);
+  const double h = valve.points.front().enthalpy;
+  for (const ChartPoint& point : valve.points) EXPECT_NEAR(point.enthalpy, h, 1e-3);
+  // Wet steam at 1000 psia throttles to superheated steam at 14.7 psia.
+  EXPECT_FALSE(std::isfinite(valve.points.back().quality));
+  EXPECT_TRUE(ProcessThrough("none", std::vector<steam::SteamState>{}).points.empty());
+}
+
 TEST(ChartPointOf, PlacesASolvedStateWhereTheEngineHasIt) {
   platform::SharedPropertyLibraries libraries;
   struct Case {
