@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh run
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DHYDRELIX_BENCH=OFF >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DHYDRELIX_BENCH=OFF -DHYDRELIX_PYTHON=OFF >/dev/null
 cmake --build build -j "$(nproc)" --target hydrelix
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

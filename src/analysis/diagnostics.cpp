@@ -47,44 +47,12 @@ std::optional<double> Finite(double value) {
   return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
-std::optional<int> RegionOf(steam::Formulation formulation, bool onLine, double T, double p) {
-  if (formulation == steam::Formulation::IF97) {
-    if (onLine) return 4;
-    switch (if97::regionTp(T, p)) {
-      case if97::Region::region1: return 1;
-      case if97::Region::region2: return 2;
-      case if97::Region::region3: return 3;
-      case if97::Region::region5: return 5;
-      case if97::Region::outside: return std::nullopt;
-    }
-    return std::nullopt;
-  }
-  if (onLine) return std::nullopt;
-  const int subregion = ifc67::subregion(T, p);
-  return subregion != 0 ? std::optional<int>(subregion) : std::nullopt;
+const FormulationFacts& FactsOf(steam::Formulation formulation) {
+  return formulation == steam::Formulation::IF97 ? kIf97 : kIfc67;
 }
 
-Phase PhaseOf(const FormulationFacts& f, const steam::SteamState& state, double T, double p,
-              std::optional<double> saturationTemperature) {
-  if (std::fabs(T - f.criticalTemperature) <= kCriticalTemperatureTolerance &&
-      std::fabs(p - f.criticalPressure) <= kCriticalPressureTolerance) {
-    return Phase::CriticalPoint;
-  }
-  const double x = state.values.Quality;
-  if (state.onSaturationLine) {
-    if (x <= 0.0) return Phase::SaturatedLiquid;
-    if (x >= 1.0) return Phase::SaturatedVapor;
-    return Phase::WetSteam;
-  }
-  if (p > f.criticalPressure) {
-    return T >= f.criticalTemperature ? Phase::SupercriticalFluid
-                                      : Phase::LiquidAboveCriticalPressure;
-  }
-  if (T > f.criticalTemperature) return Phase::GasAboveCriticalTemperature;
-  // Below the lowest pressure of the saturation line every state is vapour.
-  if (!saturationTemperature || T > *saturationTemperature) return Phase::SuperheatedVapor;
-  if (T < *saturationTemperature) return Phase::CompressedLiquid;
-  return x >= 1.0 ? Phase::SuperheatedVapor : Phase::CompressedLiquid;
+std::optional<double> SaturationTemperatureAt(const FormulationFacts& f, double p) {
+  return p <= f.criticalPressure ? Finite(f.saturationTemperature(p)) : std::nullopt;
 }
 
 bool IsVapour(Phase phase) {
@@ -185,6 +153,46 @@ std::optional<SaturationPair> SaturationBeside(steam::Formulation formulation,
 
 }  // namespace
 
+std::optional<int> RegionOf(steam::Formulation formulation, double T, double p, bool onLine) {
+  if (formulation == steam::Formulation::IF97) {
+    if (onLine) return 4;
+    switch (if97::regionTp(T, p)) {
+      case if97::Region::region1: return 1;
+      case if97::Region::region2: return 2;
+      case if97::Region::region3: return 3;
+      case if97::Region::region5: return 5;
+      case if97::Region::outside: return std::nullopt;
+    }
+    return std::nullopt;
+  }
+  if (onLine) return std::nullopt;
+  const int subregion = ifc67::subregion(T, p);
+  return subregion != 0 ? std::optional<int>(subregion) : std::nullopt;
+}
+
+Phase PhaseOf(steam::Formulation formulation, double T, double p, bool onLine, double quality) {
+  const FormulationFacts& f = FactsOf(formulation);
+  if (std::fabs(T - f.criticalTemperature) <= kCriticalTemperatureTolerance &&
+      std::fabs(p - f.criticalPressure) <= kCriticalPressureTolerance) {
+    return Phase::CriticalPoint;
+  }
+  if (onLine) {
+    if (quality <= 0.0) return Phase::SaturatedLiquid;
+    if (quality >= 1.0) return Phase::SaturatedVapor;
+    return Phase::WetSteam;
+  }
+  if (p > f.criticalPressure) {
+    return T >= f.criticalTemperature ? Phase::SupercriticalFluid
+                                      : Phase::LiquidAboveCriticalPressure;
+  }
+  if (T > f.criticalTemperature) return Phase::GasAboveCriticalTemperature;
+  // Below the lowest pressure of the saturation line every state is vapour.
+  const std::optional<double> saturationTemperature = SaturationTemperatureAt(f, p);
+  if (!saturationTemperature || T > *saturationTemperature) return Phase::SuperheatedVapor;
+  if (T < *saturationTemperature) return Phase::CompressedLiquid;
+  return quality >= 1.0 ? Phase::SuperheatedVapor : Phase::CompressedLiquid;
+}
+
 const char* PhaseWord(Phase phase) {
   switch (phase) {
     case Phase::CompressedLiquid: return "Compressed liquid";
@@ -203,14 +211,13 @@ const char* PhaseWord(Phase phase) {
 Diagnostics Diagnose(const steam::SteamState& state) {
   const steam::SiState si = steam::ToSi(state);
   const double T = si.temperature, p = si.pressure;
-  const FormulationFacts& f = state.formulation == steam::Formulation::IF97 ? kIf97 : kIfc67;
+  const FormulationFacts& f = FactsOf(state.formulation);
 
   Diagnostics d;
-  d.region = RegionOf(state.formulation, state.onSaturationLine, T, p);
+  d.region = RegionOf(state.formulation, T, p, state.onSaturationLine);
   d.nearestLimit = NearestLimit(state.formulation, f, T, p);
-  const std::optional<double> saturationTemperature =
-      p <= f.criticalPressure ? Finite(f.saturationTemperature(p)) : std::nullopt;
-  d.phase = PhaseOf(f, state, T, p, saturationTemperature);
+  const std::optional<double> saturationTemperature = SaturationTemperatureAt(f, p);
+  d.phase = PhaseOf(state.formulation, T, p, state.onSaturationLine, state.values.Quality);
   // At the critical point the line ends: no margins to it, no two ends.
   if (d.phase == Phase::CriticalPoint) return d;
   d.saturationTemperature = saturationTemperature;

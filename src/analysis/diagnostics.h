@@ -70,6 +70,13 @@ struct Diagnostics {
 // The diagnostics of a state Solve computed.
 Diagnostics Diagnose(const steam::SteamState& state);
 
+// The region and phase of a state at T (K) and p (MPa), for code that works
+// in SI without Solve: `onLine` for a state found on the saturation line,
+// `quality` its vapour fraction (of a single-phase state exactly at the
+// saturation temperature: 1 on the vapour side, else the liquid).
+std::optional<int> RegionOf(steam::Formulation formulation, double T, double p, bool onLine);
+Phase PhaseOf(steam::Formulation formulation, double T, double p, bool onLine, double quality);
+
 }  // namespace analysis
 
 #endif

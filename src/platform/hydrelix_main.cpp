@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   application.setApplicationName("Hydrelix");
   application.setOrganizationName("Hydrelix");
+  // Ties the windows to the desktop entry, for its icon and name in docks.
+  application.setDesktopFileName(QStringLiteral(HYDRELIX_APP_ID));
   // A dialog opened from the tray while the window is hidden is the last
   // window shown; closing it must not end the program.
   application.setQuitOnLastWindowClosed(false);

@@ -1,0 +1,5 @@
+import os
+import sys
+
+# The build puts the package in build/python; ctest names that folder.
+sys.path.insert(0, os.environ.get("HYDRELIX_PYTHON_PATH", os.path.join(os.path.dirname(__file__), "../../build/python")))
