@@ -1,9 +1,9 @@
-// The Charts window on the offscreen platform: opening it (the lines of the
+// The charts on the offscreen platform: opening them (the lines of the
 // three charts computed and drawn once), and a switch of formulation, which
 // computes the lines again and redraws all three tabs.
 #include "analysis/chart_marks.h"
 #include "platform/analysis/chart_tab.h"
-#include "platform/analysis/charts_window.h"
+#include "platform/analysis/charts_panel.h"
 #include "platform/shared_property_libraries.h"
 
 #include <benchmark/benchmark.h>
@@ -19,7 +19,7 @@ void OpenWindow(benchmark::State& state) {
   platform::SharedPropertyLibraries libraries;
   analysis::ChartPinList pins;
   for (auto _ : state) {
-    platform::ChartsWindow window(libraries, pins);
+    platform::ChartsPanel window(libraries, pins);
     window.resize(800, 620);
     window.show();
     QApplication::processEvents();
@@ -31,7 +31,7 @@ BENCHMARK(OpenWindow)->Unit(benchmark::kMillisecond);
 void SwitchFormulation(benchmark::State& state) {
   platform::SharedPropertyLibraries libraries;
   analysis::ChartPinList pins;
-  platform::ChartsWindow window(libraries, pins);
+  platform::ChartsPanel window(libraries, pins);
   window.resize(800, 620);
   window.show();
   const steam::SolveOutcome shown =

@@ -1,10 +1,10 @@
-// Analysis > Charts: the T-s, h-s (Mollier) and p-h charts of the selected
-// formulation in three tabs, with the current state, the pins and
+// What the Charts window holds: the T-s, h-s (Mollier) and p-h charts of the
+// selected formulation in three tabs, with the current state, the pins and
 // processes, a pointer readout, a reset of the view and the exports. It is
 // told the state, the formulation and the units; the lines are computed
 // again only when the formulation or the unit system changes.
-#ifndef HYDRELIX_PLATFORM_ANALYSIS_CHARTS_WINDOW_H
-#define HYDRELIX_PLATFORM_ANALYSIS_CHARTS_WINDOW_H
+#ifndef HYDRELIX_PLATFORM_ANALYSIS_CHARTS_PANEL_H
+#define HYDRELIX_PLATFORM_ANALYSIS_CHARTS_PANEL_H
 
 #include "analysis/chart_axes.h"
 #include "analysis/chart_lines.h"
@@ -25,13 +25,13 @@ namespace platform {
 
 class ChartTab;
 
-class ChartsWindow final : public QWidget {
+class ChartsPanel final : public QWidget {
   Q_OBJECT
 
  public:
   // `libraries` computes the states pinned by double-click; `pins` holds
-  // the pins. Both must outlive the window.
-  ChartsWindow(steam::PropertyLibraries& libraries, analysis::ChartPinStore& pins,
+  // the pins. Both must outlive the panel.
+  ChartsPanel(steam::PropertyLibraries& libraries, analysis::ChartPinStore& pins,
                QWidget* parent = nullptr);
 
   // The main window's formulation, unit system and the units of its
@@ -59,15 +59,12 @@ class ChartsWindow final : public QWidget {
   // A state was pinned from a chart.
   void statePinned();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void Recompute();
   void UpdateMarks();
   void PinAt(analysis::ChartKind kind, double x, double y);
   void SaveWithDialog(const QString& caption, const QString& filter, const QString& suffix,
-                      bool (ChartsWindow::*save)(const QString&));
+                      bool (ChartsPanel::*save)(const QString&));
 
   steam::PropertyLibraries& libraries_;
   analysis::ChartPinStore& pins_;

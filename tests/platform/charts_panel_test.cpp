@@ -1,9 +1,9 @@
-// The Charts window on the offscreen platform: the three charts with a state
+// The charts on the offscreen platform: the three charts with a state
 // and two pins, re-expressed on a unit change, redrawn on a formulation
 // switch, pinned by double-click, zoomed and reset, and exported as PNG at
 // the device pixel ratio, SVG that xmllint accepts, PDF and a copied image.
 #include "platform/analysis/chart_tab.h"
-#include "platform/analysis/charts_window.h"
+#include "platform/analysis/charts_panel.h"
 #include "platform/shared_property_libraries.h"
 
 #include <qcustomplot.h>
@@ -26,17 +26,17 @@ namespace {
 using analysis::ChartKind;
 using analysis::ChartUnits;
 using analysis::UnitSystem;
-using platform::ChartsWindow;
+using platform::ChartsPanel;
 using platform::ChartTab;
 using steam::Formulation;
 using steam::InputPair;
 
-class ChartsWindowTest : public testing::Test {
+class ChartsPanelTest : public testing::Test {
  protected:
-  ChartsWindowTest() : window(libraries, pins) {
-    window.resize(800, 620);
-    window.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ChartsPanelTest() : panel(libraries, pins) {
+    panel.resize(800, 620);
+    panel.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
   }
 
   steam::SteamState Solved(InputPair pair, double first, double second,
@@ -48,10 +48,10 @@ class ChartsWindowTest : public testing::Test {
 
   // The state, wet steam and a far hot pin (1400 deg F at 3000 psia).
   void ShowStateAndTwoPins() {
-    window.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
+    panel.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
     pins.Pin(Solved(InputPair::PressureQuality, 50.0, 0.7), "P1");
     pins.Pin(Solved(InputPair::TemperaturePressure, 1400.0, 3000.0), "P2");
-    window.PinsChanged();
+    panel.PinsChanged();
   }
 
   // The pixel of a point given in the axes' units.
@@ -62,7 +62,7 @@ class ChartsWindowTest : public testing::Test {
 
   platform::SharedPropertyLibraries libraries;
   analysis::ChartPinList pins;
-  ChartsWindow window;
+  ChartsPanel panel;
 };
 
 // The y value of the dome's top (its saturated-liquid branch's last point).
@@ -71,12 +71,12 @@ double DomeTop(const ChartTab& tab) {
   return dome == nullptr || dome->data()->isEmpty() ? NAN : (dome->data()->constEnd() - 1)->value;
 }
 
-TEST_F(ChartsWindowTest, TheThreeChartsDrawTheirLinesTheStateAndThePins) {
+TEST_F(ChartsPanelTest, TheThreeChartsDrawTheirLinesTheStateAndThePins) {
   ShowStateAndTwoPins();
   for (ChartKind kind : analysis::kChartKinds) {
     SCOPED_TRACE(analysis::ChartTitle(kind));
-    window.ShowTab(kind);
-    ChartTab& tab = window.CurrentTab();
+    panel.ShowTab(kind);
+    ChartTab& tab = panel.CurrentTab();
     QCustomPlot& plot = tab.Plot();
     // Dome, isolines, two pins and the state.
     EXPECT_GE(plot.plottableCount(), 2 + 9 + 3 + 13);
@@ -97,26 +97,26 @@ TEST_F(ChartsWindowTest, TheThreeChartsDrawTheirLinesTheStateAndThePins) {
     EXPECT_EQ(plot.yAxis->scaleType(), kind == ChartKind::PressureEnthalpy ? QCPAxis::stLogarithmic
                                                                             : QCPAxis::stLinear);
   }
-  EXPECT_EQ(window.Tab(ChartKind::TemperatureEntropy).Plot().yAxis->label(), "Temperature [\u00B0F]");
-  EXPECT_EQ(window.Tab(ChartKind::PressureEnthalpy).Plot().yAxis->label(), "Pressure [psia]");
+  EXPECT_EQ(panel.Tab(ChartKind::TemperatureEntropy).Plot().yAxis->label(), "Temperature [\u00B0F]");
+  EXPECT_EQ(panel.Tab(ChartKind::PressureEnthalpy).Plot().yAxis->label(), "Pressure [psia]");
 }
 
-TEST_F(ChartsWindowTest, UnitsReExpressAndAFormulationSwitchRedraws) {
-  ChartTab& ts = window.Tab(ChartKind::TemperatureEntropy);
+TEST_F(ChartsPanelTest, UnitsReExpressAndAFormulationSwitchRedraws) {
+  ChartTab& ts = panel.Tab(ChartKind::TemperatureEntropy);
   EXPECT_NEAR(DomeTop(ts), 705.10, 0.005);
   ChartUnits celsius = ChartUnits::Of(UnitSystem::IP);
   celsius.temperature = 1;
-  window.SetUnits(UnitSystem::IP, celsius);
+  panel.SetUnits(UnitSystem::IP, celsius);
   EXPECT_NEAR(DomeTop(ts), 373.946, 0.001);
   EXPECT_EQ(ts.Plot().yAxis->label(), "Temperature [\u00B0C]");
   EXPECT_NEAR(ts.Plot().yAxis->range().lower, 0.0, 1e-4);  // the same view: 32 deg F
-  window.SetFormulation(Formulation::IFC67);
+  panel.SetFormulation(Formulation::IFC67);
   EXPECT_NEAR(DomeTop(ts), 374.15, 0.001);
 }
 
-TEST_F(ChartsWindowTest, DoubleClickPinsTheStateUnderThePointerNamedAfterItsChart) {
-  window.ShowTab(ChartKind::TemperatureEntropy);
-  ChartTab& tab = window.CurrentTab();
+TEST_F(ChartsPanelTest, DoubleClickPinsTheStateUnderThePointerNamedAfterItsChart) {
+  panel.ShowTab(ChartKind::TemperatureEntropy);
+  ChartTab& tab = panel.CurrentTab();
   // 600 deg F at 1.65 BTU/lbm-R: superheated steam near 120 psia.
   QTest::mouseDClick(&tab.Plot(), Qt::LeftButton,
                      Qt::NoModifier, PixelOf(tab, 1.65, 600.0));
@@ -127,21 +127,21 @@ TEST_F(ChartsWindowTest, DoubleClickPinsTheStateUnderThePointerNamedAfterItsChar
   EXPECT_NEAR(pinned.entropy / 4.1868, 1.65, 0.01);
   EXPECT_FALSE(std::isfinite(pinned.quality));
   // Inside the dome on the p-h chart: a wet pin, "p-h 1".
-  window.ShowTab(ChartKind::PressureEnthalpy);
-  ChartTab& ph = window.CurrentTab();
+  panel.ShowTab(ChartKind::PressureEnthalpy);
+  ChartTab& ph = panel.CurrentTab();
   QTest::mouseDClick(&ph.Plot(), Qt::LeftButton, Qt::NoModifier, PixelOf(ph, 800.0, 100.0));
   ASSERT_EQ(pins.Marks().size(), 2u);
   EXPECT_EQ(pins.Marks()[1].name, "p-h 1");
   EXPECT_TRUE(std::isfinite(pins.Marks()[1].point.quality));
   // The pointer's readout in the axes' units.
   QTest::mouseMove(&ph.Plot(), PixelOf(ph, 1000.0, 10.0));
-  EXPECT_TRUE(window.Readout().startsWith("p = ")) << window.Readout().toStdString();
-  EXPECT_TRUE(window.Readout().contains("BTU/lbm"));
+  EXPECT_TRUE(panel.Readout().startsWith("p = ")) << panel.Readout().toStdString();
+  EXPECT_TRUE(panel.Readout().contains("BTU/lbm"));
 }
 
-TEST_F(ChartsWindowTest, WheelZoomsAndResetViewReturnsToTheDefault) {
-  ChartTab& tab = window.Tab(ChartKind::EnthalpyEntropy);
-  window.ShowTab(ChartKind::EnthalpyEntropy);
+TEST_F(ChartsPanelTest, WheelZoomsAndResetViewReturnsToTheDefault) {
+  ChartTab& tab = panel.Tab(ChartKind::EnthalpyEntropy);
+  panel.ShowTab(ChartKind::EnthalpyEntropy);
   const QCPRange before = tab.Plot().xAxis->range();
   const QPoint centre = tab.Plot().axisRect()->rect().center();
   QWheelEvent wheel(centre, tab.Plot().mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
@@ -155,7 +155,7 @@ TEST_F(ChartsWindowTest, WheelZoomsAndResetViewReturnsToTheDefault) {
   EXPECT_NEAR(tab.Plot().xAxis->range().upper, before.upper, 1e-9);
 }
 
-TEST_F(ChartsWindowTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboard) {
+TEST_F(ChartsPanelTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboard) {
   ShowStateAndTwoPins();
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -163,21 +163,21 @@ TEST_F(ChartsWindowTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboar
   ASSERT_FALSE(xmllint.isEmpty()) << "xmllint (libxml2-utils) is needed to check the SVG";
   for (ChartKind kind : analysis::kChartKinds) {
     SCOPED_TRACE(analysis::ChartTitle(kind));
-    window.ShowTab(kind);
-    const QCustomPlot& plot = window.CurrentTab().Plot();
+    panel.ShowTab(kind);
+    const QCustomPlot& plot = panel.CurrentTab().Plot();
     const QString base = folder.filePath(QString("chart%1").arg(static_cast<int>(kind)));
-    ASSERT_TRUE(window.SavePng(base + ".png"));
+    ASSERT_TRUE(panel.SavePng(base + ".png"));
     const QImage image(base + ".png");
     const double ratio = plot.devicePixelRatioF();
     EXPECT_EQ(image.width(), std::lround(plot.width() * ratio));
     EXPECT_EQ(image.height(), std::lround(plot.height() * ratio));
-    ASSERT_TRUE(window.SaveSvg(base + ".svg"));
+    ASSERT_TRUE(panel.SaveSvg(base + ".svg"));
     EXPECT_EQ(QProcess::execute(xmllint, {"--noout", base + ".svg"}), 0);
     QFile svg(base + ".svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     const QByteArray drawn = svg.readAll();
     EXPECT_GT(drawn.count("<polyline") + drawn.count("<path"), 20);
-    ASSERT_TRUE(window.SavePdf(base + ".pdf"));
+    ASSERT_TRUE(panel.SavePdf(base + ".pdf"));
     QFile pdf(base + ".pdf");
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
@@ -186,18 +186,16 @@ TEST_F(ChartsWindowTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboar
     QFile::copy(base + ".png", QString(HYDRELIX_SCREENSHOT_DIR "/charts_%1.png").arg(static_cast<int>(kind)));
 #endif
   }
-  window.CopyImage();
+  panel.CopyImage();
   const QImage copied = QApplication::clipboard()->image();
-  EXPECT_EQ(copied.width(), std::lround(window.CurrentTab().Plot().width() * window.CurrentTab().Plot().devicePixelRatioF()));
+  EXPECT_EQ(copied.width(), std::lround(panel.CurrentTab().Plot().width() * panel.CurrentTab().Plot().devicePixelRatioF()));
 }
 
-TEST_F(ChartsWindowTest, ClearRemovesTheStateAndEscHidesTheWindow) {
-  window.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
-  const int withState = window.CurrentTab().Plot().plottableCount();
-  window.ClearState();
-  EXPECT_EQ(window.CurrentTab().Plot().plottableCount(), withState - 1);
-  QTest::keyClick(&window, Qt::Key_Escape);
-  EXPECT_FALSE(window.isVisible());
+TEST_F(ChartsPanelTest, ClearRemovesTheState) {
+  panel.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
+  const int withState = panel.CurrentTab().Plot().plottableCount();
+  panel.ClearState();
+  EXPECT_EQ(panel.CurrentTab().Plot().plottableCount(), withState - 1);
 }
 
 }  // namespace

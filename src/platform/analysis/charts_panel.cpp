@@ -1,4 +1,4 @@
-#include "platform/analysis/charts_window.h"
+#include "platform/analysis/charts_panel.h"
 
 #include "analysis/chart_pinning.h"
 #include "platform/analysis/chart_tab.h"
@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,18 +20,16 @@ size_t IndexOf(analysis::ChartKind kind) { return static_cast<size_t>(kind); }
 
 }  // namespace
 
-ChartsWindow::ChartsWindow(steam::PropertyLibraries& libraries, analysis::ChartPinStore& pins,
+ChartsPanel::ChartsPanel(steam::PropertyLibraries& libraries, analysis::ChartPinStore& pins,
                            QWidget* parent)
-    : QWidget(parent, Qt::Window), libraries_(libraries), pins_(pins), units_(analysis::ChartUnits::Of(system_)),
+    : QWidget(parent), libraries_(libraries), pins_(pins), units_(analysis::ChartUnits::Of(system_)),
       tabs_(new QTabWidget(this)), readout_(new QLabel(this)) {
-  setWindowTitle("Charts");
-  resize(760, 600);
   for (analysis::ChartKind kind : analysis::kChartKinds) {
     auto* chart = new ChartTab(kind, tabs_);
     charts_[IndexOf(kind)] = chart;
     tabs_->addTab(chart, QString::fromUtf8(analysis::ChartTitle(kind)));
     connect(chart, &ChartTab::pointerMoved, readout_, &QLabel::setText);
-    connect(chart, &ChartTab::pinRequested, this, &ChartsWindow::PinAt);
+    connect(chart, &ChartTab::pinRequested, this, &ChartsPanel::PinAt);
   }
 
   auto* buttons = new QHBoxLayout;
@@ -44,18 +41,19 @@ ChartsWindow::ChartsWindow(steam::PropertyLibraries& libraries, analysis::ChartP
   };
   addButton("&Reset view", [this] { CurrentTab().ResetView(); });
   addButton("Save as &PNG...", [this] {
-    SaveWithDialog("Save as PNG", "PNG image (*.png)", ".png", &ChartsWindow::SavePng);
+    SaveWithDialog("Save as PNG", "PNG image (*.png)", ".png", &ChartsPanel::SavePng);
   });
   addButton("Save as P&DF...", [this] {
-    SaveWithDialog("Save as PDF", "PDF document (*.pdf)", ".pdf", &ChartsWindow::SavePdf);
+    SaveWithDialog("Save as PDF", "PDF document (*.pdf)", ".pdf", &ChartsPanel::SavePdf);
   });
   addButton("Save as &SVG...", [this] {
-    SaveWithDialog("Save as SVG", "SVG image (*.svg)", ".svg", &ChartsWindow::SaveSvg);
+    SaveWithDialog("Save as SVG", "SVG image (*.svg)", ".svg", &ChartsPanel::SaveSvg);
   });
   addButton("&Copy image", [this] { CopyImage(); });
   buttons->addStretch();
 
   auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_, 1);
   layout->addWidget(readout_);
   layout->addLayout(buttons);
@@ -65,13 +63,13 @@ ChartsWindow::ChartsWindow(steam::PropertyLibraries& libraries, analysis::ChartP
   Recompute();
 }
 
-void ChartsWindow::SetFormulation(steam::Formulation formulation) {
+void ChartsPanel::SetFormulation(steam::Formulation formulation) {
   if (formulation == formulation_) return;
   formulation_ = formulation;
   Recompute();
 }
 
-void ChartsWindow::SetUnits(analysis::UnitSystem system, const analysis::ChartUnits& units) {
+void ChartsPanel::SetUnits(analysis::UnitSystem system, const analysis::ChartUnits& units) {
   const bool newSystem = system != system_;
   system_ = system;
   units_ = units;
@@ -80,42 +78,42 @@ void ChartsWindow::SetUnits(analysis::UnitSystem system, const analysis::ChartUn
   if (newSystem) Recompute();
 }
 
-void ChartsWindow::ShowState(const steam::SteamState& state) {
+void ChartsPanel::ShowState(const steam::SteamState& state) {
   state_ = analysis::ChartMark{"State", analysis::ChartPointOf(state)};
   UpdateMarks();
 }
 
-void ChartsWindow::ClearState() {
+void ChartsPanel::ClearState() {
   state_.reset();
   UpdateMarks();
 }
 
-void ChartsWindow::SetProcesses(std::vector<analysis::ChartProcess> processes) {
+void ChartsPanel::SetProcesses(std::vector<analysis::ChartProcess> processes) {
   processes_ = std::move(processes);
   UpdateMarks();
 }
 
-void ChartsWindow::PinsChanged() { UpdateMarks(); }
+void ChartsPanel::PinsChanged() { UpdateMarks(); }
 
-ChartTab& ChartsWindow::Tab(analysis::ChartKind kind) const { return *charts_[IndexOf(kind)]; }
+ChartTab& ChartsPanel::Tab(analysis::ChartKind kind) const { return *charts_[IndexOf(kind)]; }
 
-ChartTab& ChartsWindow::CurrentTab() const { return *charts_[tabs_->currentIndex()]; }
+ChartTab& ChartsPanel::CurrentTab() const { return *charts_[tabs_->currentIndex()]; }
 
-void ChartsWindow::ShowTab(analysis::ChartKind kind) { tabs_->setCurrentIndex(static_cast<int>(IndexOf(kind))); }
+void ChartsPanel::ShowTab(analysis::ChartKind kind) { tabs_->setCurrentIndex(static_cast<int>(IndexOf(kind))); }
 
-QString ChartsWindow::Readout() const { return readout_->text(); }
+QString ChartsPanel::Readout() const { return readout_->text(); }
 
-void ChartsWindow::Recompute() {
+void ChartsPanel::Recompute() {
   auto lines = std::make_shared<const analysis::ChartLines>(analysis::ComputeChartLines(formulation_, system_));
   for (ChartTab* chart : charts_) chart->SetLines(lines);
 }
 
-void ChartsWindow::UpdateMarks() {
+void ChartsPanel::UpdateMarks() {
   const std::vector<analysis::ChartMark> pins = pins_.Marks();
   for (ChartTab* chart : charts_) chart->SetMarks(state_, pins, processes_);
 }
 
-void ChartsWindow::PinAt(analysis::ChartKind kind, double x, double y) {
+void ChartsPanel::PinAt(analysis::ChartKind kind, double x, double y) {
   const std::optional<steam::SteamState> state = analysis::PinAt(formulation_, kind, x, y, libraries_);
   if (!state) {
     readout_->setText("No state of " + QString::fromUtf8(steam::FormulationTitle(formulation_)) +
@@ -127,28 +125,20 @@ void ChartsWindow::PinAt(analysis::ChartKind kind, double x, double y) {
   emit statePinned();
 }
 
-bool ChartsWindow::SavePng(const QString& file) { return CurrentTab().SavePng(file); }
-bool ChartsWindow::SavePdf(const QString& file) { return CurrentTab().SavePdf(file); }
-bool ChartsWindow::SaveSvg(const QString& file) { return CurrentTab().SaveSvg(file); }
+bool ChartsPanel::SavePng(const QString& file) { return CurrentTab().SavePng(file); }
+bool ChartsPanel::SavePdf(const QString& file) { return CurrentTab().SavePdf(file); }
+bool ChartsPanel::SaveSvg(const QString& file) { return CurrentTab().SaveSvg(file); }
 
-void ChartsWindow::CopyImage() { QApplication::clipboard()->setPixmap(CurrentTab().Image()); }
+void ChartsPanel::CopyImage() { QApplication::clipboard()->setPixmap(CurrentTab().Image()); }
 
-void ChartsWindow::SaveWithDialog(const QString& caption, const QString& filter, const QString& suffix,
-                                  bool (ChartsWindow::*save)(const QString&)) {
+void ChartsPanel::SaveWithDialog(const QString& caption, const QString& filter, const QString& suffix,
+                                  bool (ChartsPanel::*save)(const QString&)) {
   QString file = QFileDialog::getSaveFileName(this, caption, QString(), filter);
   if (file.isEmpty()) return;
   if (!file.endsWith(suffix, Qt::CaseInsensitive)) file += suffix;
   if (!(this->*save)(file)) {
     QMessageBox::warning(this, caption, "The chart could not be written to " + file + ".");
   }
-}
-
-void ChartsWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-    hide();
-    return;
-  }
-  QWidget::keyPressEvent(event);
 }
 
 }  // namespace platform
