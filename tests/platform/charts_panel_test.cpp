@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -112,6 +113,14 @@ TEST_F(ChartsPanelTest, UnitsReExpressAndAFormulationSwitchRedraws) {
   EXPECT_NEAR(ts.Plot().yAxis->range().lower, 0.0, 1e-4);  // the same view: 32 deg F
   panel.SetFormulation(Formulation::IFC67);
   EXPECT_NEAR(DomeTop(ts), 374.15, 0.001);
+  // A German desktop: ticks, labels and the readout with its decimal comma.
+  panel.SetDecimalMark(',');
+  ts.Plot().replot();
+  const QVector<QString> ticks = ts.Plot().xAxis->tickVectorLabels();
+  EXPECT_TRUE(std::any_of(ticks.begin(), ticks.end(), [](const QString& tick) { return tick == "0,5"; }))
+      << ticks.join(' ').toStdString();
+  QTest::mouseMove(&ts.Plot(), PixelOf(ts, 1.25, 400.0));
+  EXPECT_TRUE(panel.Readout().contains("s = 1,2")) << panel.Readout().toStdString();
 }
 
 TEST_F(ChartsPanelTest, DoubleClickPinsTheStateUnderThePointerNamedAfterItsChart) {

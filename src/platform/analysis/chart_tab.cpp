@@ -54,8 +54,10 @@ ChartTab::ChartTab(ChartKind kind, QWidget* parent)
   layout->addWidget(plot_);
   plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
   plot_->setNoAntialiasingOnDrag(true);
-  plot_->xAxis->setTicker(QSharedPointer<QCPAxisTicker>(new ModelAxisTicker(false)));
-  plot_->yAxis->setTicker(QSharedPointer<QCPAxisTicker>(new ModelAxisTicker(axes_.logarithmicY)));
+  xTicker_.reset(new ModelAxisTicker(false));
+  yTicker_.reset(new ModelAxisTicker(axes_.logarithmicY));
+  plot_->xAxis->setTicker(xTicker_);
+  plot_->yAxis->setTicker(yTicker_);
   if (axes_.logarithmicY) plot_->yAxis->setScaleType(QCPAxis::stLogarithmic);
   for (QCPAxis* axis : {plot_->xAxis, plot_->yAxis}) {
     axis->grid()->setPen(QPen(QColor(230, 230, 230), 0));
@@ -96,6 +98,17 @@ void ChartTab::ResetView() {
   const analysis::UnitSystem system = lines_ ? lines_->system : analysis::UnitSystem::IP;
   view_ = analysis::IncludingPoints(analysis::DefaultView(kind_, system), kind_, MarkedPoints());
   Redraw();
+}
+
+void ChartTab::SetDecimalMark(QChar mark) {
+  decimalMark_ = mark;
+  xTicker_->SetDecimalMark(mark);
+  yTicker_->SetDecimalMark(mark);
+  Redraw();
+}
+
+QString ChartTab::Shown(const std::string& numbers) const {
+  return QString::fromStdString(numbers).replace('.', decimalMark_);
 }
 
 std::vector<analysis::ChartPoint> ChartTab::MarkedPoints() const {
@@ -178,7 +191,7 @@ void ChartTab::DrawLabels() {
     text->setPositionAlignment(alignment);
     text->setFont(font);
     text->setColor(QColor(110, 110, 110));
-    text->setText(QString::fromStdString(label.text));
+    text->setText(Shown(label.text));
     text->setSelectable(false);
     labels_.push_back(text);
   }
@@ -207,7 +220,7 @@ void ChartTab::PointerMoved(QMouseEvent* event) {
   const double x = plot_->xAxis->pixelToCoord(at.x());
   const double y = plot_->yAxis->pixelToCoord(at.y());
   const analysis::ChartProjection projection(kind_, units_);
-  emit pointerMoved(QString::fromStdString(analysis::PointerReadout(projection, x, y)));
+  emit pointerMoved(Shown(analysis::PointerReadout(projection, x, y)));
   const analysis::ChartMark* nearest = nullptr;
   double nearestDistance = kMarkReach;
   auto consider = [&](const analysis::ChartMark& mark) {
@@ -222,8 +235,11 @@ void ChartTab::PointerMoved(QMouseEvent* event) {
   for (const analysis::ChartMark& pin : pins_) consider(pin);
   if (state_) consider(*state_);
   if (nearest != nullptr) {
-    QToolTip::showText(event->globalPosition().toPoint(),
-                       QString::fromStdString(analysis::MarkText(*nearest, units_)), plot_);
+    // The name as the user gave it, the values with the decimal mark.
+    const QString text = QString::fromStdString(analysis::MarkText(*nearest, units_));
+    const QString name = QString::fromStdString(nearest->name);
+    QToolTip::showText(event->globalPosition().toPoint(), name + Shown(text.mid(name.size()).toStdString()),
+                       plot_);
   } else {
     QToolTip::hideText();
   }

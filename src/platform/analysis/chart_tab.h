@@ -10,6 +10,7 @@
 #include "analysis/chart_marks.h"
 #include "analysis/chart_view.h"
 
+#include <QSharedPointer>
 #include <QWidget>
 
 #include <memory>
@@ -41,6 +42,8 @@ class ChartTab final : public QWidget {
                 const std::vector<analysis::ChartMark>& pins,
                 const std::vector<analysis::ChartProcess>& processes);
   void ResetView();
+  // Numbers on the chart are written with the main window's decimal mark.
+  void SetDecimalMark(QChar mark);
 
   bool SavePng(const QString& file);
   bool SavePdf(const QString& file);
@@ -60,6 +63,7 @@ class ChartTab final : public QWidget {
   void ApplyView();
   void TakeView();
   std::vector<analysis::ChartPoint> MarkedPoints() const;
+  QString Shown(const std::string& numbers) const;
   void PointerMoved(QMouseEvent* event);
   void DoubleClicked(QMouseEvent* event);
 
@@ -74,6 +78,9 @@ class ChartTab final : public QWidget {
   std::vector<analysis::ChartProcess> processes_;
   std::vector<QCPItemText*> labels_;
   bool applyingView_ = false;
+  QChar decimalMark_ = '.';
+  QSharedPointer<class ModelAxisTicker> xTicker_;
+  QSharedPointer<class ModelAxisTicker> yTicker_;
 };
 
 }  // namespace platform

@@ -95,6 +95,10 @@ void ChartsPanel::SetProcesses(std::vector<analysis::ChartProcess> processes) {
 
 void ChartsPanel::PinsChanged() { UpdateMarks(); }
 
+void ChartsPanel::SetDecimalMark(QChar mark) {
+  for (ChartTab* chart : charts_) chart->SetDecimalMark(mark);
+}
+
 ChartTab& ChartsPanel::Tab(analysis::ChartKind kind) const { return *charts_[IndexOf(kind)]; }
 
 ChartTab& ChartsPanel::CurrentTab() const { return *charts_[tabs_->currentIndex()]; }

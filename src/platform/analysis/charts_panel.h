@@ -41,6 +41,7 @@ class ChartsPanel final : public QWidget {
   void ShowState(const steam::SteamState& state);
   void ClearState();
   void SetProcesses(std::vector<analysis::ChartProcess> processes);
+  void SetDecimalMark(QChar mark);
   // The pins changed outside the charts.
   void PinsChanged();
 

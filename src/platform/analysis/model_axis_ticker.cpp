@@ -15,7 +15,7 @@ void ModelAxisTicker::generate(const QCPRange& range, const QLocale&, QChar, int
   if (subTicks != nullptr) subTicks->clear();
   for (const analysis::Tick& tick : model) {
     ticks.append(tick.value);
-    if (tickLabels != nullptr) tickLabels->append(QString::fromStdString(tick.label));
+    if (tickLabels != nullptr) tickLabels->append(QString::fromStdString(tick.label).replace('.', decimalMark_));
   }
 }
 

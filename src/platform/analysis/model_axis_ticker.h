@@ -11,12 +11,16 @@ class ModelAxisTicker final : public QCPAxisTicker {
  public:
   explicit ModelAxisTicker(bool logarithmic) : logarithmic_(logarithmic) {}
 
+  // The main window's decimal mark, for the labels.
+  void SetDecimalMark(QChar mark) { decimalMark_ = mark; }
+
   void generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision,
                 QVector<double>& ticks, QVector<double>* subTicks,
                 QVector<QString>* tickLabels) override;
 
  private:
   bool logarithmic_;
+  QChar decimalMark_ = '.';
 };
 
 }  // namespace platform
