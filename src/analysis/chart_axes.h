@@ -44,6 +44,10 @@ struct ChartUnits {
 
   static ChartUnits Of(UnitSystem system);
   int16_t UnitOf(ChartQuantity quantity) const;
+  bool operator==(const ChartUnits& other) const {
+    return temperature == other.temperature && pressure == other.pressure &&
+           enthalpy == other.enthalpy && entropy == other.entropy;
+  }
 };
 
 // value in the unit = scale * value in SI + offset.

@@ -71,6 +71,7 @@ void ChartsPanel::SetFormulation(steam::Formulation formulation) {
 
 void ChartsPanel::SetUnits(analysis::UnitSystem system, const analysis::ChartUnits& units) {
   const bool newSystem = system != system_;
+  if (!newSystem && units == units_) return;
   system_ = system;
   units_ = units;
   for (ChartTab* chart : charts_) chart->SetUnits(units_);
@@ -96,6 +97,8 @@ void ChartsPanel::SetProcesses(std::vector<analysis::ChartProcess> processes) {
 void ChartsPanel::PinsChanged() { UpdateMarks(); }
 
 void ChartsPanel::SetDecimalMark(QChar mark) {
+  if (mark == decimalMark_) return;
+  decimalMark_ = mark;
   for (ChartTab* chart : charts_) chart->SetDecimalMark(mark);
 }
 

@@ -77,6 +77,7 @@ class ChartsPanel final : public QWidget {
   QTabWidget* tabs_;
   std::array<ChartTab*, 3> charts_{};
   QLabel* readout_;
+  QChar decimalMark_ = '.';
 };
 
 }  // namespace platform
