@@ -141,6 +141,8 @@ std::string TableText(const StateReport& report) {
   return out;
 }
 
+// Exactly one row per result key: scripts read the fifteen rows by count.
+// The diagnostics are in the table and JSON formats.
 std::string DelimitedText(const StateReport& report, RowFormat format) {
   const RowWriter writer(format, {"property", "value", "unit", "text"});
   std::string out;
@@ -150,15 +152,6 @@ std::string DelimitedText(const StateReport& report, RowFormat format) {
     writer.AppendRow(out, {Cell::Of(kResultKeys[i].key),
                            property.value ? Cell::Number(*property.value) : Cell::Null(),
                            Cell::Of(property.unit), Cell::Of(property.text)});
-  }
-  if (report.diagnosed) {
-    const std::string region = report.region ? std::to_string(*report.region) : "";
-    writer.AppendRow(out, {Cell::Of("region"), Cell::Of(region), Cell::Of("-"), Cell::Of(region)});
-    writer.AppendRow(out, {Cell::Of("phase"), Cell::Null(), Cell::Of("-"), Cell::Of(report.phase)});
-    for (const ReportedMeasure& margin : report.margins) {
-      writer.AppendRow(out, {Cell::Of(margin.key), Cell::Number(margin.value),
-                             Cell::Of(margin.unit), Cell::Of(MarginText(margin))});
-    }
   }
   return out;
 }

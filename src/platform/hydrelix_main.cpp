@@ -1,9 +1,13 @@
 // hydrelix: the calculator on the desktop.
 #include "app/bas_main.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/help_viewer.h"
-#include "mainwindow/program_switches.h"
+#include "shell/help_viewer.h"
+#include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
+#include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/charts_window.h"
+#include "platform/analysis/state_signals.h"
+#include "platform/desktop_number_locale.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -16,6 +20,7 @@
 #include "platform/termination_signal.h"
 #include "platform/tray_icon_host.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSessionManager>
 
@@ -34,14 +39,24 @@ int main(int argc, char** argv) {
   platform::SharedPropertyLibraries libraries;
   platform::QtSettingsStore settings;
   platform::QtHelpViewer help(platform::ProgramDirectory());
-  mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
+  shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
+  form.Locale = platform::DesktopNumberLocale();
 
   platform::SystemTrayIconHost tray;
   platform::DesktopSystemInfoTool systemInfo;
   platform::DesktopShellWindows shell(switches, settings, systemInfo,
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
+  platform::AnalysisMenu analysisMenu(form, &window);
+  window.AddMenu(analysisMenu);
+  platform::StateSignals stateSignals(form);
+  // Pins made on the charts; the pinned states' own model takes their place.
+  analysis::ChartPinList chartPins;
+  platform::ChartsWindow charts(window, settings, form, stateSignals, libraries, chartPins);
+  QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
+  chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
+  chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -100,6 +101,10 @@ TEST(ExitStatus, UnitsInTheirSpellingsGiveOneState) {
     const std::string expected =
         RunCli({"state", group[0][0], group[0][1], "--units", "si", "--format", "csv"}).out;
     EXPECT_TRUE(Has(expected, "temperature,300,\u00B0C,300.00\n")) << expected;
+    // The header and exactly one row per result key, the last of them the
+    // isentropic exponent.
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '\n'), 16) << expected;
+    EXPECT_TRUE(Has(expected, "\nisentropic_exponent,")) << expected;
     for (const std::vector<std::string>& spelling : group) {
       const cli_test::Run run =
           RunCli({"state", spelling[0], spelling[1], "--units=si", "--format=csv"});
