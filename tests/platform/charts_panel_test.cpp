@@ -200,11 +200,21 @@ TEST_F(ChartsPanelTest, ExportsPngAtThePixelRatioSvgThatParsesPdfAndTheClipboard
   EXPECT_EQ(copied.width(), std::lround(panel.CurrentTab().Plot().width() * panel.CurrentTab().Plot().devicePixelRatioF()));
 }
 
-TEST_F(ChartsPanelTest, ClearRemovesTheState) {
+TEST_F(ChartsPanelTest, ClearRemovesTheStateAndAFarStateGoneLetsTheViewShrinkBack) {
+  ChartTab& hs = panel.Tab(ChartKind::EnthalpyEntropy);
+  const QCPRange start = hs.Plot().yAxis->range();
+  panel.ShowState(Solved(InputPair::TemperaturePressure, 68.0, 14.696));  // cold water, far below
+  EXPECT_LT(hs.Plot().yAxis->range().lower, 100.0);
   panel.ShowState(Solved(InputPair::TemperaturePressure, 600.0, 200.0));
+  EXPECT_DOUBLE_EQ(hs.Plot().yAxis->range().lower, start.lower);
   const int withState = panel.CurrentTab().Plot().plottableCount();
   panel.ClearState();
   EXPECT_EQ(panel.CurrentTab().Plot().plottableCount(), withState - 1);
+  // A view the user chose only grows.
+  hs.Plot().yAxis->setRange(900.0, 1500.0);
+  panel.ShowState(Solved(InputPair::TemperaturePressure, 1000.0, 200.0));
+  EXPECT_DOUBLE_EQ(hs.Plot().yAxis->range().lower, 900.0);
+  EXPECT_GT(hs.Plot().yAxis->range().upper, 1500.0);
 }
 
 }  // namespace

@@ -90,6 +90,12 @@ void ChartTab::SetMarks(const std::optional<analysis::ChartMark>& state,
   state_ = state;
   pins_ = pins;
   processes_ = processes;
+  // Until the user zooms or pans, the view is the default grown to the
+  // marks, so it shrinks back when a far state goes; after that it only grows.
+  if (!viewChosen_) {
+    ResetView();
+    return;
+  }
   view_ = analysis::IncludingPoints(view_, kind_, MarkedPoints());
   Redraw();
 }
@@ -97,6 +103,7 @@ void ChartTab::SetMarks(const std::optional<analysis::ChartMark>& state,
 void ChartTab::ResetView() {
   const analysis::UnitSystem system = lines_ ? lines_->system : analysis::UnitSystem::IP;
   view_ = analysis::IncludingPoints(analysis::DefaultView(kind_, system), kind_, MarkedPoints());
+  viewChosen_ = false;
   Redraw();
 }
 
@@ -211,6 +218,7 @@ void ChartTab::TakeView() {
   const QCPRange x = plot_->xAxis->range(), y = plot_->yAxis->range();
   view_ = {projection.X().ToSi(x.lower), projection.X().ToSi(x.upper), projection.Y().ToSi(y.lower),
            projection.Y().ToSi(y.upper)};
+  viewChosen_ = true;
   DrawLabels();
   plot_->replot(QCustomPlot::rpQueuedReplot);
 }

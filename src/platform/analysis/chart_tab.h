@@ -78,6 +78,8 @@ class ChartTab final : public QWidget {
   std::vector<analysis::ChartProcess> processes_;
   std::vector<QCPItemText*> labels_;
   bool applyingView_ = false;
+  // The user zoomed or panned since the last reset.
+  bool viewChosen_ = false;
   QChar decimalMark_ = '.';
   QSharedPointer<class ModelAxisTicker> xTicker_;
   QSharedPointer<class ModelAxisTicker> yTicker_;
