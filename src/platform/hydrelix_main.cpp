@@ -6,6 +6,7 @@
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
 #include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/charts_window.h"
 #include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
 #include "platform/analysis/tables_window_entry.h"
@@ -22,6 +23,7 @@
 #include "platform/termination_signal.h"
 #include "platform/tray_icon_host.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSessionManager>
 
@@ -66,6 +68,12 @@ int main(int argc, char** argv) {
   analysisWindows.AddTo(analysisMenu);
   window.AddMenu(analysisMenu);
   platform::AddTablesWindow(analysisMenu, window, form, settings, libraries);
+  // Pins made on the charts; the pinned states' own model takes their place.
+  analysis::ChartPinList chartPins;
+  platform::ChartsWindow charts(window, settings, form, stateSignals, libraries, chartPins);
+  QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
+  chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
+  chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };
