@@ -36,6 +36,15 @@ class PinnedStatesWindow final : public AnalysisWindow {
   // Pins the main window's state. False when there is none or fifty are held
   // (the user is told why).
   bool PinShownState();
+  // Pins a state computed elsewhere (a chart) under `name`; false, the user
+  // told why, when fifty are held.
+  bool PinState(const steam::SteamState& state, const std::string& name);
+
+ signals:
+  // After every change of the pins: added, renamed, moved, removed.
+  void pinsChanged();
+
+ public:
 
   const analysis::PinnedStates& Pins() const { return pins_; }
   const analysis::TextTable& Shown() const { return shown_; }
