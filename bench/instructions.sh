@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per call of every case of a benchmark program (if97_bench,
 # ifc67_bench), counted by callgrind, which gives the same count on a busy
 # machine as on an idle one. Each case runs N and 2N calls; the difference

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages, one per install component, made by `cpack -G DEB` from
 # a Release tree (scripts/package.sh). A component added to
 # HYDRELIX_DEB_COMPONENTS gets a package of its own; its name, section,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // render_icon SVG SIZE PNG: draws the scalable icon into a square PNG of SIZE
 // pixels, so the fixed-size icons of the desktop theme all come from the one
 // drawing.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack after it has made the packages (CPACK_POST_BUILD_SCRIPTS).
 # CPack's DEB generator gives every package with a shared object in a folder
 # under /usr/lib a postinst and a postrm that call ldconfig. The program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The `hydrelix` extension: hydrelix.if97 and hydrelix.ifc67, each with the
 // state functions over scalars or NumPy arrays broadcast against each other.
 #include "states.h"

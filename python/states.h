@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole states of either formulation from the pairs the module offers, in
 // the C++ engines' units (K, MPa, m3/kg, kJ/kg, kJ/(kg K), m/s). A state the
 // formulation does not hold is all NaN with no region and no phase.

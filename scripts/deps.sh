@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a build needs, only when some are missing.
 #   deps.sh test     compilers, CMake, Ninja, Qt, GoogleTest, Google Benchmark, sanitizers,
 #                    and the tools that check the Debian packages

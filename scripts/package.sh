@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages from a Release build of its own in build-package/
 # (tests and benchmarks off) with cpack, one package per install component:
 #   build-package/packages/hydrelix_<version>_<arch>.deb         the calculator

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the calculator and opens its window. Without a display it starts a
 # virtual one (Xvfb) and shows the window there.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: once in a Release build, once more under
 # AddressSanitizer + UndefinedBehaviorSanitizer (clang, with the fuzz targets).
 set -euo pipefail

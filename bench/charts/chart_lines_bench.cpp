@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to compute every line of the three charts (the dome, isobars,
 // quality lines and isotherms) for one formulation and unit system: what a
 // switch of formulation or unit system costs before anything is drawn.

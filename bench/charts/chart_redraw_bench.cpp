@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts on the offscreen platform: opening them (the lines of the
 // three charts computed and drawn once), and a switch of formulation, which
 // computes the lines again and redraws all three tabs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows per second of `hydrelix-cli batch` for temperature-pressure and
 // pressure-enthalpy files at one and two threads, beside steam::Solve alone
 // on the same states. Each batch iteration streams a file of kRows rows

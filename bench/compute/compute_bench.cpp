@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ns per press of Compute for each input pair under both formulations, with
 // the window model loaded as at start and the real property libraries. Each
 // case cycles through a few states of its kind so no two presses in a row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ns per call of the libHydrix.so entry points over fixed state sets, cycled
 // so that every call sees a different state. Run with the repetitions built
 // in (7, median reported); `if97_bench --calls NAME N` instead makes N calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "region1_enthalpy_floor.h"
 
 #include "region1_coefficients.h"

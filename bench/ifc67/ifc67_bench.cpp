@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ns per call of the libCalorix.so entry points over fixed state sets per
 // subregion, cycled so that every call sees a different state. Run with the
 // repetitions built in (7; mean, median, spread and minimum reported);

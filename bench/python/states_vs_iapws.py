@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Per-state cost of hydrelix.if97.state_tp and state_ph on a 10**6-element
 array against python3-iapws's IAPWS97 on a few hundred of the same states,
 in one run.

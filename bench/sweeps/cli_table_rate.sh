@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rows per second of `hydrelix-cli table` writing CSV to /dev/null: a
 # saturation table of 100,000 temperatures and a grid of 1000 pressures by
 # 1000 temperatures (1,001,000 rows), at one and two jobs, wall and CPU time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows per second of the tables: a saturation table by temperature (both
 // ends of every row, 1000 rows from 0.01 to 373.9 C) and a grid of 1000
 // pressures by 1000 temperatures (1,000,000 single-phase rows and a

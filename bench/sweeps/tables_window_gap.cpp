@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's event loop while a 100,000-row table fills it: a timer asks
 // to run every 5 ms and records the longest gap between its runs, which is
 // the longest the window could not answer the user. Prints the gap, the time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A large (T, P) table of IF-97 enthalpies, computed block by block on a
 local cluster of worker processes with Dask.
 

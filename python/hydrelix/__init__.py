@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Steam and water properties by IAPWS-IF97 and IFC-67.
 
     >>> import hydrelix

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tick marks of a chart axis in the axis' own unit: round steps of 1, 2 or 5
 // times a power of ten on a linear axis; decades on a logarithmic one, with
 // 2 and 5 between them when the axis spans few decades.

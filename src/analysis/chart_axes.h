@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three charts, their axes, and how a point in SI is expressed in the
 // main window's units on them.
 #ifndef HYDRELIX_ANALYSIS_CHART_AXES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/chart_engine.h"
 
 #include <hydrelix/if97.h>

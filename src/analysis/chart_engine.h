@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selected formulation's equations as the charts need them, in SI: the
 // saturation line, single-phase states from (T, p), and the temperature of a
 // state given by (p, h) or (p, s). Every answer lies inside the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of the three property charts, computed once per formulation and
 // unit system from the formulation's own equations, as points in SI: the
 // saturation dome, isobars with their kinks at the saturation line, lines of

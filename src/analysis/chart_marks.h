@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the charts mark besides their lines: the current state, the pinned
 // states and processes (named lists of states drawn through states computed
 // between them), all as points in SI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pinning a state from a point of a chart: the pressure found with the
 // formulation's equations from the chart's two coordinates, then the state
 // computed as the calculator computes it, through Solve from temperature

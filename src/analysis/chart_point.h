@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One point of a chart line or mark: the four quantities the three charts
 // plot, in SI (K, MPa, kJ/kg, kJ/(kg K)), with the vapour fraction of a wet
 // point (NaN for a single-phase one).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the charts show beside their lines: a number without needless
 // digits, a mark's values for its tooltip and the pointer's readout, all in
 // the main window's units.

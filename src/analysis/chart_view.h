@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The part of a chart in sight, in SI: the default an engineer reads first,
 // per chart and unit system, and its growth to take in the state and pins.
 #ifndef HYDRELIX_ANALYSIS_CHART_VIEW_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sampling of a line given by a parameter: the points at the given
 // parameters, refined by halving wherever the line bends in any of the three
 // charts, so lines are dense near the critical point and sparse where they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnostics work on the formulations' C++ interfaces in SI units. Each
 // formulation is described once (its critical point, its range, its
 // saturation line, its regions); the decisions are made on that description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a computed state lies: its region of the formulation, its phase,
 // its distance to saturation and to the formulation's validity limits, and
 // the saturated liquid and vapour beside it. All in SI units (K, MPa,

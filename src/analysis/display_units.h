@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units, display formats and number conventions the main window shows its
 // results in, as the analysis windows need them to express their own values
 // the same way. A value is held in working units and expressed on demand, so

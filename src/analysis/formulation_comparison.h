@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One state computed under both formulations from the same two inputs, and
 // the table that sets them side by side:
 //   Property | IAPWS-IF97 | IFC-67 | Δ (IFC-67 − IF-97) | Δ % | Unit | ≠

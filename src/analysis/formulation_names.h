@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names the analysis windows give the two formulations and the input
 // pairs in their tables and files.
 #ifndef HYDRELIX_ANALYSIS_FORMULATION_NAMES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which two of the fifteen results an input pair gives, and their values in a
 // computed state.
 #ifndef HYDRELIX_ANALYSIS_INPUT_RESULTS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/isobar_state.h"
 
 #include "steam/si_state.h"

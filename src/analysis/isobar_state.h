@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A state given by its pressure and its enthalpy or entropy, found with the
 // formulation's engine and then computed through Solve as the window would
 // compute it: from temperature and pressure for a single phase, from pressure

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a line's label goes: where the line leaves the view, so an isobar is
 // named at the chart's frame, as on a printed chart.
 #ifndef HYDRELIX_ANALYSIS_LINE_LABELS_H

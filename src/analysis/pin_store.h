@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where pinned states are kept between runs, and what the pins file holds.
 //
 // The file is JSON, UTF-8:

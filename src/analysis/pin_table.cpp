@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/pin_table.h"
 
 #include "analysis/formulation_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pinned states as the pins window shows and copies them, expressed in
 // the main window's current units and formats:
 //   Name | Formulation | Inputs | T | p | x | h | s | v | ΔT | Δh | Δs | Note

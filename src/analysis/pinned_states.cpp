@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/pinned_states.h"
 
 #include "analysis/input_results.h"

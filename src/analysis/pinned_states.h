@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pinned states: computed states the user keeps side by side, with their
 // differences. A pin holds values, not inputs to compute again: it is what
 // the calculator showed, in working units, and a unit change only

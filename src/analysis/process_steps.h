@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What happens to a state in the plant's common steps: a turbine's
 // expansion, a pump's or compressor's compression, a valve (with optional
 // spray desuperheating), a throttling calorimeter, a heater, boiler or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Copy State as Table and Copy State as Row put on the clipboard: the
 // same cells as plain text (UTF-8, tab-separated, "\n" between rows) and as
 // an unstyled HTML table, so a spreadsheet pastes them as cells.

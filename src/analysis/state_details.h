@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a computed state lies, as rows of text for the State Details window
 // and its Copy: Property | Value | Unit, every value in the main window's
 // units and display formats, temperature differences in the interval of the

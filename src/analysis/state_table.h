@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifteen results as a table of what the user sees: each row's caption,
 // the text shown for it, its unit and whether it was an input. The main
 // window fills it from its fields (mainwindow::ShownTable); the copy commands

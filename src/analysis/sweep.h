@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Property tables and sweeps: saturation tables by temperature or pressure, a
 // grid of pressures by temperatures (a block per pressure, headed by its
 // saturated vapour), and sweeps along an isobar or an isotherm, which get the

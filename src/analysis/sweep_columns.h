@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The columns a table can show. The swept variable comes first, under its
 // plain key (`temperature` or `pressure`); then the chosen keys: the fifteen
 // result keys of the calculator, `internal_energy` and `superheat`. A

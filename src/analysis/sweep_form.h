@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table asked for in words, as the window's fields and the command line's
 // options give it: the kind, the temperatures and pressures as range texts,
 // whether ranges are logarithmic, and the units a value without a unit is in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows a sweep request gives, in order, before any of them is computed:
 // which state each row is and where the formulation's saturation line and
 // critical point cut the request's values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values a table runs through, as the user writes them:
 //   START:END:STEP[UNIT]   evenly spaced; the end is kept when a step lands
 //                          within 1e-9 (relative) of it

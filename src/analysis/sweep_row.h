@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row of a table computed: Solve's states for the row's spec, read out in
 // the request's columns.
 #ifndef HYDRELIX_ANALYSIS_SWEEP_ROW_H

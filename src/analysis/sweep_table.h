@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed table kept for a window: its rows in working units, as the
 // sweep delivered them, and their texts in any units. The numbers are kept
 // once, so a change of units re-expresses the table without computing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units of a table: which unit of each of the main window's lists its
 // columns are expressed in. A table keeps its numbers in working units and
 // expresses them with the exact factors of units/exact_conversions.h, so a

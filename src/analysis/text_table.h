@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table of texts as the analysis windows show and copy it: a header row and
 // data rows of cells. On the clipboard it goes as UTF-8 tab-separated text
 // ("\n" between rows, a blank cell an empty one) and as an unstyled HTML

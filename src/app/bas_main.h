@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up, basMain: one running copy per user, the two
 // program-wide switches, the splash while the main window loads, the main
 // window, and the disclaimer when the settings ask for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a control of the shell's small windows sits, in twips, and what it
 // says; the views turn twips into pixels.
 #ifndef HYDRELIX_APP_DIALOG_LAYOUT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer text lives in "disclaimer.txt" beside the program; the file
 // belongs to the installation.
 #ifndef HYDRELIX_APP_DISCLAIMER_FILE_H

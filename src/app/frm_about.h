@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window, frmAbout, as a model: the program's identity texts, OK,
 // and System Info, which starts the desktop's system-information program.
 #ifndef HYDRELIX_APP_FRM_ABOUT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer text window, frmDisclaimer, as a model: it shows the text of
 // the disclaimer file and closes by OK. A file it cannot read ends the
 // program.

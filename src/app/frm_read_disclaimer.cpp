@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frm_read_disclaimer.h"
 
 #include "shell/settings_schema.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer acceptance window, frmReadDisclaimer, as a model: the user
 // agrees, disagrees (the program ends), reads the text, or stops the window
 // from appearing at start. The tick box always shows the inverse of

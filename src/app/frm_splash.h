@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window, frmSplash, as a model: its layout and the identity
 // texts it shows while the main window loads.
 #ifndef HYDRELIX_APP_FRM_SPLASH_H

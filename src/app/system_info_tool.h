@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the desktop's system-information program is found, in two steps as
 // on the platform the program came from: a full path if one is recorded,
 // else a folder that should hold the tool under a known file name.

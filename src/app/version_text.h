@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version line the splash and About windows show: "Version " and the
 // major, minor and revision numbers as plain whole numbers.
 #ifndef HYDRELIX_APP_VERSION_TEXT_H

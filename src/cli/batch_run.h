@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A CSV file of states through the calculator: the header names two input
 // columns, "NAME" or "NAME [UNIT]"; every row gets the fifteen results, the
 // region, the phase and, for a row not computed, the reason. Rows stream

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two property libraries beside the program, bound and set to the
 // program's units once, before any worker thread starts. Afterwards they
 // are only read, so any number of threads may compute with them; a library

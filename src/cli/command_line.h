@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of hydrelix-cli: a subcommand, its positional arguments
 // and options anywhere on the line as "--opt VALUE" or "--opt=VALUE".
 #ifndef HYDRELIX_CLI_COMMAND_LINE_H

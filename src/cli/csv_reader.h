@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records of a CSV stream (RFC 4180: comma-separated, fields optionally in
 // double quotes with quotes doubled inside, line breaks allowed inside
 // quotes, lines ending in LF or CRLF), read a buffer at a time so a file of

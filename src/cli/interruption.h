@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+C, SIGTERM and SIGHUP during a long run: from construction on, these
 // signals are blocked in the calling thread and in every thread it starts
 // later, and a watcher thread takes them instead. The first one removes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hydrelix-cli: the calculator from the shell. `state` computes one state,
 // `compare` the same inputs under both formulations, `batch` a CSV file of
 // states of any size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work on a stream of batches with several threads, the results handed on
 // in the order the batches were read: the caller's thread reads, `jobs`
 // workers transform, one writer writes. At most `window` batches are between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a long run writes: standard output, or a file that appears complete
 // or not at all. A file is written under a temporary name beside it and
 // renamed over it at the end; a run that fails or is interrupted removes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line a long run keeps up to date on a terminal's standard error: rows
 // done, rows per second and, when the input's size is known, the time left.
 // Disabled, it writes nothing, so a pipe or a log never sees it.

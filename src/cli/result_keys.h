@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifteen results under the names, units and display formats the
 // command line gives them: keys in the calculator's order, the quantity of
 // the unit list each is shown in (none for quality, the Prandtl number and

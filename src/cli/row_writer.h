@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows of named columns written as CSV (RFC 4180: comma, fields quoted when
 // they hold a comma, a quote or a line break, quotes doubled), as TSV (tab,
 // tabs and line breaks inside a field turned into spaces) or as JSON Lines

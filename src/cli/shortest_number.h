@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A double written as the shortest text that reads back as the same double
 // ("100", "541.1049304707313", "1e-05"), the form every number the command
 // line writes for programs takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a computed state lies, as the command line reports it: the region,
 // the phase word and the margins to saturation, in SI units (K, MPa).
 // Nothing where it cannot be told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two known quantities of a state as the command line takes them,
 // NAME=VALUE[UNIT], and their entry into working units the way the window's
 // fields enter typed text, so the command line and the window compute the

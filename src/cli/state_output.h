@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A state, or both formulations' states side by side, written as an aligned
 // table, one JSON object, or CSV/TSV rows.
 #ifndef HYDRELIX_CLI_STATE_OUTPUT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One state as the command line reports it: each of the fifteen results with
 // its value in the chosen unit by exact factors, the unit's label and the
 // text the window's field shows; where the state lies; or why it was

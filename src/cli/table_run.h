@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `hydrelix-cli table KIND`: a property table or sweep written row by row as
 // it is computed, in the formats and with the numbers `batch` writes.
 #ifndef HYDRELIX_CLI_TABLE_RUN_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy and Paste of the Edit menu, on the focused value field.
 #include "mainwindow/frm_main.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compute and the formulation switch: the window hands its ticks and working
 // state to the calculation and shows what comes back.
 #include "mainwindow/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window as plain objects a view can draw and a test
 // can drive. A control that carries a value (text, tick, option, selection)
 // raises its event whenever that value actually changes, whether the user or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The More and Less digits buttons act on the format of the field last left,
 // then run Compute so every result is shown again.
 #include "mainwindow/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed input enters the working state when its field is left.
 #include "mainwindow/frm_main.h"
 #include "units/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user does with mouse and keyboard: the focus moves first, with the
 // leaving field's validation and loss of focus, then the control acts. Keys
 // pass the window's key preview before the focused control sees them.

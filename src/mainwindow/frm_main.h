@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's main window as a model that stands without any window
 // system. A view draws the controls and reports the user's actions through
 // the User* members; the model runs the handlers, which read and write the

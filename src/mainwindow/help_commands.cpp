@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help contents and Help search from the Help menu (F1 is the contents).
 #include "shell/application_identity.h"
 #include "mainwindow/frm_main.h"

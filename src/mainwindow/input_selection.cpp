@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick boxes and the value fields' own behaviour: the tick rule, Clear,
 // select-all on focus, the keystroke filter and change tracking.
 #include "mainwindow/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way out of the main window model: whatever the model changes or
 // asks for reaches the view through these calls, in the order it happens.
 // The view shows it and holds no rule of its own; what the user does comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's load and unload handlers, and the reading of the saved
 // settings they and start-up share.
 #include "mainwindow/saved_settings.h"

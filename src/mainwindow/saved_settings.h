@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings the program keeps between runs, read and written through the
 // per-user settings store. Every entry lives in one section.
 #ifndef HYDRELIX_MAINWINDOW_SAVED_SETTINGS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window uses of the world outside the model, handed in as one
 // value so a new service does not change every place that makes a window.
 #ifndef HYDRELIX_MAINWINDOW_SERVICES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which control shows which result: for each of the fifteen results its
 // value field, the control that carries its caption, its unit list and its
 // display format. The one place these numbers are written down.

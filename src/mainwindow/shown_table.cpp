@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainwindow/shown_table.h"
 
 #include "mainwindow/shown_fields.h"

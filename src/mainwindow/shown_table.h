@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows, as data: the fifteen rows with their captions
 // (without the access key's "&" and the ":"), the field texts exactly as
 // shown, the selected units and which two rows are the inputs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Observers of the state the main window shows: a view of its own (the
 // Analysis windows, the pins) follows the window through these calls
 // without the window knowing what it is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit lists: showing a working value in the chosen unit, and the switch
 // between the IP and SI systems. Neither recomputes nor reads a field's text.
 #include "mainwindow/frm_main.h"

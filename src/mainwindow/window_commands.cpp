@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window does outside the calculation: hiding to the tray and
 // opening from it, staying on top, the modal windows it opens, ending the
 // program, and the etched line under the menu bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window as designed: names, captions, tooltips,
 // tags, tab order, geometry and their state before the window loads.
 #include "mainwindow/frm_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window reads from the saved settings when it loads.
 #ifndef HYDRELIX_MAINWINDOW_WINDOW_SETTINGS_H
 #define HYDRELIX_MAINWINDOW_WINDOW_SETTINGS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/about_dialog.h"
 
 #include "platform/main_window_widget.h"

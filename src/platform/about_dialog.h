@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window, frmAbout, on the desktop.
 #ifndef HYDRELIX_PLATFORM_ABOUT_DIALOG_H
 #define HYDRELIX_PLATFORM_ABOUT_DIALOG_H

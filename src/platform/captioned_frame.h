@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A group box drawn as the windows were laid out for: its frame line runs
 // through the middle of the caption, which stands on the line, so the line
 // lies half a caption below the group's top. A group placed near the top of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's number conventions as the desktop's locale gives them: the
 // decimal separator the fields read and write, and the digit grouping that
 // reading ignores.

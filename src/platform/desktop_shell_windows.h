@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal windows the main window opens, as the program has them: message
 // boxes, the About window and the disclaimer acceptance window.
 #ifndef HYDRELIX_PLATFORM_DESKTOP_SHELL_WINDOWS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up's desktop: the single-instance guard, the splash window, the
 // busy pointer, the beep, and a wait that keeps the windows painted.
 #ifndef HYDRELIX_PLATFORM_DESKTOP_STARTUP_H

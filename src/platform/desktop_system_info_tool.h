@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's system-information program on Linux: one of a few
 // well-known ones on the search path, else the usual one in the system's
 // program folder (for a start with a search path that lacks it).

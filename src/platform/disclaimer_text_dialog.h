@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer text window, frmDisclaimer, on the desktop.
 #ifndef HYDRELIX_PLATFORM_DISCLAIMER_TEXT_DIALOG_H
 #define HYDRELIX_PLATFORM_DISCLAIMER_TEXT_DIALOG_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The topics of the help document and the search over them by words.
 #ifndef HYDRELIX_PLATFORM_HELP_TOPICS_H
 #define HYDRELIX_PLATFORM_HELP_TOPICS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the help document on the right, a search by words on the
 // left. Non-modal, transient for the window that owns it, opened beside it and
 // kept above it when it stays on top.

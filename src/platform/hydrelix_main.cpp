@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hydrelix: the calculator on the desktop.
 #include "app/bas_main.h"
 #include "mainwindow/frm_main.h"

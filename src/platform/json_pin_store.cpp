@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/json_pin_store.h"
 
 #include "analysis/formulation_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pinned states kept in a JSON file, by default
 // $XDG_DATA_HOME/Hydrelix/pins.json (~/.local/share/Hydrelix/pins.json).
 // A save writes a temporary file beside it and renames it over the old one,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on the desktop: draws the frmMain model as designed,
 // reports every user event to it and shows every change it reports. It
 // keeps no rule of its own.

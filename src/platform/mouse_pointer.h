@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Centring the mouse pointer on a window, as the shell's small windows do
 // with their buttons.
 #ifndef HYDRELIX_PLATFORM_MOUSE_POINTER_H

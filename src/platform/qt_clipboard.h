@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system clipboard behind the model's Clipboard.
 #ifndef HYDRELIX_PLATFORM_QT_CLIPBOARD_H
 #define HYDRELIX_PLATFORM_QT_CLIPBOARD_H

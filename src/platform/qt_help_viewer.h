@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer of the desktop: the help file beside the program, an HTML
 // document with one heading per topic, shown in a help window of ours.
 #ifndef HYDRELIX_PLATFORM_QT_HELP_VIEWER_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store on QSettings: organisation and application
 // "Hydrelix", one settings group per section, in the platform's own format
 // (an INI file under the user's configuration folder on Linux).

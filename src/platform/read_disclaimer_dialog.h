@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer acceptance window, frmReadDisclaimer, on the desktop.
 #ifndef HYDRELIX_PLATFORM_READ_DISCLAIMER_DIALOG_H
 #define HYDRELIX_PLATFORM_READ_DISCLAIMER_DIALOG_H

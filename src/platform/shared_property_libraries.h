@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two property libraries bound from a folder: each opened by file name
 // through its own private handle the first time the calculation asks for it,
 // and kept for the rest of the run.

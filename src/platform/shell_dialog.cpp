@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/shell_dialog.h"
 
 #include "platform/shell_dialog_support.h"

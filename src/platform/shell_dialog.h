@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the shell's modal windows on the desktop: a fixed client
 // area of twips, key preview for Enter and Esc, each activation and the
 // window manager's close reported to the window's model.

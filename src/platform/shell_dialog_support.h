@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the shell's small windows (splash, disclaimer, About) share on the
 // desktop: twips into pixels, the designed fonts with their Linux stand-ins,
 // placing a window and the pointer, and the services they call out to.

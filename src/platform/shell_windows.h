@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal windows the main window opens: message boxes, About and the
 // disclaimer. Each call returns once the user has closed its window.
 #ifndef HYDRELIX_PLATFORM_SHELL_WINDOWS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy of the program per user on Linux. The first copy holds
 // an advisory lock on a file in the user's runtime folder and listens on a
 // local socket beside it; a later copy finds the lock taken and sends the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window, frmSplash, on the desktop: shown while the main window
 // loads, without a title bar, centred on the screen.
 #ifndef HYDRELIX_PLATFORM_SPLASH_WINDOW_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping a top-level window above the others, or no longer, on the native
 // window it already has (on X11 the window manager's above state). Changing
 // the widget's flags would make the native window anew, with a new id that

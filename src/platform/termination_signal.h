@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM reaches the program as an ordinary event of its event loop, so the
 // window can unload as on Exit, even with a modal window open.
 #ifndef HYDRELIX_PLATFORM_TERMINATION_SIGNAL_H

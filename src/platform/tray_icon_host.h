@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's tray icon lives: the desktop's system tray, or nowhere
 // when the desktop has none. Tests hand in a fake that is present or absent.
 #ifndef HYDRELIX_PLATFORM_TRAY_ICON_HOST_H

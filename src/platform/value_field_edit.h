@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line edit that shows a value field. It changes no text of its own:
 // typing, its shortcuts and its context menu go to the model, and the text
 // and selection it shows are the model's. Drag and drop, input methods and

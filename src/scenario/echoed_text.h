@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenario text as an error message quotes it back.
 #ifndef HYDRELIX_SCENARIO_ECHOED_TEXT_H
 #define HYDRELIX_SCENARIO_ECHOED_TEXT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hydrelix-scenario: plays a user session against the main window model and
 // prints the window's state wherever the session says `show`.
 #include "scenario/echoed_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a scenario, one user action per line, against the main window model
 // as it stands after loading with no saved settings.
 #ifndef HYDRELIX_SCENARIO_SCENARIO_RUNNER_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the UTF-8 that scenario lines are written in, one code point at a
 // time, so the runner can refuse what no keyboard or clipboard would deliver.
 #ifndef HYDRELIX_SCENARIO_UTF8_TEXT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the main window as the scenario runner's `show` prints it.
 #ifndef HYDRELIX_SCENARIO_WINDOW_REPORT_H
 #define HYDRELIX_SCENARIO_WINDOW_REPORT_H

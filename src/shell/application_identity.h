@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who the program is: the texts its windows, message boxes, tray icon and
 // settings store show or use.
 #ifndef HYDRELIX_SHELL_APPLICATION_IDENTITY_H

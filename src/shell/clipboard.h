@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text clipboard the Edit menu works on. The desktop binds the system's;
 // tests and the scenario runner use the one kept in memory.
 #ifndef HYDRELIX_SHELL_CLIPBOARD_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help viewer over the help file "Hydrelix.HLP" beside the program.
 #ifndef HYDRELIX_SHELL_HELP_VIEWER_H
 #define HYDRELIX_SHELL_HELP_VIEWER_H

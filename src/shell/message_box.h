@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal message box the model asks the view to show. The model goes on
 // once the view returns, as after the user's OK.
 #ifndef HYDRELIX_SHELL_MESSAGE_BOX_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two program-wide switches, read at start-up and alive for the whole
 // run, outside any window.
 #ifndef HYDRELIX_SHELL_PROGRAM_SWITCHES_H

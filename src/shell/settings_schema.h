@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every entry of the settings file with its section, key and the default a
 // missing entry gives, declared here once: the main window's and start-up's
 // entries in section "Settings", and the Analysis windows' places in section

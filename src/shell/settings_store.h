@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: text entries by section and key, under the
 // application's name.
 #ifndef HYDRELIX_SHELL_SETTINGS_STORE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "steam/completion.h"
 
 #include "steam/compute_fault.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last steps of a successful compute: transport properties, surface
 // tension, speed of sound, and the Prandtl number and Cp/Cv.
 #ifndef HYDRELIX_STEAM_COMPLETION_H

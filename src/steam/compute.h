@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation behind Solve: from a pair of inputs and the working state
 // they were written into, the complete state under the chosen formulation,
 // with its range and sanity checks, transport and derived properties.

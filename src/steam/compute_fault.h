@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a compute stops before its end, and the checked calls that raise it.
 // Inside the calculation a fault is thrown; Compute catches it and turns it
 // into the one failure the window shows.

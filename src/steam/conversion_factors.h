@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed factors between the property libraries' units (deg F, atm, J/kg,
 // J/(kg K), m3/kg, m/s) and the working units of WorkingState. The first four
 // are 32-bit constants widened to 64 bits where they are used, and these are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two formulation modules between the compute driver and the property
 // libraries: unit set-up, range checks and heat capacities, in working units
 // (deg F, psia, vapour fraction 0..1; heat capacities in Btu/(lbmol F)).

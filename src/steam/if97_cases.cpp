@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IF-97 input cases, through libHydrix.so.
 #include "steam/compute_fault.h"
 #include "steam/conversion_factors.h"

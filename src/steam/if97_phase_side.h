@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IF-97 library's single-phase functions pick liquid or vapour by where
 // (T, p) lies against their own saturation line. A state whose phase the
 // calculation has already decided (saturated steam, or an IFC-67 state that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IFC-67 input cases, through libCalorix.so. The library gives a
 // mixture's volume itself and has no saturation test: the cases compare with
 // the saturated values instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the input cases of both formulations share: the working state they
 // fill, their inputs in library units, and the dispatch on the pair. A case
 // class derives from InputCase<itself> and gives one member per pair and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input cases of both formulations. Each fills the thermodynamic part of
 // the working state (temperature, pressure, volume, density, enthalpy,
 // entropy, quality, Cp, Cv) from two inputs, or throws a ComputeFault.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message the calculation asks the window to show in a modal box with an
 // OK button, before it goes on.
 #ifndef HYDRELIX_STEAM_MESSAGE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one message for a property library that cannot be loaded: it names the
 // file and the folder it was looked for in, so the user can put it back. Every
 // view shows the same text, at the first use of the library and at each

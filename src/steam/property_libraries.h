@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two property libraries as the calculation sees them: a table of entry
 // points per library, or none when the library cannot be had. The program
 // binds the real libraries by file name at first use; tests hand in tables of

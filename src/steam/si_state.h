@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed state in the SI units of the property libraries' C++ interfaces,
 // for code that works with the formulations directly (diagnostics, charts).
 // Exact double factors to K, MPa, kJ/kg, kJ/(kg K), m3/kg, kg/m3 and m/s,

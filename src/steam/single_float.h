@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding to the 32-bit precision that some of the calculation's values
 // carry, without the undefined cast of a value beyond the float range.
 #ifndef HYDRELIX_STEAM_SINGLE_FLOAT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The public way to compute a steam state without a window: the formulation,
 // the pair of known quantities and their two values in working units, and
 // back the fifteen results the calculator shows, or the messages that refuse

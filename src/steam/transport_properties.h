@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own transport-property formulas, in single precision, for
 // both formulations. Inputs in working units: temperature in deg F, molar
 // density in lbmol/ft3.

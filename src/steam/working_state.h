@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current steam state, held by the main window in fixed working units:
 // US engineering units on a molar basis. Every unit-bearing quantity the
 // window shows is read from here.

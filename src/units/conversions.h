@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the working units of WorkingState and the units of each
 // value field's list, by unit index. Every routine evaluates in double, rounds
 // to a 32-bit float, and gives 0 for a unit index outside its list, a text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display formats: number patterns of "#", "0" and one "." per value field.
 #ifndef HYDRELIX_UNITS_DISPLAY_FORMAT_H
 #define HYDRELIX_UNITS_DISPLAY_FORMAT_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working values expressed in the units of the window's lists with the exact
 // factors that define those units (1 lbm = 0.45359237 kg, 1 ft = 0.3048 m,
 // 1 Btu(IT)/lbm = 2.326 kJ/kg, 1 psi = 6.894757293168361 kPa, ...), all in

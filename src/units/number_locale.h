@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's number conventions, as far as reading and writing numbers needs
 // them. The platform fills one from the desktop's locale; tests make their own.
 #ifndef HYDRELIX_UNITS_NUMBER_LOCALE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers typed or pasted into a value field.
 //
 // Reading trims blanks, drops the locale's group separator wherever it

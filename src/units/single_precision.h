@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rounding a 64-bit result to the 32-bit precision every displayed or
 // entered value carries.
 #ifndef HYDRELIX_UNITS_SINGLE_PRECISION_H

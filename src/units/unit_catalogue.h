@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of quantities and their unit labels. A unit is identified by
 // its position (unit index, from 0) in its quantity's list; labels are UTF-8.
 #ifndef HYDRELIX_UNITS_UNIT_CATALOGUE_H

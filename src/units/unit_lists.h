@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The twelve unit lists of the main window: which quantity each shows, in
 // which field, its working unit and the units the IP and SI systems select.
 #ifndef HYDRELIX_UNITS_UNIT_LISTS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit labels as people type them: a label of a quantity's list matched
 // without regard to ASCII case, with the degree sign optional or written
 // "deg" ("100C", "100degC", "100°C"), and "3" and "2" for the superscripts

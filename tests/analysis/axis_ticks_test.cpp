@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ticks of every chart axis in every unit of its list, over the default
 // views of both unit systems: inside the axis, rising, round, and neither
 // too few nor too many to read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart lines against the formulations' own saturation functions: the
 // dome from the lowest saturation temperature to each formulation's critical
 // point, isobars flat across the dome with their kinks on it, and no point of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Processes drawn through states the formulation computes between the ends,
 // and a computed state placed on the charts where the engines put it.
 #include "analysis/chart_marks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pinning from a chart point: for states in every phase, under both
 // formulations, the chart's two coordinates lead back to the state, and
 // Solve computes it from temperature and pressure or pressure and quality.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts' views: the defaults read in the system's own units, growth to
 // take in far pins on linear and logarithmic axes, and the lines' labels.
 #include "analysis/chart_view.h"

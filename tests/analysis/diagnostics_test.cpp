@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnostics of states computed through Solve with the real libraries:
 // region, phase word, the margins to saturation with their signs, the
 // nearest validity limit and the saturated ends beside the state, under both

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two formulations side by side: the differences come from the
 // unrounded values, the "≠" mark follows the phase and the threshold, and a
 // side the formulation refuses is blank with its reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pins table shows held values in the main window's current units and
 // formats: a unit change re-expresses them, differences of temperature are
 // intervals, and the notes mark the reference and mixed differences.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pins keep their order, names and reference through the moves a user makes,
 // and their differences follow the chosen base.
 #include "analysis/pinned_states.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process steps against results computed independently with python3-iapws
 // (tests/data/process/make_if97_steps.py), and under IFC-67 by the rules
 // every step must keep.

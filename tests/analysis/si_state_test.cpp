@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bridge from working units to SI: exact factors in double,
 // with its molar mass of water, against the formulations' C++ interfaces.
 #include "platform/shared_property_libraries.h"

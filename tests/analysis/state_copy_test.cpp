@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard texts of a state table: the exact plain text, and an HTML
 // table that escapes what HTML would read as markup.
 #include "analysis/state_copy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The State Details rows of states computed with the real libraries, in the
 // main window's IP and SI units and default formats. The saturation values
 // agree with published steam tables to the digits shown (100 psia: 327.8 °F,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table asked for in words becomes a request in working units.
 #include "analysis/sweep_form.h"
 

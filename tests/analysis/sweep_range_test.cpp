@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the range texts a user types expand into the values of a table.
 #include "analysis/sweep_range.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed table written as delimited text and read back by an RFC 4180
 // reader, in the spreadsheet styles the Save command offers.
 #include "analysis/sweep_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables and sweeps computed on the real property libraries.
 #include "analysis/sweep.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its texts after loading, OK by Enter and Esc, and the
 // System Info lookup against the places a tool may be found.
 #include "app/frm_about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer file as the installation leaves it: beside the program,
 // maybe missing, empty, replaced by a folder, or far too large.
 #include "app/disclaimer_file.h"

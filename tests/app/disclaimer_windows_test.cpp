@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The acceptance and text windows as the user meets them: the tick box
 // against the saved flag, Agree, Disagree, Esc, the close box of the window
 // manager, and a disclaimer file that cannot be read.

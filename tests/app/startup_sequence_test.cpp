@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up in the order the user sees it, with a clock that only moves when
 // told: splash, the main window loaded behind it, the wait, the main window,
 // the beep and the disclaimer; and a second start that only raises the first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `batch` on files a plant historian or a colleague might hand over: bad rows
 // mixed in, extra columns, a byte-order mark, headers without a pair, output
 // to a file that must appear whole or not at all, and a million rows in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's values against the formulations' C++ interfaces: a state
 // computed through the window's calculation and expressed in SI units by the
 // exact factors has the volume, enthalpy, entropy, heat capacities and speed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `state` and `compare` as a script sees them: exit statuses 0, 1 and 2, the
 // window's messages on standard error, the JSON error object, units typed in
 // their several spellings, and a program without its libraries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows written as CSV, TSV and JSON Lines, and CSV read back: what a
 // spreadsheet or a JSON reader would get wrong if a field were not quoted,
 // escaped or split as the formats define.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hydrelix-cli run as a user runs it: arguments, standard input from a
 // text, standard output and error captured, and the exit status.
 #ifndef HYDRELIX_TESTS_CLI_RUN_CLI_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `hydrelix-cli table` run as a user runs it: the four kinds, the notes for
 // values left out, the exit statuses, the formats, and output bytes that do
 // not depend on the number of jobs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's texts are the window's: every state of the window's
 // round-trip table, entered through each of its pairs as the texts the window
 // shows, gives the same fifteen field texts from `state` as from the window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever text reaches a field or a format, the window stores a finite
 // number and keeps working.
 #include "loaded_window.h"

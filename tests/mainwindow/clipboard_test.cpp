@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy and Paste on the focused value field; a locked field can be
 // copied from but never changed.
 #include "loaded_window.h"

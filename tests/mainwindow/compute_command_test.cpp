@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Compute and the formulation switch as the window shows them: messages,
 // the failure path's blanking, the fields the command writes itself.
 #include "loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifteen fields of a computed state, entered through the window as a
 // user would, against values worked out here from the property libraries'
 // C++ APIs in SI units and the published unit conversions. Each input pair of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // More and Less digits act on the format of the field last left towards a
 // value field or a digits button, then press Compute.
 #include "loaded_window.h"

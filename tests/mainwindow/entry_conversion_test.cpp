@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed values enter the working state, in the field's unit, when the field
 // is left.
 #include "loaded_window.h"

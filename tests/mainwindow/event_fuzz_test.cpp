@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of random user sessions: after every action the window must still
 // be consistent, whatever was clicked, typed, selected or pasted.
 #include "loaded_window.h"

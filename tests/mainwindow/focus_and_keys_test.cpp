@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Focus moves as a mouse and keyboard would move it; only some moves
 // validate the field left; Enter works as Tab.
 #include "loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help contents (F1) and Help search open the help file, or say why not.
 #include "loaded_window.h"
 

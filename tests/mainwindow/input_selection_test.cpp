@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick rule, Clear, the keystroke filter and change tracking.
 #include "loaded_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window as it stands after loading with no saved settings, and the
 // user's actions on it by control name.
 #ifndef HYDRELIX_TESTS_MAINWINDOW_LOADED_WINDOW_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A view that keeps what the window asked of it, for tests to read back.
 #ifndef HYDRELIX_TESTS_MAINWINDOW_RECORDING_VIEW_H
 #define HYDRELIX_TESTS_MAINWINDOW_RECORDING_VIEW_H

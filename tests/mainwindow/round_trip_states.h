@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States the round-trip tests enter: each typed through temperature and
 // pressure (or temperature and quality) as the window shows it in the unit
 // system's default units, with the other pairs it is entered through again;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A state computed from temperature and pressure, then entered again through
 // each other pair of inputs the formulation takes, as the texts the window
 // showed for it: every field must come back as it was, in both unit systems

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window writes when it unloads, and nothing sooner; what it finds
 // in the store counts only as the texts it writes itself.
 #include "mainwindow/frm_main.h"

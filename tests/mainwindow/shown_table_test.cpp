@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window shows, as data: captions, field texts, units and inputs,
 // and the one table of fields, lists and formats the window reads.
 #include "loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solve, the computation the window's Compute runs, without the window: for
 // every pair of the round-trip table under both formulations and unit
 // systems it gives the state whose fifteen texts the window shows, and on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy State as Table and as Row from the real window: in both unit
 // systems, under both formulations, for a single-phase state, a wet one and
 // blank results, with a decimal point and a decimal comma. Every cell is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The observers of the state shown: what each action of the user tells them,
 // once, and the state the window keeps while its results are shown.
 #include "loaded_window.h"

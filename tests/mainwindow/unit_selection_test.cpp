@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing units shows the stored value again in the new unit, never
 // recomputing and never drifting.
 #include "loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view learns of every change the window makes, and the caret and
 // selection the user makes come back in.
 #include "loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiding, opening from the tray, keeping on top, the modal windows, Exit and
 // the etched line, as the view sees them asked for.
 #include "loaded_window.h"

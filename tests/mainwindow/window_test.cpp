@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens, and the names other parts of the program address.
 #include "loaded_window.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Another program builds against the engines as installed: the CMake package
 # and the pkg-config files of a staging install, nothing from this tree.
 #   consumer_package_test.sh BUILD_DIR SOURCE_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages from a Release tree with cpack and checks them as
 # a distribution would: nothing under /usr/local, directories 0755, the icon
 # sizes, the desktop entry, the metainfo, the manual pages, and lintian with

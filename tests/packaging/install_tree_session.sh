@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder as a package would (prefix /usr)
 # and starts the installed program from it on a real X server (Xvfb): it
 # binds both property libraries from the staged /usr/lib/hydrelix, reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Analysis menu on the desktop window: its place, its entries and their
 // shortcuts, and both clipboard flavours of the copy commands.
 #include "shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common rules of the Analysis windows on the desktop: non-modal and
 // transient, Esc and the close box hide, the geometry is remembered, and
 // they follow the main window's Hide, Open and topmost state.

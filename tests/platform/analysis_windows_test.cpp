@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis windows as a user meets them: each follows Compute, Clear and
 // a change of units in the main window; the pins window keeps its pins through
 // every move and tells of a file or a save that failed once; the windows hide

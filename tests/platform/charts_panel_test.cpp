@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts on the offscreen platform: the three charts with a state
 // and two pins, re-expressed on a unit change, redrawn on a formulation
 // switch, pinned by double-click, zoomed and reset, and exported as PNG at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Charts beside the real main window on the offscreen platform:
 // the charts follow Compute, Clear, the unit system, a unit list and the
 // formulation, and Esc hides the window.

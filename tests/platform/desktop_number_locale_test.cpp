@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields follow the desktop's decimal mark, and so do the copies of the
 // state a spreadsheet of the same desktop reads.
 #include "shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pins file: what is saved comes back exactly; a file the program cannot
 // read is set aside and never overwritten; a save that fails, for a folder
 // that cannot be written or a disk that is full, leaves the old file whole.

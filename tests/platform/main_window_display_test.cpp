@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis windows express values in what the main window shows: its
 // selected units, its display formats and its decimal mark.
 #include "platform/analysis/main_window_display.h"

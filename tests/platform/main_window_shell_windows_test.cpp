@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's View Disclaimer and About, and the tray's About, open
 // the real shell windows; a second start's raise reaches whichever window
 // is in front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as drawn and as driven by mouse and keyboard: widgets and model
 // agree after every real Qt event.
 #include "shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer goes to a window's centre, halves rounded to even.
 #include "platform/mouse_pointer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help beside the program opens in a help window of ours, finds topics
 // by words, and says so when it cannot be opened.
 #include "shell/help_viewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings survive the program through the real settings file, and a
 // file edited by hand cannot make the program start in a state it would
 // never have saved.

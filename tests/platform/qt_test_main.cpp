@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt tests run on the offscreen platform: no display needed.
 #include <QApplication>
 #include <QByteArray>

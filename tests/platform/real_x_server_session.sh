@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One session on a real X server (Xvfb): start the calculator, type a
 # pressure, Compute, Exit; then once more, ended by SIGTERM, and once more,
 # ended by SIGTERM while the About window is open. Skipped (77)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The disclaimer and About windows on the desktop, driven by real key and
 // mouse events inside their modal loops, and a picture of each.
 #include "app/frm_about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop window after loading with no saved settings, shown and active,
 // on the real clipboard, with a tray and modal windows that only record.
 #ifndef HYDRELIX_TESTS_PLATFORM_SHOWN_WINDOW_H

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two real copies of the calculator on a virtual X server: a second start
 # raises the first and ends without a window of its own, also while the
 # first is still starting and while it is hidden in the tray; a copy killed

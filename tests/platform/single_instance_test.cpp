@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance guard within one test program: two guards on one
 // runtime folder stand for two copies of the program (the lock is per open
 // file, so they exclude each other as two processes would).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tables and Sweeps window on the offscreen platform: tables computed off
 // the window's thread, Cancel, units, Copy and Save as CSV.
 #include "shown_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hide, the close box, Keep on top, the tray and the menus on the desktop.
 #include "shown_window.h"
 

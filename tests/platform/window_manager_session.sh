@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The calculator under a real window manager (openbox on Xvfb): Keep on top
 # asks the window manager to keep the same window above the others and takes
 # it back, the help opens transient for the main window and above it, each

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the sessions on a real X server. They wait only by polling with
 # a bound (eventually), never by fixed sleeps, so a loaded machine makes them
 # slower, not flaky.

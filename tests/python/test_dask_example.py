@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The distributed example gives the numbers of one in-process call."""
 import os
 import sys

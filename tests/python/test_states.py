@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The Python module against IAPWS's own check values, and its array rules."""
 import csv
 import math

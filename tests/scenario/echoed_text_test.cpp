@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A refused line is quoted back as one short, inert line: however long the
 // line and whatever bytes it holds, the terminal shows it and nothing more.
 #include "played_scenario.h"

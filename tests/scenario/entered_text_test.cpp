@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `type` and `paste` deliver only text a keyboard or clipboard could: a
 // malformed byte refuses the line instead of reaching the window as some
 // character nobody typed.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs RUNNER with ARGUMENT, reading INPUT_FILE and writing OUTPUT_FILE when
 # given, and fails unless it exits with STATUS and its standard error holds
 # REPORT.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scenario played in-process, with what it printed and what it reported.
 #ifndef HYDRELIX_TESTS_SCENARIO_PLAYED_SCENARIO_H
 #define HYDRELIX_TESTS_SCENARIO_PLAYED_SCENARIO_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A run whose input or output fails never passes for a played scenario: the
 // window report a test compares must be whole, and so must the story.
 #include "scenario/scenario_runner.h"

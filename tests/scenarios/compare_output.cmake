@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays SCENARIO with RUNNER and compares what it prints with the expected
 # output beside the scenario.
 string(REGEX REPLACE "\\.scenario$" "" base "${SCENARIO}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings schema: every fixed entry once, with the defaults the program
 // writes on a first run and reads from an empty settings file.
 #include "mainwindow/loaded_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute driver without a window: dispatch, messages, range and sanity
 // checks, the failure path's rules and the mended faults, with the real
 // libraries and with fakes made from them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Property libraries for tests: the real ones beside the test program, whose
 // entry points a test may replace one by one (with a captureless lambda), take
 // away, or drop a whole library.

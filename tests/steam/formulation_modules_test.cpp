@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formulation modules: unit set-up messages, range limits and the heat
 // capacities' rules.
 #include "fake_libraries.h"

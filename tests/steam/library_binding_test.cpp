@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real libraries bound by file name from a folder, as the program binds
 // them from its own.
 #include "platform/program_directory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport formulas against the published values of the IAPWS
 // equations they follow, and their edges.
 #include "steam/transport_properties.h"

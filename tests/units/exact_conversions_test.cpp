@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Working values in every unit of the window's lists, against conversions
 // taken from published unit tables (NIST SP 811, seven digits) rather than
 // from the code:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window writes into a field must read back as the number it shows:
 // a user who leaves a field unchanged, or copies a result into another field,
 // gets that number and not some other one.

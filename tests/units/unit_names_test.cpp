@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit labels as typed: every label of the four input lists in its own
 // spelling, without the degree sign, with "deg", in ASCII and in other case,
 // MPa for pressure only, and spellings that must not pass.

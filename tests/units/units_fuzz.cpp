@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as typed or pasted text and as a display format read from
 // the settings: nothing may crash, hang or give a non-finite number.
 #include "units/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Coefficients of the boundary between regions 2 and 3 (R7-97 Table 1).
 // Generated from the published coefficient tables; every n carries all the
 // printed digits.

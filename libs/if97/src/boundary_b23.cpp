@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "boundary_b23.h"
 
 #include <cmath>

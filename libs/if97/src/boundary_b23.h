@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary between regions 2 and 3, a quadratic p(T) for
 // 623.15 K <= T <= 863.15 K (16.5292 MPa <= p <= 100 MPa).
 #ifndef HYDRELIX_IF97_BOUNDARY_B23_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shapes of the coefficient tables, and the power tables their sums share.
 #ifndef HYDRELIX_IF97_COEFFICIENT_TERMS_H
 #define HYDRELIX_IF97_COEFFICIENT_TERMS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Constants and region limits of IAPWS-IF97 (SI: K, MPa, kJ/kg, kg/m3), beside
 // the public ones of <hydrelix/if97.h>.
 #ifndef HYDRELIX_IF97_CONSTANTS_H

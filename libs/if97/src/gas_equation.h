@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Gibbs equation shared by regions 2 and 5 (and the metastable-vapour
 // variant of region 2): gamma = gamma0 (ideal gas) + gammar (residual),
 //   gamma0 = ln(pi) + SUM n0 tau^J0,   gammar = SUM n pi^I (tau - shift)^J,

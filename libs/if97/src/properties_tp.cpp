@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Single-phase properties from (T, p): the region decides the equation, and
 // each property asks its equation for only what it needs.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 1 (compressed liquid): the Gibbs free energy
 // g(p, T) / (R T) = gamma(pi, tau), pi = p / 16.53 MPa, tau = 1386 K / T.
 // No range checks here: region selection decides where this equation is used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region1_backward.h"
 
 #include "region1_coefficients.h"

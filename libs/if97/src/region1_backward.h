@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backward equations of region 1: T(p, h) and T(p, s), within 25 mK of the
 // basic equation; the starting point of an exact solution, not the result.
 #ifndef HYDRELIX_IF97_REGION1_BACKWARD_H

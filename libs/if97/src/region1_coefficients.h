@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 1 coefficient tables (R7-97 Tables 2, 6 and 8).
 // Generated from the published coefficient tables; every n carries all the
 // printed digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region2.h"
 
 #include "gas_equation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 2 (vapour up to 1073.15 K): pi = p / 1 MPa, tau = 540 K / T,
 // gammar in (tau - 0.5).
 // No range checks here: region selection decides where this equation is used.

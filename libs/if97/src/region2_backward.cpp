@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region2_backward.h"
 
 #include <array>

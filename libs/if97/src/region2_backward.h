@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Backward equations of region 2: T(p, h) and T(p, s) in the subregions 2a,
 // 2b and 2c, and the lines between them. Within 10 mK (2a, 2b) and 25 mK (2c)
 // of the basic equation; the starting point of an exact solution.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 2 coefficient tables (R7-97 Tables 10, 11, 16, 19-22, 25-27; SR2-01 Eq. 2).
 // Generated from the published coefficient tables; every n carries all the
 // printed digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 basic equation f(rho, T) (IAPWS-IF97 Eq. 28) and the properties
 // that follow from it.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 3: the basic equation f(rho, T) and the states built on it.
 // SI units: K, MPa, kg/m3, kJ/kg, kJ/(kg K), m/s. Outside region 3 (and for
 // any non-finite input) every function returns NaN. The (p, h), (p, s) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 backward equations of (p, h) and (p, s) (IAPWS SR3-03): T and v in
 // subregions 3a and 3b, the 3a/3b boundary and the approximate saturation
 // pressures p3sat(h), p3sat(s). Used on their own for speed and as the start

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boundary between subregions 3a and 3b of the (p, h) backward equations.
 #ifndef HYDRELIX_IF97_REGION3_BACKWARD_PH_PS_H
 #define HYDRELIX_IF97_REGION3_BACKWARD_PH_PS_H

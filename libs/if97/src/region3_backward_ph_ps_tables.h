@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Coefficients of the region 3 backward equations T(p,h), v(p,h), T(p,s),
 // v(p,s), of the 3a/3b boundary h3ab(p) and of the saturation pressures
 // p3sat(h), p3sat(s) (IAPWS SR3-03), generated from the release tables.

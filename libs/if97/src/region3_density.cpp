@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Densities from the region 3 basic equation: the single-phase state at
 // (T, p) and the saturated liquid and vapour at T.
 

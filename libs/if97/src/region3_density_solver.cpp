@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region3_density_solver.h"
 
 #include <cmath>

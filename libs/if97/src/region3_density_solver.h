@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Solving p(rho, T) = p for rho on one branch of a region 3 isotherm.
 #ifndef HYDRELIX_IF97_REGION3_DENSITY_SOLVER_H
 #define HYDRELIX_IF97_REGION3_DENSITY_SOLVER_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The region 3 basic equation as the other region 3 files use it: reduced
 // Helmholtz energy phi = f/(RT) of delta = rho/rhoc and tau = Tc/T with its
 // derivatives, and the same equation along one isotherm. Not part of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 3 basic equation coefficients (R7-97 Table 30), generated
 // from the release table. f/(RT) = n1 ln(delta) + sum n delta^I tau^J.
 #ifndef HYDRELIX_IF97_REGION3_HELMHOLTZ_TABLE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where region 3 lies in (T, p): 623.15 K <= T <= TB23(p), pB23(T) <= p <= 100 MPa.
 #ifndef HYDRELIX_IF97_REGION3_LIMITS_H
 #define HYDRELIX_IF97_REGION3_LIMITS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 states from (p, h) and (p, s): the backward equations give the
 // start, a 2-D Newton iteration on the basic equation, p(rho, T) = p and
 // h(rho, T) = h (or s), makes the state consistent with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 3 backward equations v(p, T) (IAPWS SR5-05): 26 subregions, the
 // boundary equations between them and the choice of subregion.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The region 3 backward equations v(p, T) by subregion, for the density solves
 // that start from them. Not part of the library's interface.
 #ifndef HYDRELIX_IF97_REGION3_VOLUME_TP_H

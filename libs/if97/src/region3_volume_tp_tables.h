@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Coefficients of the region 3 backward equations v(p, T), one table per
 // subregion 3a..3z, and of the boundary equations between subregions
 // (IAPWS SR5-05), generated from the release tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region4.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 4: the saturation line as one quadratic in
 // theta = T + n9 / (T - n10) and beta = p^(1/4), solved either way.
 #ifndef HYDRELIX_IF97_REGION4_H

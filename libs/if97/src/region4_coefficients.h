@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saturation-line coefficients (R7-97 Table 34).
 // Generated from the published coefficient tables; every n carries all the
 // printed digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saturation-pressure equation itself, inline so that the cheapest entry
 // point (ps(T) through the caller's units) is one straight run of arithmetic.
 #ifndef HYDRELIX_IF97_REGION4_LINE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97 region 5 (high-temperature steam, 1073.15 K to 2273.15 K, up to
 // 50 MPa; 2007 coefficients): pi = p / 1 MPa, tau = 1000 K / T.
 // No range checks here: region selection decides where this equation is used.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region 5 coefficient tables (R7-97 Tables 37 and 38, 2007 revision).
 // Generated from the published coefficient tables; every n carries all the
 // printed digits.

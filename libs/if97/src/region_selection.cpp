@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "region_selection.h"
 
 namespace if97 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Region selection from (T, p), inline so that the (T, p) properties decide
 // the region and evaluate region 1 in one run, without a call.
 #ifndef HYDRELIX_IF97_REGION_SELECTION_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two ends of a tie line. Up to 623.15 K they come from regions 1 and 2
 // at (Ts, p); above it both densities are solved from the region 3 equation
 // at ps(T), so the ends agree with the region 3 single-phase states. Next to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saturated liquid and vapour at a pressure on the saturation line, as the
 // (p, h) and (p, s) phase decisions need them: just h or just s of each end.
 #ifndef HYDRELIX_IF97_SATURATION_STATES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // States from (p, h) and (p, s). The phase is decided by comparing h (s) with
 // the exact saturated values at p, never by a temperature computed first: a
 // temperature from a backward equation or an iteration is a few mK off, and

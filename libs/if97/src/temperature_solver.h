@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Temperature at which a property that rises with T (h or s at fixed p)
 // reaches a target: Newton steps from a close start, kept inside a bracket
 // that every step narrows, with a bisection step whenever Newton leaves it.

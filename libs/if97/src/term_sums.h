@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sums SUM n X^I Y^J over the coefficient tables, every region's alike.
 //
 // A derivative's factor (n I for d/dX, n J (J - 1) for d2/dY2, ...) is folded

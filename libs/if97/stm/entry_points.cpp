@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The STM_ entry points of libHydrix.so: the caller's units in, the if97 core
 // in SI, the caller's units out. Nothing here may throw or trap; every result
 // is finite or NaN.

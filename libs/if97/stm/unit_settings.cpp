@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "unit_settings.h"
 
 #include <if97/unit_codes.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The unit settings of libHydrix.so and the conversions between the caller's
 // units and the SI units of the if97 core (K, MPa, kJ/kg, kJ/(kg K), m3/kg).
 // Codes: <if97/unit_codes.h>.

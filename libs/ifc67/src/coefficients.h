@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Constants and coefficient tables of the 1967 IFC Formulation for Industrial
 // Use, in the order and with the indices of the formulation. Everything inside
 // the library works in reduced variables (theta = T/Tc1, beta = p/pc1,

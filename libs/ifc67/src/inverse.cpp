@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Temperature from (p, h) and (p, s), and quality from (p, h) and (p, s).
 // Along an isobar h and s rise with T inside one phase, so every search is a
 // bracket: Newton-like steps alone would stumble on the formulation's jumps at

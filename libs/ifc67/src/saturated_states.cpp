@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "saturated_states.h"
 
 #include <cmath>

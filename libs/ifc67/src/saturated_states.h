@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saturated liquid and vapour at one temperature, from the fundamental
 // equations at ps(T). The K-function and the fundamental equations are not
 // perfectly consistent (g_f - g_g up to about 150 J/kg); IFC-67 tables are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "saturation_line.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saturation line of IFC-67 (the K-function) and the boundary line
 // between subregions 2 and 3 (the L-function), in reduced variables.
 #ifndef IFC67_SATURATION_LINE_H

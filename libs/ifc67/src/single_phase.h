@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Single-phase states from (T, p): the choice of subregion and the properties
 // from its characteristic equation, and the near-critical states that the
 // saturated states above 623.15 K are built from too. Arguments are assumed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subregion1.h"
 
 #include <cmath>

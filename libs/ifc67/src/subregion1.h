@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Subregion 1 (liquid up to 350 C): the reduced Gibbs function zeta1(beta, theta).
 #ifndef IFC67_SUBREGION1_H
 #define IFC67_SUBREGION1_H

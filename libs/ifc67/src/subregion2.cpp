@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subregion2.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Subregion 2 (vapour, and every state above 590 C): the reduced Gibbs
 // function zeta2(beta, theta).
 #ifndef IFC67_SUBREGION2_H

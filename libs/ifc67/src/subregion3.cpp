@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "subregion3.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Subregions 3 and 4 (near-critical states): the reduced Helmholtz functions
 // psi3(chi, theta) and psi4 = psi3 + the subregion 4 addition.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The density search of subregions 3 and 4: beta(chi) = beta has up to three
 // roots below the critical temperature (the loop of the isotherm) and an
 // unphysical one near chi = 0.38 at the highest temperatures and pressures,

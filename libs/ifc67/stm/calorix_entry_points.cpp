@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The STM_ entry points of libCalorix.so: unit conversion around the ifc67
 // C++ API, and the conventions at the ends of the saturation line that the
 // calculator's compute driver relies on (see stm/stm_api.h).

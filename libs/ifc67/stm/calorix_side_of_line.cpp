@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calorix_side_of_line.h"
 
 #include <cmath>

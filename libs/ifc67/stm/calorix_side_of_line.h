@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The (t, p) entry points place a state against ps(T) at the temperature the
 // deg F -> K conversion gives them; the (p, h) and (p, s) solves place it
 // against Ts(p). Within about 1e-11 K of the line the two disagree, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calorix_units.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The units of libCalorix.so's entry points and the codes that select them.
 // Each quantity has one unit: its setter accepts that code only, so the
 // settings need no state and a call before any set-up works in these units.

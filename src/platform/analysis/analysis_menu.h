@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's "&Analysis" menu, between Edit and Help: Copy State as
 // Table (Ctrl+Shift+C) and Copy State as Row (Ctrl+Shift+R) first; the
 // Analysis windows add their entries after them with AddWindowEntry.

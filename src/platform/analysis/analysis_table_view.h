@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table of texts in a table widget, and on the clipboard.
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_TABLE_VIEW_H
 #define HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_TABLE_VIEW_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common rules of the Analysis windows, for every window the Analysis
 // menu opens. Derive from AnalysisWindow and fill it like any QWidget:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/analysis_windows.h"
 
 #include "platform/analysis/analysis_menu.h"

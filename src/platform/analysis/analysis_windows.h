@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The State Details, Compare Formulations and Pinned States windows of the
 // main window, and their entries in its Analysis menu.
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_ANALYSIS_WINDOWS_H

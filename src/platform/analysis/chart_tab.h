@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One chart of the Charts window on a QCustomPlot: the lines the chart model
 // computed, projected into the main window's units, the state, the pins and
 // processes as marks, the labels at the view's edge, and the pointer's

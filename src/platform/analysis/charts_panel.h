@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Charts window holds: the T-s, h-s (Mollier) and p-h charts of the
 // selected formulation in three tabs, with the current state, the pins and
 // processes, a pointer readout, a reset of the view and the exports. It is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/charts_window.h"
 
 #include "platform/analysis/charts_panel.h"

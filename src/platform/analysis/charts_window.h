@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Charts (Ctrl+Shift+G): the charts in an Analysis window that
 // follows the main window: its formulation, unit system, the units of its
 // temperature, pressure, enthalpy and entropy lists and its decimal mark,

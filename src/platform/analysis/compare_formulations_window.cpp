@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/compare_formulations_window.h"
 
 #include "analysis/formulation_names.h"

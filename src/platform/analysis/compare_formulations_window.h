@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Compare Formulations: the two inputs of the main window's state
 // computed under IAPWS-IF97 and IFC-67 side by side, with differences and a
 // "≠" mark past a threshold the user sets here (saved). The main window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The units, formats and decimal mark the main window shows right now, as the
 // analysis windows express their values in them.
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_MAIN_WINDOW_DISPLAY_H

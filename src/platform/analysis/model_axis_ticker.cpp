@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/model_axis_ticker.h"
 
 #include "analysis/axis_ticks.h"

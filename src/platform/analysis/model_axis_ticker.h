@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A QCustomPlot ticker that places an axis' ticks where the chart model puts
 // them (round steps in the axis' unit, decades on a logarithmic axis).
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_MODEL_AXIS_TICKER_H

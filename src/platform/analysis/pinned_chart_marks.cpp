@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/pinned_chart_marks.h"
 
 namespace platform {

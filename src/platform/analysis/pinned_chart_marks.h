@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts' pins are the pinned states: the charts draw every pin the
 // Pinned States window holds, and a pin made on a chart joins that list.
 #ifndef HYDRELIX_PLATFORM_ANALYSIS_PINNED_CHART_MARKS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/pinned_states_window.h"
 
 #include "analysis/pin_table.h"

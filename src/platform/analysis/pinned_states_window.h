@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Pin State and Analysis > Pinned States: the main window's state
 // kept as a pin, and the window that lists the pins with their differences,
 // re-expressed when the main window's units change. Every change is saved at

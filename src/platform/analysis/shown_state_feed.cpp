@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/shown_state_feed.h"
 
 #include "mainwindow/frm_main.h"

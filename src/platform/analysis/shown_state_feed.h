@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's current state and display as the analysis windows follow
 // them: the state of the last Compute (none once the results are cleared)
 // and the units, formats and decimal mark the main window shows. The program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > State Details: where the main window's state lies, following
 // every Compute, blank once the results are cleared, re-expressed when the
 // units or formats change; Copy puts the rows on the clipboard.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's state listeners as Qt signals, for the Analysis windows
 // and any other view on Qt: connect to these instead of listening to the
 // model directly. Registers itself with the model for its whole life.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a sweep on a thread of its own and hands its rows to the window's
 // thread a few times a second, so the window never waits for a row and never
 // takes more rows at once than it can show without a stall.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed table as the grid view reads it: headers "key [unit]", numbers
 // in the table's units with the desktop's decimal mark, rows added as they
 // arrive, and everything re-expressed when the units change.

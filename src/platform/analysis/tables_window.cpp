@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/tables_window.h"
 
 #include "analysis/sweep_range.h"

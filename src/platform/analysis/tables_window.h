@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Tables and Sweeps: saturation tables, superheat and
 // compressed-liquid grids and sweeps along an isobar or an isotherm, computed
 // off the window's thread and shown as they arrive, copied or saved as CSV.

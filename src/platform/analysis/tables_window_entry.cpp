@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/tables_window_entry.h"
 
 #include "platform/analysis/state_signals.h"

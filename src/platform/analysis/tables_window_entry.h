@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way into the Tables and Sweeps window from the main window: its entry
 // in the Analysis menu (Ctrl+Shift+T), and the window following the main
 // window's formulation and units as they change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every STM_ entry point fed values no caller should send: the answer is NaN
 // or a finite number, never a crash, a hang, infinity or a sanitizer report.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chains through libHydrix.so next to the critical point, at the 1073.15 K
 // limit above 50 MPa and at h'', s'' just above ps(623.15 K), in the
 // program's units (deg F, atm, J/kg, J/(kg K)). Each place has the state it

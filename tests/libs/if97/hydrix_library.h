@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libHydrix.so bound the way the calculator binds it: dlopen by path, every
 // STM_ entry point looked up by name into the calculator's own table.
 #ifndef HYDRELIX_TESTS_IF97_HYDRIX_LIBRARY_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the published check values of tests/data/if97/verification.csv.
 #ifndef HYDRELIX_TESTS_IF97_PUBLISHED_VALUES_H
 #define HYDRELIX_TESTS_IF97_PUBLISHED_VALUES_H

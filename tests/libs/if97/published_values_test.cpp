@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every check value printed in the IF-97 release (and the one h2ab value of
 // the p(h, s) release), reproduced to all its printed digits. The region 3
 // backward-equation values have their own test beside the region 3 code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The published check values that concern region 3, picked from the
 // project's copy of the release tables.
 #ifndef HYDRELIX_TESTS_IF97_REGION3_CHECK_VALUES_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which equation a (T, p) state is sent to, at the boundaries and limits.
 #include <gtest/gtest.h>
 

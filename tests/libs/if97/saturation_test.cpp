@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saturation line and the states on it: the ends of the line, the two
 // equations as inverses, the tie line's two ends and wet mixtures.
 #include <gtest/gtest.h>

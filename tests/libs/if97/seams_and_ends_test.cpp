@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute command's chains through libHydrix.so at the places where they
 // used to break: the seams of region 3, the critical point, the ends of the
 // temperature range and of the saturation line, and states a rounding from

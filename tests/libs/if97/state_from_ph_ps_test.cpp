@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // T(p, h) and T(p, s) against h(T, p) and s(T, p): round trips over every
 // region and both sides of the saturation line, and states a hair from the
 // saturated ends that must not change phase.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libHydrix.so through dlopen against the C++ API: unit codes, range
 // functions and the conventions at the ends of the saturation line that the
 // compute driver relies on.

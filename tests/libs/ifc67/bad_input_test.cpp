@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values no caller should send, to every entry point and every C++ API
 // function: the answer is NaN or a finite number, never a crash, a hang,
 // an infinity or a sanitizer report; out-of-range arguments give NaN.

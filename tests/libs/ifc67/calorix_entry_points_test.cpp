@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libCalorix.so as the calculator binds it: its unit codes, its range
 // functions, and every property entry point against the C++ API in the
 // library's units (deg F, atm, J/kg, J/(kg K), m3/kg).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libCalorix.so bound through dlopen, as the calculator binds it.
 #ifndef IFC67_TESTS_CALORIX_LIBRARY_H
 #define IFC67_TESTS_CALORIX_LIBRARY_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the check-value tables of tests/data/ifc67/: rows of
 // source,inputs,property,unit,value with inputs as "name=value;name=value".
 #ifndef IFC67_TESTS_CHECK_TABLE_H

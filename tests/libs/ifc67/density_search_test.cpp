@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The density search of subregions 3 and 4 takes the right root of the
 // isotherm: compared with a walk in steps of 0.02 % over the whole interval,
 // which cannot miss a branch, for states around the critical point, where

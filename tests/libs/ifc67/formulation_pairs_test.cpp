@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IF-97 and IFC-67 differ by more than rounding. Each pair of published
 // values is reproduced through both C++ APIs, so that neither formulation's
 // tests can pass on the other's values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // STM_2Tep and STM_nTsp fed what the library itself reports, as the compute
 // command chains them: the saturated states of STM_sEpw and STM_sSpw, their
 // neighbours an ulp and 1e-15 away, and the states at the ends of the range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every published IFC-67 value of tests/data/ifc67/checks.csv, through the C++
 // API, to the digits it was printed with.
 #include <gtest/gtest.h>

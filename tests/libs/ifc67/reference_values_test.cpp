@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of tests/data/ifc67/reference_values.csv (values computed from the
 // formulation in 40-digit arithmetic, in the library's units) through the
 // STM_ entry point that the row names, bound from libCalorix.so.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // T -> h -> T and T -> s -> T along isobars from the lowest pressures to
 // 100 MPa: on both sides of the saturation line, through the near-critical
 // subregions and across the subregion boundaries.

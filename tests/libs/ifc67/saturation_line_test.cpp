@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saturation line: the K-function and its inverse agree over the whole
 // line, the saturated states are the ones the formulation defines, and the
 // entry points keep the conventions at both ends that the calculator's

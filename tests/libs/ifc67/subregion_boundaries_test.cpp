@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the subregion of a state, and the size of the formulation's own
 // discontinuities where two subregions meet: a wrong root, branch or
 // coefficient in one subregion shows as a jump far larger than IFC-67's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <hydrelix/if97.h>
 #include <hydrelix/ifc67.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // IAPWS-IF97, the industrial formulation for water and steam.
 //
 // SI units throughout: T in K, p in MPa, v in m3/kg, h and u in kJ/kg,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Unit codes of libHydrix.so, the STM_ entry points of the IF-97 library.
 //
 // Each STM_Set...Unit function takes one of the codes of its quantity and

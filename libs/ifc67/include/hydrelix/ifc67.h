@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 1967 IFC Formulation for Industrial Use (IFC-67): thermodynamic
 // properties of water and steam.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A shared library opened by file name, whose functions are looked up by
 // entry-point name. Both property libraries export some of the same names, so
 // each is opened privately (RTLD_LOCAL) and bound through its own handle.

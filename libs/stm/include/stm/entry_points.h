@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry points of each property library that the calculator calls, as
 // one table of function pointers per library, bound by name from a library
 // opened with DynamicLibrary. The pointer types are those of stm_api.h, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The C entry points of the two steam property libraries.
 //
 //   libHydrix.so   IAPWS-IF97

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes become a unit setting, an entry point and its arguments; every
 // answer must keep what stm_api.h promises (NaN or finite, vapour fractions
 // in range and never -0, a wet state at the saturation temperature, a

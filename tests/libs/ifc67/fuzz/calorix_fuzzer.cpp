@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deterministic fuzzing of the STM_ entry points and the C++ API: the first
 // byte picks a function, the second whether the next sixteen bytes are taken
 // as two raw doubles or folded into the function's range (where the density
