@@ -16,6 +16,7 @@ constexpr const char* kAllUsage =
     "usage: hydrelix-cli state INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli compare INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli batch [FILE|-] [OPTIONS]\n"
+    "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
     "       hydrelix-cli SUBCOMMAND --help | hydrelix-cli --version\n";
 
 constexpr const char* kInputsHelp =
@@ -119,13 +120,16 @@ constexpr const char* kGeneralHelp =
     "usage: hydrelix-cli state INPUT INPUT [OPTIONS]    one state\n"
     "       hydrelix-cli compare INPUT INPUT [OPTIONS]  both formulations side by side\n"
     "       hydrelix-cli batch [FILE|-] [OPTIONS]       a CSV file of states\n"
+    "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
+    "                  a turbine, pump, valve, calorimeter, heater or flash tank\n"
     "       hydrelix-cli SUBCOMMAND --help              a subcommand's options\n"
     "       hydrelix-cli --version\n"
     "\n"
     "Examples:\n"
     "  hydrelix-cli state p=100 h=1300\n"
     "  hydrelix-cli compare T=350C p=10MPa --units si\n"
-    "  hydrelix-cli batch states.csv --output results.csv\n";
+    "  hydrelix-cli batch states.csv --output results.csv\n"
+    "  hydrelix-cli process expand p=1000 T=1000 --p2 2 --efficiency 85\n";
 
 std::string Expanded(const char* text) {
   std::string out = text;
@@ -141,7 +145,7 @@ std::string Expanded(const char* text) {
 
 bool TakesValue(const std::string& name) {
   return name == "formulation" || name == "units" || name == "unit" || name == "format" ||
-         name == "output" || name == "jobs";
+         name == "output" || name == "jobs" || IsProcessOption(name);
 }
 
 }  // namespace
@@ -193,6 +197,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       line.unitChoices.push_back(value);
       continue;
     }
+    if (IsProcessOption(name)) {
+      line.processOptions.emplace_back(name, value);
+      continue;
+    }
     std::optional<std::string>& slot = name == "formulation" ? line.formulation
                                        : name == "units"     ? line.units
                                        : name == "format"    ? line.format
@@ -211,6 +219,7 @@ const char* UsageOf(const std::string& subcommand) {
   if (subcommand == "state") return kStateUsage;
   if (subcommand == "compare") return kCompareUsage;
   if (subcommand == "batch") return kBatchUsage;
+  if (subcommand == "process") return kProcessUsage;
   return kAllUsage;
 }
 
@@ -221,6 +230,7 @@ const char* HelpOf(const std::string& subcommand) {
   if (subcommand == "state") return state.c_str();
   if (subcommand == "compare") return compare.c_str();
   if (subcommand == "batch") return batch.c_str();
+  if (subcommand == "process") return ProcessHelp();
   return kGeneralHelp;
 }
 

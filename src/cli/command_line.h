@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/process_options.h"
+
 namespace cli {
 
 struct CommandLine {
@@ -14,6 +16,7 @@ struct CommandLine {
   std::vector<std::string> arguments;  // the positional arguments after it
   std::optional<std::string> formulation, units, format, output, jobs;
   std::vector<std::string> unitChoices;  // each --unit KEY=UNIT
+  ProcessOptions processOptions;         // --p2, --efficiency, ... of process
   bool help = false;
   bool version = false;
 };

@@ -1,6 +1,6 @@
 // hydrelix-cli: the calculator from the shell. `state` computes one state,
 // `compare` the same inputs under both formulations, `batch` a CSV file of
-// states of any size.
+// states of any size, `process` what a plant step does to a state.
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include "cli/batch_run.h"
 #include "cli/bound_libraries.h"
 #include "cli/command_line.h"
+#include "cli/process_report.h"
 #include "cli/result_keys.h"
 #include "cli/state_output.h"
 #include "cli/state_report.h"
@@ -72,25 +73,30 @@ Settings ReadSettings(const cli::CommandLine& line) {
   return settings;
 }
 
+// One NAME=VALUE[UNIT] input.
+std::pair<cli::InputName, cli::QuantityText> ReadInput(const std::string& argument) {
+  const std::size_t equals = argument.find('=');
+  const std::optional<cli::InputName> name =
+      equals == std::string::npos ? std::nullopt : cli::InputNamed(argument.substr(0, equals));
+  if (!name)
+    throw UsageError{"\"" + argument +
+                     "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
+  std::string reason;
+  std::optional<cli::QuantityText> text =
+      cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
+  if (!text) throw UsageError{argument + ": " + reason};
+  return {*name, std::move(*text)};
+}
+
 cli::StateRequest ReadInputs(const std::vector<std::string>& arguments) {
   if (arguments.size() != 2)
     throw UsageError{"two inputs are needed, NAME=VALUE[UNIT] each; got " +
                      std::to_string(arguments.size())};
   cli::StateRequest request{};
   for (std::size_t k = 0; k < 2; ++k) {
-    const std::string& argument = arguments[k];
-    const std::size_t equals = argument.find('=');
-    const std::optional<cli::InputName> name =
-        equals == std::string::npos ? std::nullopt : cli::InputNamed(argument.substr(0, equals));
-    if (!name)
-      throw UsageError{"\"" + argument +
-                       "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
-    std::string reason;
-    std::optional<cli::QuantityText> text =
-        cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
-    if (!text) throw UsageError{argument + ": " + reason};
-    request.names[k] = *name;
-    request.texts[k] = std::move(*text);
+    auto [name, text] = ReadInput(arguments[k]);
+    request.names[k] = name;
+    request.texts[k] = std::move(text);
   }
   if (!cli::PairOf(request.names[0], request.names[1]))
     throw UsageError{std::string("the inputs ") + cli::InputKey(request.names[0]) + " and " +
@@ -111,6 +117,11 @@ void RefuseOptions(const cli::CommandLine& line, bool formulation, bool batchOnl
     throw UsageError{"compare computes both formulations; --formulation does not apply"};
   if (batchOnly && line.output) throw UsageError{"--output is an option of batch"};
   if (batchOnly && line.jobs) throw UsageError{"--jobs is an option of batch"};
+}
+
+void RefuseProcessOptions(const cli::CommandLine& line) {
+  if (!line.processOptions.empty())
+    throw UsageError{"--" + line.processOptions.front().first + " is an option of process"};
 }
 
 int Flushed(int status) {
@@ -136,6 +147,7 @@ struct StateCommand {
 
 StateCommand ReadStateCommand(const cli::CommandLine& line, bool compare) {
   RefuseOptions(line, compare, true);
+  RefuseProcessOptions(line);
   StateCommand command{ReadSettings(line), {}, {}};
   command.format = StateFormatOf(command.settings);
   command.request = ReadInputs(line.arguments);
@@ -175,8 +187,46 @@ int RunCompare(const cli::CommandLine& line) {
   return Flushed(any ? kSucceeded : kRefused);
 }
 
+// A process step: KIND, the inlet's inputs (the calorimeter's pressure
+// alone) and the step's options.
+int RunProcessCommand(const cli::CommandLine& line) {
+  RefuseOptions(line, false, true);
+  const Settings settings = ReadSettings(line);
+  const cli::StateFormat format = StateFormatOf(settings);
+  if (line.arguments.empty())
+    throw UsageError{"process needs a KIND: expand, compress, throttle, calorimeter, heat, flash"};
+  cli::ProcessRequest request;
+  const std::optional<analysis::ProcessKind> kind = analysis::ProcessKindNamed(line.arguments[0]);
+  if (!kind) throw UsageError{"unknown process \"" + line.arguments[0] + "\""};
+  request.kind = *kind;
+  const std::vector<std::string> inputs(line.arguments.begin() + 1, line.arguments.end());
+  if (request.kind == analysis::ProcessKind::Calorimeter) {
+    if (inputs.size() != 1) throw UsageError{"the calorimeter's inlet is one input, p=VALUE[UNIT]"};
+    auto [name, text] = ReadInput(inputs[0]);
+    if (name != cli::InputName::Pressure)
+      throw UsageError{"the calorimeter's inlet is its pressure, p=VALUE[UNIT]"};
+    request.inletPressure = std::move(text);
+  } else {
+    request.inlet = ReadInputs(inputs);
+  }
+  std::string reason;
+  if (!cli::ReadProcessOptions(request.kind, line.processOptions, settings.report.si,
+                               request.inputs, reason))
+    throw UsageError{reason};
+
+  cli::BoundLibraries libraries;
+  WarnOf(libraries);
+  const cli::ProcessReport report = cli::ReportProcess(request, settings.report, libraries);
+  if (!report.notice.empty()) std::cerr << report.notice << '\n';
+  for (const std::string& message : report.messages) std::cerr << message << '\n';
+  if (!report.computed) std::cerr << report.errorMessage << '\n';
+  std::cout << cli::ProcessText(report, format);
+  return Flushed(report.computed ? kSucceeded : kRefused);
+}
+
 int RunBatchCommand(const cli::CommandLine& line) {
   const Settings settings = ReadSettings(line);
+  RefuseProcessOptions(line);
   cli::BatchOptions options;
   options.report = settings.report;
   if (!settings.format.empty()) {
@@ -220,7 +270,8 @@ int main(int argc, char** argv) {
       std::cout << "hydrelix-cli " << HYDRELIX_VERSION << '\n';
       return Flushed(kSucceeded);
     }
-    const bool known = subcommand == "state" || subcommand == "compare" || subcommand == "batch";
+    const bool known = subcommand == "state" || subcommand == "compare" ||
+                       subcommand == "batch" || subcommand == "process";
     if (line->help && (known || subcommand.empty())) {
       std::cout << cli::HelpOf(subcommand);
       return Flushed(kSucceeded);
@@ -230,9 +281,11 @@ int main(int argc, char** argv) {
     if (line->version) throw UsageError{"--version takes no subcommand"};
     if (subcommand == "state") return RunState(*line);
     if (subcommand == "compare") return RunCompare(*line);
+    if (subcommand == "process") return RunProcessCommand(*line);
     return RunBatchCommand(*line);
   } catch (const UsageError& error) {
-    const bool known = subcommand == "state" || subcommand == "compare" || subcommand == "batch";
+    const bool known = subcommand == "state" || subcommand == "compare" ||
+                       subcommand == "batch" || subcommand == "process";
     std::cerr << "hydrelix-cli: " << error.reason << '\n' << cli::UsageOf(known ? subcommand : "");
     return kUsageError;
   }

@@ -38,6 +38,8 @@ void AppendJsonError(std::string& out, const StateReport& report) {
   out += "}}";
 }
 
+}  // namespace
+
 void AppendJsonState(std::string& out, const StateReport& report) {
   if (!report.computed) {
     AppendJsonError(out, report);
@@ -83,14 +85,16 @@ void AppendJsonState(std::string& out, const StateReport& report) {
   out += '}';
 }
 
+namespace {
+
 // Characters on a terminal: UTF-8 sequences count once.
 std::size_t Width(std::string_view text) {
   return static_cast<std::size_t>(
       std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-// Rows of cells written in columns two spaces apart; columns listed in
-// `right` are aligned to the right. Trailing blanks are dropped.
+}  // namespace
+
 std::string Aligned(const std::vector<std::vector<std::string>>& rows,
                     const std::vector<bool>& right) {
   std::vector<std::size_t> widths;
@@ -113,6 +117,8 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows,
   }
   return out;
 }
+
+namespace {
 
 // The fifteen results in columns property, text and unit; below them where
 // the state lies, its margins to saturation in the same columns.

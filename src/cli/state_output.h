@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/state_report.h"
 
@@ -16,6 +17,15 @@ std::optional<StateFormat> StateFormatNamed(std::string_view name);
 
 // The state's report; a refused state writes only its JSON error object.
 std::string StateText(const StateReport& report, StateFormat format);
+
+// The state's JSON object (its error object where it was refused), for
+// outputs that hold states among other things.
+void AppendJsonState(std::string& out, const StateReport& report);
+
+// Rows of cells written in columns two spaces apart; columns listed in
+// `right` are aligned to the right. Trailing blanks are dropped.
+std::string Aligned(const std::vector<std::vector<std::string>>& rows,
+                    const std::vector<bool>& right);
 
 // IFC-67 against IF-97 of the same inputs.
 std::string ComparisonText(const StateReport& if97, const StateReport& ifc67, StateFormat format);
