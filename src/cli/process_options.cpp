@@ -3,10 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "analysis/process_units.h"
 #include "cli/state_inputs.h"
-#include "steam/si_state.h"
-#include "steam/working_state.h"
-#include "units/exact_conversions.h"
 #include "units/flow_power_units.h"
 #include "units/unit_names.h"
 
@@ -69,8 +67,7 @@ const ProcessOption* FindOption(std::string_view name) {
   return nullptr;
 }
 
-// A value of a quantity of the window's lists, through its working unit into
-// the SI unit of the same list (K, MPa, kJ/kg).
+// A value of a quantity of the window's lists in SI (K, MPa, kJ/kg).
 std::optional<double> ListValue(InputName name, std::string_view unitText, double value, bool si,
                                 std::string& reason) {
   const units::Quantity quantity = *InputQuantity(name);
@@ -83,16 +80,7 @@ std::optional<double> ListValue(InputName name, std::string_view unitText, doubl
     }
     unit = *named;
   }
-  const float molarMass = steam::WorkingState{}.MolarMass;
-  const double working = units::ExactFromUnit(quantity, value, molarMass, unit);
-  switch (name) {
-    case InputName::Temperature:
-      return steam::KelvinFromFahrenheit(working);
-    case InputName::Pressure:
-      return steam::MegapascalFromPsia(working);
-    default:
-      return units::ExactInUnit(quantity, working, molarMass, DefaultInputUnit(name, true));
-  }
+  return analysis::SiFromUnit(quantity, value, unit);
 }
 
 std::optional<double> ReadValue(ValueKind kind, const std::string& text, bool si,

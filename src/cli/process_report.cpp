@@ -1,44 +1,26 @@
 #include "cli/process_report.h"
 
+#include "analysis/process_units.h"
 #include "cli/row_writer.h"
 #include "cli/shortest_number.h"
 #include "steam/si_state.h"
-#include "steam/working_state.h"
 #include "units/display_format.h"
-#include "units/exact_conversions.h"
-#include "units/flow_power_units.h"
-#include "units/unit_catalogue.h"
 #include "units/unit_names.h"
 
 namespace cli {
 namespace {
-
-using analysis::FigureQuantity;
 
 constexpr std::size_t kTemperature = 0;
 constexpr std::size_t kPressure = 1;
 constexpr std::size_t kEnthalpy = 3;
 constexpr std::size_t kEntropy = 4;
 
-// The SI unit of a window list (kJ/kg, kJ/kg-K) in which the process module
-// gives its figures.
-constexpr int16_t kKilojoulesPerKilogram = 5;
-constexpr int16_t kKilojoulesPerKilogramKelvin = 5;
-
-std::string Label(const char* tag, int16_t unit) {
-  const std::vector<std::string>* labels = units::UnitLabels(tag);
-  return labels != nullptr ? (*labels)[static_cast<std::size_t>(unit)] : std::string();
-}
-
 // A limit as the user reads it: in the unit of the state's results.
 std::string LimitIn(const ReportOptions& options, analysis::LimitQuantity quantity, double si) {
-  const float molarMass = steam::WorkingState{}.MolarMass;
   const bool pressure = quantity == analysis::LimitQuantity::Pressure;
   const std::size_t index = pressure ? kPressure : kTemperature;
   const units::Quantity kind = pressure ? units::Quantity::Pressure : units::Quantity::Temperature;
-  const double working =
-      pressure ? steam::PsiaFromMegapascal(si) : steam::FahrenheitFromKelvin(si);
-  const double value = units::ExactInUnit(kind, working, molarMass, options.units[index]);
+  const double value = analysis::UnitFromSi(kind, si, options.units[index]);
   return units::FormatValue(value, units::kDisplayFormatSettings[index].defaultFormat,
                             units::NumberLocale{}) +
          " " + units::UnitLabel(kind, options.units[index]);
@@ -53,47 +35,10 @@ std::optional<StateRequest> Refused(ProcessReport& report, const StateReport& st
 }  // namespace
 
 ReportedFigure ExpressFigure(const analysis::ProcessFigure& figure, const ReportOptions& options) {
-  const float molarMass = steam::WorkingState{}.MolarMass;
-  ReportedFigure out{figure.key, figure.value, "-", {}};
-  const char* format = "0.00000";
-  auto list = [&](units::Quantity quantity, int16_t siUnit, std::size_t result) {
-    const int16_t unit = options.units[result];
-    const double working = units::ExactFromUnit(quantity, figure.value, molarMass, siUnit);
-    out.value = units::ExactInUnit(quantity, working, molarMass, unit);
-    out.unit = units::UnitLabel(quantity, unit);
-    format = units::kDisplayFormatSettings[result].defaultFormat;
-  };
-  switch (figure.quantity) {
-    case FigureQuantity::SpecificEnergy:
-      list(units::Quantity::Enthalpy, kKilojoulesPerKilogram, kEnthalpy);
-      break;
-    case FigureQuantity::SpecificEntropy:
-      list(units::Quantity::Entropy, kKilojoulesPerKilogramKelvin, kEntropy);
-      break;
-    case FigureQuantity::Power: {
-      const int16_t unit = units::SystemPowerUnit(options.si);
-      out.value = units::PowerInUnit(figure.value, unit);
-      out.unit = Label(units::kPowerTag, unit);
-      format = "0.000";
-      break;
-    }
-    case FigureQuantity::MassFlow: {
-      const int16_t unit = units::SystemFlowUnit(options.si);
-      out.value = units::FlowInUnit(figure.value, unit);
-      out.unit = Label(units::kFlowRateTag, unit);
-      format = "0.0000";
-      break;
-    }
-    case FigureQuantity::Ratio:
-      if (figure.key == "efficiency") {
-        out.value = figure.value * 100.0;
-        out.unit = "%";
-        format = "0.000";
-      }
-      break;
-  }
-  out.text = units::FormatValue(out.value, format, units::NumberLocale{});
-  return out;
+  const analysis::ShownFigure shown = analysis::ShowFigure(
+      figure, {options.units[kEnthalpy], options.units[kEntropy], options.si},
+      units::NumberLocale{});
+  return {shown.key, shown.value, shown.unit, shown.text};
 }
 
 ProcessReport ReportProcess(const ProcessRequest& request, const ReportOptions& options,

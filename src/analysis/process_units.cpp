@@ -1,0 +1,98 @@
+#include "analysis/process_units.h"
+
+#include "steam/si_state.h"
+#include "steam/working_state.h"
+#include "units/display_format.h"
+#include "units/exact_conversions.h"
+#include "units/flow_power_units.h"
+#include "units/unit_catalogue.h"
+#include "units/unit_names.h"
+
+namespace analysis {
+namespace {
+
+// kJ/kg and kJ/kg-K in their lists.
+constexpr int16_t kSiEnergyUnit = 5;
+constexpr int16_t kSiEntropyUnit = 5;
+constexpr std::size_t kEnthalpyFormat = 3;
+constexpr std::size_t kEntropyFormat = 4;
+
+float MolarMass() { return steam::WorkingState{}.MolarMass; }
+
+std::string CatalogueLabel(const char* tag, int16_t unit) {
+  const std::vector<std::string>* labels = units::UnitLabels(tag);
+  return labels != nullptr ? (*labels)[static_cast<std::size_t>(unit)] : std::string();
+}
+
+}  // namespace
+
+double SiFromUnit(units::Quantity quantity, double value, int16_t unit) {
+  const double working = units::ExactFromUnit(quantity, value, MolarMass(), unit);
+  switch (quantity) {
+    case units::Quantity::Temperature:
+      return steam::KelvinFromFahrenheit(working);
+    case units::Quantity::Pressure:
+      return steam::MegapascalFromPsia(working);
+    default:
+      return units::ExactInUnit(quantity, working, MolarMass(), kSiEnergyUnit);
+  }
+}
+
+double UnitFromSi(units::Quantity quantity, double si, int16_t unit) {
+  double working = 0.0;
+  switch (quantity) {
+    case units::Quantity::Temperature:
+      working = steam::FahrenheitFromKelvin(si);
+      break;
+    case units::Quantity::Pressure:
+      working = steam::PsiaFromMegapascal(si);
+      break;
+    default:
+      working = units::ExactFromUnit(quantity, si, MolarMass(), kSiEnergyUnit);
+      break;
+  }
+  return units::ExactInUnit(quantity, working, MolarMass(), unit);
+}
+
+ShownFigure ShowFigure(const ProcessFigure& figure, const FigureUnits& shown,
+                       const units::NumberLocale& locale) {
+  ShownFigure out{figure.key, figure.value, "-", {}};
+  std::string_view format = "0.00000";
+  switch (figure.quantity) {
+    case FigureQuantity::SpecificEnergy:
+      out.value = UnitFromSi(units::Quantity::Enthalpy, figure.value, shown.enthalpy);
+      out.unit = units::UnitLabel(units::Quantity::Enthalpy, shown.enthalpy);
+      format = units::kDisplayFormatSettings[kEnthalpyFormat].defaultFormat;
+      break;
+    case FigureQuantity::SpecificEntropy:
+      out.value = UnitFromSi(units::Quantity::Entropy, figure.value, shown.entropy);
+      out.unit = units::UnitLabel(units::Quantity::Entropy, shown.entropy);
+      format = units::kDisplayFormatSettings[kEntropyFormat].defaultFormat;
+      break;
+    case FigureQuantity::Power: {
+      const int16_t unit = units::SystemPowerUnit(shown.si);
+      out.value = units::PowerInUnit(figure.value, unit);
+      out.unit = CatalogueLabel(units::kPowerTag, unit);
+      format = "0.000";
+      break;
+    }
+    case FigureQuantity::MassFlow: {
+      const int16_t unit = units::SystemFlowUnit(shown.si);
+      out.value = units::FlowInUnit(figure.value, unit);
+      out.unit = CatalogueLabel(units::kFlowRateTag, unit);
+      format = "0.0000";
+      break;
+    }
+    case FigureQuantity::Ratio:
+      if (figure.key == "efficiency") {
+        out.value = figure.value * 100.0;
+        out.unit = "%";
+        format = "0.000";
+      }
+      break;
+  }
+  out.text = units::FormatValue(out.value, format, locale);
+  return out;
+}
+
+}  // namespace analysis
