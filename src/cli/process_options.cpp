@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "analysis/process_options.h"
 #include "analysis/process_units.h"
 #include "cli/state_inputs.h"
 #include "units/flow_power_units.h"
@@ -11,61 +12,7 @@
 namespace cli {
 namespace {
 
-using analysis::ProcessInputs;
-using analysis::ProcessKind;
-
-// What an option's value measures.
-enum class ValueKind { Pressure, Temperature, Enthalpy, Quality, Percent, Flow };
-
-// The steps an option applies to, one bit each in ProcessKind's order.
-constexpr unsigned Bit(ProcessKind kind) { return 1u << static_cast<unsigned>(kind); }
-constexpr unsigned kExpand = Bit(ProcessKind::Expand);
-constexpr unsigned kCompress = Bit(ProcessKind::Compress);
-constexpr unsigned kThrottle = Bit(ProcessKind::Throttle);
-constexpr unsigned kCalorimeter = Bit(ProcessKind::Calorimeter);
-constexpr unsigned kHeat = Bit(ProcessKind::Heat);
-constexpr unsigned kFlash = Bit(ProcessKind::Flash);
-constexpr unsigned kAll = kExpand | kCompress | kThrottle | kCalorimeter | kHeat | kFlash;
-
-struct ProcessOption {
-  const char* name;
-  ValueKind kind;
-  std::optional<double> ProcessInputs::*field;
-  unsigned steps;
-};
-
-constexpr ProcessOption kOptions[] = {
-    {"p2", ValueKind::Pressure, &ProcessInputs::outletPressure, kAll},
-    {"efficiency", ValueKind::Percent, &ProcessInputs::efficiency, kExpand | kCompress},
-    {"h2", ValueKind::Enthalpy, &ProcessInputs::outletEnthalpy, kExpand},
-    {"x2", ValueKind::Quality, &ProcessInputs::outletQuality, kExpand | kHeat},
-    {"T2", ValueKind::Temperature, &ProcessInputs::outletTemperature,
-     kExpand | kCalorimeter | kHeat},
-    {"duty", ValueKind::Enthalpy, &ProcessInputs::duty, kHeat},
-    {"flow", ValueKind::Flow, &ProcessInputs::massFlow, kAll & ~kCalorimeter},
-    {"generator-efficiency", ValueKind::Percent, &ProcessInputs::generatorEfficiency, kExpand},
-    {"combustion-efficiency", ValueKind::Percent, &ProcessInputs::combustionEfficiency, kHeat},
-    {"spray-p", ValueKind::Pressure, &ProcessInputs::sprayPressure, kThrottle},
-    {"spray-T", ValueKind::Temperature, &ProcessInputs::sprayTemperature, kThrottle},
-    {"target-T", ValueKind::Temperature, &ProcessInputs::targetTemperature, kThrottle},
-};
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
-const ProcessOption* FindOption(std::string_view name) {
-  for (const ProcessOption& option : kOptions) {
-    if (SameName(option.name, name)) return &option;
-  }
-  return nullptr;
-}
+using analysis::OptionValue;
 
 // A value of a quantity of the window's lists in SI (K, MPa, kJ/kg).
 std::optional<double> ListValue(InputName name, std::string_view unitText, double value, bool si,
@@ -83,31 +30,31 @@ std::optional<double> ListValue(InputName name, std::string_view unitText, doubl
   return analysis::SiFromUnit(quantity, value, unit);
 }
 
-std::optional<double> ReadValue(ValueKind kind, const std::string& text, bool si,
+std::optional<double> ReadValue(OptionValue kind, const std::string& text, bool si,
                                 std::string& reason) {
   const std::optional<ValueAndUnit> split = SplitValueUnit(text, reason);
   if (!split) return std::nullopt;
   const std::string_view unit = split->unit;
   switch (kind) {
-    case ValueKind::Pressure:
+    case OptionValue::Pressure:
       return ListValue(InputName::Pressure, unit, split->value, si, reason);
-    case ValueKind::Temperature:
+    case OptionValue::Temperature:
       return ListValue(InputName::Temperature, unit, split->value, si, reason);
-    case ValueKind::Enthalpy:
+    case OptionValue::Enthalpy:
       return ListValue(InputName::Enthalpy, unit, split->value, si, reason);
-    case ValueKind::Quality:
+    case OptionValue::Quality:
       if (!unit.empty()) {
         reason = "a quality has no unit";
         return std::nullopt;
       }
       return split->value;
-    case ValueKind::Percent:
+    case OptionValue::Percent:
       if (!unit.empty() && unit != "%") {
         reason = "\"" + std::string(unit) + "\" is not %: give a percentage";
         return std::nullopt;
       }
       return split->value / 100.0;
-    case ValueKind::Flow: {
+    case OptionValue::Flow: {
       std::optional<int16_t> index = units::SystemFlowUnit(si);
       if (!unit.empty()) index = units::FindUnitInRow(units::kFlowRateTag, unit);
       if (!index) {
@@ -123,23 +70,27 @@ std::optional<double> ReadValue(ValueKind kind, const std::string& text, bool si
 
 }  // namespace
 
-bool IsProcessOption(std::string_view name) { return FindOption(name) != nullptr; }
+// The calorimeter's inlet pressure is its INPUT on the command line.
+bool IsProcessOption(std::string_view name) {
+  const analysis::ProcessOption* option = analysis::FindProcessOption(name);
+  return option != nullptr && std::string_view(option->name) != "p1";
+}
 
-bool ReadProcessOptions(ProcessKind kind, const ProcessOptions& options, bool si,
-                        ProcessInputs& inputs, std::string& reason) {
+bool ReadProcessOptions(analysis::ProcessKind kind, const ProcessOptions& options, bool si,
+                        analysis::ProcessInputs& inputs, std::string& reason) {
   for (const auto& [name, text] : options) {
-    const ProcessOption* option = FindOption(name);
-    if (option == nullptr) {
+    const analysis::ProcessOption* option = analysis::FindProcessOption(name);
+    if (option == nullptr || !IsProcessOption(name)) {
       reason = "unknown option --" + name;
       return false;
     }
-    if ((option->steps & Bit(kind)) == 0) {
+    if (!analysis::Takes(*option, kind)) {
       reason = std::string("--") + option->name + " is not an option of " +
                analysis::ProcessKindName(kind);
       return false;
     }
     std::string why;
-    const std::optional<double> value = ReadValue(option->kind, text, si, why);
+    const std::optional<double> value = ReadValue(option->value, text, si, why);
     if (!value) {
       reason = std::string("--") + option->name + " " + text + ": " + why;
       return false;
