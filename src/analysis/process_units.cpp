@@ -54,6 +54,16 @@ double UnitFromSi(units::Quantity quantity, double si, int16_t unit) {
   return units::ExactInUnit(quantity, working, MolarMass(), unit);
 }
 
+std::string LimitInUnits(LimitQuantity quantity, double si, int16_t temperatureUnit,
+                         int16_t pressureUnit, const units::NumberLocale& locale) {
+  const bool pressure = quantity == LimitQuantity::Pressure;
+  const units::Quantity kind = pressure ? units::Quantity::Pressure : units::Quantity::Temperature;
+  const int16_t unit = pressure ? pressureUnit : temperatureUnit;
+  return units::FormatValue(UnitFromSi(kind, si, unit),
+                            units::kDisplayFormatSettings[pressure ? 1 : 0].defaultFormat, locale) +
+         " " + units::UnitLabel(kind, unit);
+}
+
 ShownFigure ShowFigure(const ProcessFigure& figure, const FigureUnits& shown,
                        const units::NumberLocale& locale) {
   ShownFigure out{figure.key, figure.value, "-", {}};

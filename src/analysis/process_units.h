@@ -35,6 +35,11 @@ struct ShownFigure {
   std::string text;  // at the display precision of its kind
 };
 
+// A refusal's limit as the user reads it: in the temperature or pressure
+// unit shown, at the display precision, with the unit's label.
+std::string LimitInUnits(LimitQuantity quantity, double si, int16_t temperatureUnit,
+                         int16_t pressureUnit, const units::NumberLocale& locale);
+
 ShownFigure ShowFigure(const ProcessFigure& figure, const FigureUnits& units,
                        const units::NumberLocale& locale);
 

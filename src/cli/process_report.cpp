@@ -15,17 +15,6 @@ constexpr std::size_t kPressure = 1;
 constexpr std::size_t kEnthalpy = 3;
 constexpr std::size_t kEntropy = 4;
 
-// A limit as the user reads it: in the unit of the state's results.
-std::string LimitIn(const ReportOptions& options, analysis::LimitQuantity quantity, double si) {
-  const bool pressure = quantity == analysis::LimitQuantity::Pressure;
-  const std::size_t index = pressure ? kPressure : kTemperature;
-  const units::Quantity kind = pressure ? units::Quantity::Pressure : units::Quantity::Temperature;
-  const double value = analysis::UnitFromSi(kind, si, options.units[index]);
-  return units::FormatValue(value, units::kDisplayFormatSettings[index].defaultFormat,
-                            units::NumberLocale{}) +
-         " " + units::UnitLabel(kind, options.units[index]);
-}
-
 std::optional<StateRequest> Refused(ProcessReport& report, const StateReport& state) {
   report.errorMessage = state.errorMessage;
   report.errorTitle = state.errorTitle;
@@ -67,7 +56,8 @@ ProcessReport ReportProcess(const ProcessRequest& request, const ReportOptions& 
   const analysis::ProcessResult result = analysis::RunProcess(
       request.kind, options.formulation, inlet, inputs, libraries,
       [&options](analysis::LimitQuantity quantity, double si) {
-        return LimitIn(options, quantity, si);
+        return analysis::LimitInUnits(quantity, si, options.units[kTemperature],
+                                      options.units[kPressure], units::NumberLocale{});
       });
   if (result.refusal) {
     report.errorMessage = *result.refusal;
