@@ -104,6 +104,11 @@ TEST_F(ProcessStepsPanelTest, EachTabComputesItsStepInTheMainWindowsUnits) {
   }
   EXPECT_EQ(computed, static_cast<int>(std::size(cases)));
   EXPECT_GT(pathLength, 2u);
+  // Each tab keeps its last result; a new state in the main window clears them.
+  panel.SelectKind(ProcessKind::Expand);
+  EXPECT_EQ(StateValue("Outlet", 4).toStdString(), "959.9525");
+  panel.SetMainState(Computed(libraries, steam::InputPair::TemperaturePressure, 900.0, 900.0));
+  EXPECT_EQ(panel.StatesTable().rowCount(), 0);
 }
 
 TEST_F(ProcessStepsPanelTest, SiUnitsAndADecimalCommaInTheFieldsAndTheResults) {

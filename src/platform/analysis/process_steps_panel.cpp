@@ -123,9 +123,10 @@ ProcessStepsPanel::ProcessStepsPanel(steam::PropertyLibraries& libraries, QWidge
   connect(compute, &QPushButton::clicked, this, &ProcessStepsPanel::Compute);
   connect(inletChoice_, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
     ShowInlet();
-    ClearResult();
+    for (analysis::ProcessResult& result : results_) result = analysis::ProcessResult{};
+    ShowResult();
   });
-  connect(tabs_, &QTabWidget::currentChanged, this, [this] { ClearResult(); });
+  connect(tabs_, &QTabWidget::currentChanged, this, [this] { ShowResult(); });
   connect(pin_, &QPushButton::clicked, this, [this] {
     if (const steam::SteamState* state = SelectedState()) emit pinRequested(*state);
   });
@@ -197,10 +198,20 @@ void ProcessStepsPanel::RelabelFields() {
 
 void ProcessStepsPanel::SetMainState(const std::optional<steam::SteamState>& state) {
   mainState_ = state;
+  ListInlets();
+  // The results of the main window's former state no longer hold.
+  if (inletChoice_->currentIndex() == 0) {
+    for (analysis::ProcessResult& result : results_) result = analysis::ProcessResult{};
+    ShowResult();
+  }
+}
+
+void ProcessStepsPanel::ListInlets() {
   const int chosen = inletChoice_->currentIndex();
   const QSignalBlocker blocker(inletChoice_);
   inletChoice_->clear();
-  inletChoice_->addItem(state ? tr("Main window state") : tr("Main window state (none computed)"));
+  inletChoice_->addItem(mainState_ ? tr("Main window state")
+                                   : tr("Main window state (none computed)"));
   for (const auto& [name, pin] : pins_) inletChoice_->addItem(Text(name));
   inletChoice_->setCurrentIndex(chosen >= 0 && chosen < inletChoice_->count() ? chosen : 0);
   ShowInlet();
@@ -208,7 +219,7 @@ void ProcessStepsPanel::SetMainState(const std::optional<steam::SteamState>& sta
 
 void ProcessStepsPanel::SetPins(const std::vector<std::pair<std::string, steam::SteamState>>& pins) {
   pins_ = pins;
-  SetMainState(mainState_);
+  ListInlets();
 }
 
 void ProcessStepsPanel::SetDisplay(const analysis::ProcessDisplay& display) {
@@ -222,6 +233,10 @@ void ProcessStepsPanel::SetFormulation(steam::Formulation formulation) { formula
 
 void ProcessStepsPanel::SelectKind(ProcessKind kind) {
   tabs_->setCurrentIndex(static_cast<int>(kind));
+}
+
+const analysis::ProcessResult& ProcessStepsPanel::Result() const {
+  return results_[static_cast<std::size_t>(tabs_->currentIndex())];
 }
 
 ProcessKind ProcessStepsPanel::Kind() const { return kKinds[tabs_->currentIndex()]; }
@@ -290,27 +305,28 @@ void ProcessStepsPanel::Compute() {
   }
   const steam::Formulation formulation = inlet ? inlet->formulation : formulation_;
   const analysis::ProcessDisplay display = display_;
-  result_ = analysis::RunProcess(kind, formulation, inlet, *inputs, libraries_,
+  results_[static_cast<std::size_t>(tabs_->currentIndex())] = analysis::RunProcess(kind, formulation, inlet, *inputs, libraries_,
                                  [display](analysis::LimitQuantity quantity, double si) {
                                    return analysis::LimitInUnits(quantity, si, display.temperature,
                                                                  display.pressure, display.locale);
                                  });
   ShowResult();
-  if (!result_.refusal) emit stepComputed(result_.path);
+  if (!Result().refusal) emit stepComputed(Result().path);
 }
 
 void ProcessStepsPanel::ClearResult() {
-  result_ = analysis::ProcessResult{};
+  results_[static_cast<std::size_t>(tabs_->currentIndex())] = analysis::ProcessResult{};
   ShowResult();
 }
 
 void ProcessStepsPanel::ShowResult() {
-  texts_ = analysis::TextsOf(result_, display_);
+  const analysis::ProcessResult& result = Result();
+  texts_ = analysis::TextsOf(result, display_);
   Fill(*states_, texts_.stateHeader, texts_.stateRows);
   Fill(*figures_, texts_.figureHeader, texts_.figureRows);
   QString message;
-  if (result_.refusal) message = Text(*result_.refusal);
-  for (const std::string& note : result_.messages) message += Text(note);
+  if (result.refusal) message = Text(*result.refusal);
+  for (const std::string& note : result.messages) message += Text(note);
   message_->setText(message);
   const bool any = !texts_.stateRows.empty();
   if (any) states_->selectRow(static_cast<int>(texts_.stateRows.size()) - 1);

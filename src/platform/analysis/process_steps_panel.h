@@ -15,6 +15,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -53,7 +54,8 @@ class ProcessStepsPanel final : public QWidget {
   QTableWidget& StatesTable() const { return *states_; }
   QTableWidget& FiguresTable() const { return *figures_; }
   QLabel& MessageLine() const { return *message_; }
-  const analysis::ProcessResult& Result() const { return result_; }
+  // The result of the tab in front.
+  const analysis::ProcessResult& Result() const;
 
   // Runs the selected step; the texts the clipboard would get.
   void Compute();
@@ -69,6 +71,7 @@ class ProcessStepsPanel final : public QWidget {
  private:
   QWidget* BuildTab(analysis::ProcessKind kind);
   void RelabelFields();
+  void ListInlets();
   void ShowInlet();
   void ShowResult();
   void ClearResult();
@@ -83,7 +86,8 @@ class ProcessStepsPanel final : public QWidget {
   steam::Formulation formulation_ = steam::Formulation::IF97;
   std::optional<steam::SteamState> mainState_;
   std::vector<std::pair<std::string, steam::SteamState>> pins_;
-  analysis::ProcessResult result_;
+  // Each tab keeps its own result until its inlet changes.
+  std::array<analysis::ProcessResult, 6> results_;
   analysis::ProcessTexts texts_;
 
   QComboBox* inletChoice_;
