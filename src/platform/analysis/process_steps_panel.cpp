@@ -87,9 +87,16 @@ ProcessStepsPanel::ProcessStepsPanel(steam::PropertyLibraries& libraries, QWidge
   inletSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(inletSummary_);
 
+  // The step's fields beside its figures, the states below both.
+  auto* stepRow = new QHBoxLayout;
   tabs_ = new QTabWidget(this);
   for (ProcessKind kind : kKinds) tabs_->addTab(BuildTab(kind), tr(TabCaption(kind)));
-  layout->addWidget(tabs_);
+  stepRow->addWidget(tabs_, 3);
+  figures_ = new QTableWidget(this);
+  figures_->verticalHeader()->hide();
+  figures_->setSelectionMode(QAbstractItemView::NoSelection);
+  stepRow->addWidget(figures_, 2);
+  layout->addLayout(stepRow);
 
   auto* computeRow = new QHBoxLayout;
   auto* compute = new QPushButton(tr("C&ompute"), this);
@@ -104,11 +111,7 @@ ProcessStepsPanel::ProcessStepsPanel(steam::PropertyLibraries& libraries, QWidge
   states_->setSelectionBehavior(QAbstractItemView::SelectRows);
   states_->setSelectionMode(QAbstractItemView::SingleSelection);
   states_->verticalHeader()->hide();
-  layout->addWidget(states_, 2);
-  figures_ = new QTableWidget(this);
-  figures_->verticalHeader()->hide();
-  figures_->setSelectionMode(QAbstractItemView::NoSelection);
-  layout->addWidget(figures_, 1);
+  layout->addWidget(states_, 1);
 
   auto* buttons = new QHBoxLayout;
   pin_ = new QPushButton(tr("Pi&n State"), this);
@@ -191,6 +194,8 @@ void ProcessStepsPanel::RelabelFields() {
         break;
     }
     std::string caption = option->caption;
+    if (key.first == static_cast<int>(ProcessKind::Flash) && key.second == "p2")
+      caption = "Tank pressure";
     if (!unit.empty()) caption += " [" + unit + "]";
     widgets.first->setText(Text(caption + ":"));
   }
