@@ -68,16 +68,18 @@ ShownFigure ShowFigure(const ProcessFigure& figure, const FigureUnits& shown,
                        const units::NumberLocale& locale) {
   ShownFigure out{figure.key, figure.value, "-", {}};
   std::string_view format = "0.00000";
+  // A figure of a quantity of the window's lists, in its list's unit.
+  auto listed = [&](units::Quantity quantity, int16_t unit, std::size_t formatIndex) {
+    out.value = UnitFromSi(quantity, figure.value, unit);
+    out.unit = units::UnitLabel(quantity, unit);
+    format = units::kDisplayFormatSettings[formatIndex].defaultFormat;
+  };
   switch (figure.quantity) {
     case FigureQuantity::SpecificEnergy:
-      out.value = UnitFromSi(units::Quantity::Enthalpy, figure.value, shown.enthalpy);
-      out.unit = units::UnitLabel(units::Quantity::Enthalpy, shown.enthalpy);
-      format = units::kDisplayFormatSettings[kEnthalpyFormat].defaultFormat;
+      listed(units::Quantity::Enthalpy, shown.enthalpy, kEnthalpyFormat);
       break;
     case FigureQuantity::SpecificEntropy:
-      out.value = UnitFromSi(units::Quantity::Entropy, figure.value, shown.entropy);
-      out.unit = units::UnitLabel(units::Quantity::Entropy, shown.entropy);
-      format = units::kDisplayFormatSettings[kEntropyFormat].defaultFormat;
+      listed(units::Quantity::Entropy, shown.entropy, kEntropyFormat);
       break;
     case FigureQuantity::Power: {
       const int16_t unit = units::SystemPowerUnit(shown.si);

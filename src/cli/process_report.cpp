@@ -103,15 +103,8 @@ void AppendJson(std::string& out, const ProcessReport& report) {
     else
       out += "null";
   }
-  for (const ReportedFigure& figure : report.figures) {
-    out += ", ";
-    AppendJsonString(out, figure.key);
-    out += ": {\"value\": ";
-    AppendShortest(out, figure.value);
-    out += ", \"unit\": ";
-    AppendJsonString(out, figure.unit);
-    out += '}';
-  }
+  for (const ReportedFigure& figure : report.figures)
+    AppendJsonMeasure(out, figure.key, figure.value, figure.unit);
   out += ", \"messages\": [";
   for (std::size_t i = 0; i < report.messages.size(); ++i) {
     if (i > 0) out += ", ";

@@ -40,6 +40,17 @@ void AppendJsonError(std::string& out, const StateReport& report) {
 
 }  // namespace
 
+void AppendJsonMeasure(std::string& out, std::string_view key, double value,
+                       std::string_view unit) {
+  out += ", ";
+  AppendJsonString(out, key);
+  out += ": {\"value\": ";
+  AppendShortest(out, value);
+  out += ", \"unit\": ";
+  AppendJsonString(out, unit);
+  out += '}';
+}
+
 void AppendJsonState(std::string& out, const StateReport& report) {
   if (!report.computed) {
     AppendJsonError(out, report);
@@ -72,15 +83,8 @@ void AppendJsonState(std::string& out, const StateReport& report) {
     out += report.region ? std::to_string(*report.region) : "null";
     out += ", \"phase\": ";
     AppendJsonString(out, report.phase);
-    for (const ReportedMeasure& margin : report.margins) {
-      out += ", ";
-      AppendJsonString(out, margin.key);
-      out += ": {\"value\": ";
-      AppendShortest(out, margin.value);
-      out += ", \"unit\": ";
-      AppendJsonString(out, margin.unit);
-      out += '}';
-    }
+    for (const ReportedMeasure& margin : report.margins)
+      AppendJsonMeasure(out, margin.key, margin.value, margin.unit);
   }
   out += '}';
 }

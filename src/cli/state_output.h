@@ -22,6 +22,11 @@ std::string StateText(const StateReport& report, StateFormat format);
 // outputs that hold states among other things.
 void AppendJsonState(std::string& out, const StateReport& report);
 
+// `, "key": {"value": V, "unit": "U"}`: a number with its unit as a member
+// of the object being written.
+void AppendJsonMeasure(std::string& out, std::string_view key, double value,
+                       std::string_view unit);
+
 // Rows of cells written in columns two spaces apart; columns listed in
 // `right` are aligned to the right. Trailing blanks are dropped.
 std::string Aligned(const std::vector<std::vector<std::string>>& rows,
