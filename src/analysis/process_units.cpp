@@ -81,20 +81,16 @@ ShownFigure ShowFigure(const ProcessFigure& figure, const FigureUnits& shown,
     case FigureQuantity::SpecificEntropy:
       listed(units::Quantity::Entropy, shown.entropy, kEntropyFormat);
       break;
-    case FigureQuantity::Power: {
-      const int16_t unit = units::SystemPowerUnit(shown.si);
-      out.value = units::PowerInUnit(figure.value, unit);
-      out.unit = CatalogueLabel(units::kPowerTag, unit);
+    case FigureQuantity::Power:
+      out.value = units::PowerInUnit(figure.value, units::SystemPowerUnit(shown.si));
+      out.unit = CatalogueLabel(units::kPowerTag, units::SystemPowerUnit(shown.si));
       format = "0.000";
       break;
-    }
-    case FigureQuantity::MassFlow: {
-      const int16_t unit = units::SystemFlowUnit(shown.si);
-      out.value = units::FlowInUnit(figure.value, unit);
-      out.unit = CatalogueLabel(units::kFlowRateTag, unit);
+    case FigureQuantity::MassFlow:
+      out.value = units::FlowInUnit(figure.value, units::SystemFlowUnit(shown.si));
+      out.unit = CatalogueLabel(units::kFlowRateTag, units::SystemFlowUnit(shown.si));
       format = "0.0000";
       break;
-    }
     case FigureQuantity::Ratio:
       if (figure.key == "efficiency") {
         out.value = figure.value * 100.0;
