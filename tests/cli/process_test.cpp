@@ -162,6 +162,15 @@ TEST(ProcessCommand, FlowsAndPowersInTheirUnitsByTheDefiningFactors) {
     EXPECT_NEAR(Number(si.out, "shaft_power"), kilowatts, 1e-9 * kilowatts) << flow;
     EXPECT_TRUE(Has(si.out, "\"unit\": \"kW\"}")) << flow;
   }
+  // Energies per unit mass follow the enthalpy's unit, the entropy rise the
+  // entropy's.
+  const cli_test::Run kj = with({"--unit", "enthalpy=kJ/kg"});
+  EXPECT_NEAR(Number(kj.out, "work"), work * kBtuPerPound, 1e-9 * work);
+  EXPECT_TRUE(Has(kj.out, "\"work\": {\"value\": ") && Has(kj.out, "\"unit\": \"kJ/kg\"}"));
+  const cli_test::Run valve = RunCli(Process({"throttle", "T=700", "p=600", "--p2", "200"}));
+  const cli_test::Run valveSi = RunCli(
+      Process({"throttle", "T=700F", "p=600psia", "--p2", "200psia", "--unit", "entropy=kJ/kg-K"}));
+  EXPECT_NEAR(Number(valveSi.out, "entropy_rise"), Number(valve.out, "entropy_rise") * 4.1868, 1e-9);
   // A flash tank's flows come out in the system's unit whatever unit went in.
   const cli_test::Run tank =
       RunCli(Process({"flash", "p=150", "x=0", "--p2", "15", "--flow", "3600lbm/hr", "--units", "si"}));
