@@ -55,18 +55,18 @@ double& Field(mainwindow::frmMain& form, int tick) {
 
 // Keeps the message boxes the window asks for.
 struct MessageKeepingView final : mainwindow::NoView {
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
 };
 
 void PressCompute(benchmark::State& state, const PairCase& pair, int formulation) {
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
   MessageKeepingView view;
   form.AttachView(view);

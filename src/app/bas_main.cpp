@@ -1,6 +1,6 @@
 #include "app/bas_main.h"
 
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 #include "app/frm_splash.h"
 #include "mainwindow/saved_settings.h"
 
@@ -8,9 +8,10 @@
 
 namespace app {
 
-mainwindow::MessageBoxRequest PreviousInstanceMessage() {
-  return {std::string("A previous instance of ") + kIdentity.title + " is currently running.",
-          kIdentity.title, mainwindow::MessageIcon::Exclamation};
+shell::MessageBoxRequest PreviousInstanceMessage() {
+  return {
+      std::string("A previous instance of ") + shell::kIdentity.title + " is currently running.",
+      shell::kIdentity.title, shell::MessageIcon::Exclamation};
 }
 
 void ActivatePrevInstance(StartupDesktop& desktop) {

@@ -5,10 +5,10 @@
 #define HYDRELIX_APP_BAS_MAIN_H
 
 #include "mainwindow/frm_main.h"
-#include "mainwindow/help_viewer.h"
-#include "mainwindow/message_box.h"
-#include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "shell/help_viewer.h"
+#include "shell/message_box.h"
+#include "shell/program_switches.h"
+#include "shell/settings_store.h"
 
 #include <cstdint>
 
@@ -35,7 +35,7 @@ class StartupDesktop {
   // Asks that copy to restore and raise its main window; false when it
   // cannot be reached.
   virtual bool RaisePreviousInstance() = 0;
-  virtual void ShowMessage(const mainwindow::MessageBoxRequest& request) = 0;
+  virtual void ShowMessage(const shell::MessageBoxRequest& request) = 0;
   // Ends the program at once, before any window was shown.
   virtual void EndProgram() = 0;
   virtual void SetBusyPointer(bool busy) = 0;
@@ -52,9 +52,9 @@ class StartupDesktop {
 
 struct StartupServices {
   mainwindow::frmMain& form;
-  mainwindow::SettingsStore& settings;
-  mainwindow::ProgramSwitches& switches;
-  mainwindow::HelpViewer& help;
+  shell::SettingsStore& settings;
+  shell::ProgramSwitches& switches;
+  shell::HelpViewer& help;
   StartupDesktop& desktop;
   StartupClock& clock;
 };
@@ -68,7 +68,7 @@ bool Main(const StartupServices& services);
 void ActivatePrevInstance(StartupDesktop& desktop);
 
 // "A previous instance of Hydrelix is currently running."
-mainwindow::MessageBoxRequest PreviousInstanceMessage();
+shell::MessageBoxRequest PreviousInstanceMessage();
 
 }  // namespace app
 

@@ -1,15 +1,15 @@
 #include "app/frm_about.h"
 
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 #include "app/version_text.h"
 
 #include <optional>
 
 namespace app {
 
-mainwindow::MessageBoxRequest SystemInfoUnavailableMessage() {
-  return {"System Information Is Unavailable At This Time", kIdentity.title,
-          mainwindow::MessageIcon::None};
+shell::MessageBoxRequest SystemInfoUnavailableMessage() {
+  return {"System Information Is Unavailable At This Time", shell::kIdentity.title,
+          shell::MessageIcon::None};
 }
 
 frmAbout::frmAbout(SystemInfoTool& tool, AboutView& view) : tool_(tool), view_(view) {}
@@ -18,11 +18,11 @@ void frmAbout::UserPressKey(DialogKey) { cmdOK_Click(); }
 void frmAbout::UserClose() { view_.Close(); }
 
 void frmAbout::Form_Load() {
-  CompanyNameText = kIdentity.companyName;
-  TitleText = kIdentity.title;
+  CompanyNameText = shell::kIdentity.companyName;
+  TitleText = shell::kIdentity.title;
   VersionText = app::VersionText();
-  DescriptionText = kIdentity.fileDescription;
-  DisclaimerText = kIdentity.trademarks;
+  DescriptionText = shell::kIdentity.fileDescription;
+  DisclaimerText = shell::kIdentity.trademarks;
 }
 
 void frmAbout::Form_Activate() { view_.CenterMouseCursorOnOK(); }

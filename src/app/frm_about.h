@@ -6,7 +6,7 @@
 #include "app/dialog_key.h"
 #include "app/dialog_layout.h"
 #include "app/system_info_tool.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 
 #include <string>
 
@@ -16,7 +16,7 @@ class AboutView {
  public:
   virtual ~AboutView() = default;
   virtual void CenterMouseCursorOnOK() = 0;
-  virtual void ShowMessage(const mainwindow::MessageBoxRequest& request) = 0;
+  virtual void ShowMessage(const shell::MessageBoxRequest& request) = 0;
   virtual void Close() = 0;
 };
 
@@ -74,7 +74,7 @@ class frmAbout {
 };
 
 // "System Information Is Unavailable At This Time", under the title.
-mainwindow::MessageBoxRequest SystemInfoUnavailableMessage();
+shell::MessageBoxRequest SystemInfoUnavailableMessage();
 
 }  // namespace app
 

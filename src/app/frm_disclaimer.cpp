@@ -4,9 +4,9 @@
 
 namespace app {
 
-mainwindow::MessageBoxRequest MissingDisclaimerMessage() {
+shell::MessageBoxRequest MissingDisclaimerMessage() {
   return {"The file DISCLAIMER.TXT could not be located.\nPlease re-install Hydrelix.",
-          "Error:  Hydrelix", mainwindow::MessageIcon::Critical};
+          "Error:  Hydrelix", shell::MessageIcon::Critical};
 }
 
 frmDisclaimer::frmDisclaimer(DisclaimerSource source, DisclaimerTextView& view)

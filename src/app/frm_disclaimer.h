@@ -6,7 +6,7 @@
 
 #include "app/dialog_key.h"
 #include "app/dialog_layout.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 
 #include <functional>
 #include <optional>
@@ -21,7 +21,7 @@ class DisclaimerTextView {
   // The file's bytes, each one character of the 8-bit code page.
   virtual void ShowText(const std::string& bytes) = 0;
   virtual void CenterMouseCursorOnOK() = 0;
-  virtual void ShowMessage(const mainwindow::MessageBoxRequest& request) = 0;
+  virtual void ShowMessage(const shell::MessageBoxRequest& request) = 0;
   virtual void Close() = 0;
   // Ends the program at once: no window unloads, nothing is saved.
   virtual void EndProgram() = 0;
@@ -58,7 +58,7 @@ class frmDisclaimer {
 };
 
 // "The file DISCLAIMER.TXT could not be located." and what to do about it.
-mainwindow::MessageBoxRequest MissingDisclaimerMessage();
+shell::MessageBoxRequest MissingDisclaimerMessage();
 
 }  // namespace app
 

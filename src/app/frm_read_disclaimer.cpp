@@ -1,9 +1,11 @@
 #include "app/frm_read_disclaimer.h"
 
+#include "shell/settings_schema.h"
+
 namespace app {
 
-frmReadDisclaimer::frmReadDisclaimer(mainwindow::ProgramSwitches& switches,
-                                     mainwindow::SettingsStore& settings,
+frmReadDisclaimer::frmReadDisclaimer(shell::ProgramSwitches& switches,
+                                     shell::SettingsStore& settings,
                                      ReadDisclaimerView& view)
     : switches_(switches), settings_(settings), view_(view) {}
 
@@ -26,7 +28,8 @@ void frmReadDisclaimer::Form_Activate() {
 }
 
 void frmReadDisclaimer::Form_Unload() {
-  settings_.Write("Settings", "Disclaimer Show", switches_.DisclaimerShow ? "True" : "False");
+  shell::WriteSetting(settings_, shell::kDisclaimerShowSetting,
+                      switches_.DisclaimerShow ? "True" : "False");
   view_.Close();
 }
 

@@ -7,8 +7,8 @@
 
 #include "app/dialog_key.h"
 #include "app/dialog_layout.h"
-#include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "shell/program_switches.h"
+#include "shell/settings_store.h"
 
 #include <array>
 
@@ -42,7 +42,7 @@ class frmReadDisclaimer {
   static constexpr ControlLayout chkDontShow{
       "chkDontShow", "D&on't display at start-up", {1223, 3015, 2235, 375}, 5};
 
-  frmReadDisclaimer(mainwindow::ProgramSwitches& switches, mainwindow::SettingsStore& settings,
+  frmReadDisclaimer(shell::ProgramSwitches& switches, shell::SettingsStore& settings,
                     ReadDisclaimerView& view);
 
   // False until the window has been activated once, so the first activation
@@ -71,8 +71,8 @@ class frmReadDisclaimer {
  private:
   void SetDontShowTicked(bool ticked);
 
-  mainwindow::ProgramSwitches& switches_;
-  mainwindow::SettingsStore& settings_;
+  shell::ProgramSwitches& switches_;
+  shell::SettingsStore& settings_;
   ReadDisclaimerView& view_;
   bool dontShowTicked_ = false;
 };

@@ -1,17 +1,17 @@
 #include "app/frm_splash.h"
 
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 #include "app/version_text.h"
 
 namespace app {
 
 void frmSplash::Form_Load() {
-  CompanyProductText = kIdentity.companyName;
-  ProductNameText = kIdentity.title;
+  CompanyProductText = shell::kIdentity.companyName;
+  ProductNameText = shell::kIdentity.title;
   VersionText = app::VersionText();
-  DescriptionText = kIdentity.fileDescription;
-  CopyrightText = kIdentity.copyright;
-  WarningText = kIdentity.trademarks;
+  DescriptionText = shell::kIdentity.fileDescription;
+  CopyrightText = shell::kIdentity.copyright;
+  WarningText = shell::kIdentity.trademarks;
 }
 
 }  // namespace app

@@ -3,13 +3,13 @@
 #ifndef HYDRELIX_APP_VERSION_TEXT_H
 #define HYDRELIX_APP_VERSION_TEXT_H
 
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 
 #include <string>
 
 namespace app {
 
-inline std::string VersionText(const ApplicationIdentity& identity = kIdentity) {
+inline std::string VersionText(const shell::ApplicationIdentity& identity = shell::kIdentity) {
   return "Version " + std::to_string(identity.major) + "." + std::to_string(identity.minor) +
          "." + std::to_string(identity.revision);
 }

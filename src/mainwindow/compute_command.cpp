@@ -1,6 +1,7 @@
 // Compute and the formulation switch: the window hands its ticks and working
 // state to the calculation and shows what comes back.
 #include "mainwindow/frm_main.h"
+#include "mainwindow/shown_fields.h"
 #include "steam/formulation_modules.h"
 #include "units/display_format.h"
 #include "units/unit_lists.h"
@@ -10,9 +11,6 @@ namespace mainwindow {
 namespace {
 
 constexpr const char* kApplicationTitle = "Hydrelix";
-constexpr int16_t kSurfaceTensionField = 54;
-constexpr int16_t kPrandtlField = 56;
-constexpr int16_t kIsentropicExponentField = 57;
 
 MessageIcon IconOf(steam::MessageIcon icon) {
   switch (icon) {
@@ -30,44 +28,66 @@ void frmMain::ShowMessage(const steam::Message& message) {
           IconOf(message.icon), MessageButtons::Ok});
 }
 
-void frmMain::cmdCompute_Click() {
-  steam::ComputeRequest request;
+// The ticked inputs in the order of the boxes: the first one's and the last
+// later one's make the pair.
+std::optional<steam::InputPair> frmMain::TickedPair() const {
+  std::optional<steam::Result> first, second;
   for (int16_t k = 0; k < kTickCount; ++k) {
-    const CheckBox& box = chkStmInput(k);
-    if (box.Value() != 1) continue;
-    (request.firstName.empty() ? request.firstName : request.secondName) = box.tag;
+    if (chkStmInput(k).Value() != 1) continue;
+    (first ? second : first) = static_cast<steam::Result>(k);
   }
-  request.formulation = optSteam(0).Value() ? steam::Formulation::IF97 : steam::Formulation::IFC67;
-  request.temperatureTicked = chkStmInput(0).Value() == 1;
-  request.pressureTicked = chkStmInput(1).Value() == 1;
-  request.state = WorkingState;
+  if (!first || !second) return std::nullopt;
+  return steam::PairOf(*first, *second);
+}
 
-  const steam::ComputeOutcome outcome = steam::Compute(request, services_.libraries);
-  WorkingState = outcome.state;
+void frmMain::cmdCompute_Click() {
+  const std::optional<steam::InputPair> pair = TickedPair();
+  if (!pair) {
+    // A lone temperature or pressure is not enough either: there is no state
+    // to complete.
+    ShowMessage(steam::NotEnoughInput());
+    ResultsCleared = true;
+    ClearResults(false);
+    return;
+  }
+  const steam::Formulation formulation =
+      optSteam(0).Value() ? steam::Formulation::IF97 : steam::Formulation::IFC67;
+  steam::SteamState entered;
+  entered.values = WorkingState;
+  const steam::SolveOutcome outcome =
+      steam::Solve(formulation, *pair, entered.Value(steam::FirstInput(*pair)),
+                   entered.Value(steam::SecondInput(*pair)), services_.libraries, WorkingState);
+  WorkingState = outcome.state.values;
   for (const steam::Message& message : outcome.messages) ShowMessage(message);
   if (!outcome.succeeded) {
     ResultsCleared = true;
     ClearResults(false);
     return;
   }
-  ShowComputed(outcome);
+  ShowComputed(outcome.state);
+  shownState_ = outcome.state;
+  TellListeners([&outcome](StateListener& listener) { listener.StateShown(outcome.state); });
 }
 
-void frmMain::ShowComputed(const steam::ComputeOutcome& outcome) {
-  auto formatted = [this](double value, int16_t field) {
-    return units::FormatValue(value, DisplayFormats.at(field - kFirstField), Locale);
+void frmMain::ShowComputed(const steam::SteamState& state) {
+  using steam::Result;
+  // The results without a unit list are written here, the others by their
+  // lists; a placeholder Prandtl number or Cp/Cv shows a bare "0".
+  auto show = [&](Result result) {
+    const ShownField& shown = FieldShowing(result);
+    const bool zero = state.IsPlaceholder(result) && result != Result::Quality;
+    const std::string& format = DisplayFormats.at(shown.format);
+    txtData(shown.field)
+        .SetText(zero ? std::string("0") : units::FormatValue(state.Value(result), format, Locale));
   };
-  TextBox& surfaceTension = txtData(kSurfaceTensionField);
-  surfaceTension.SetEnabled(outcome.surfaceTensionShown);
-  surfaceTension.SetBackColor(outcome.surfaceTensionShown ? SystemColour::WindowBackground
-                                                          : SystemColour::ButtonFace);
-  txtData(kPrandtlField)
-      .SetText(outcome.prandtlNumber ? formatted(*outcome.prandtlNumber, kPrandtlField) : "0");
-  txtData(kIsentropicExponentField)
-      .SetText(outcome.isentropicExponent
-                   ? formatted(*outcome.isentropicExponent, kIsentropicExponentField)
-                   : "0");
-  txtData(kQualityField).SetText(formatted(WorkingState.Quality, kQualityField));
+  const bool surfaceTensionShown = !state.IsPlaceholder(Result::SurfaceTension);
+  TextBox& surfaceTension = txtData(FieldShowing(Result::SurfaceTension).field);
+  surfaceTension.SetEnabled(surfaceTensionShown);
+  surfaceTension.SetBackColor(surfaceTensionShown ? SystemColour::WindowBackground
+                                                  : SystemColour::ButtonFace);
+  show(Result::PrandtlNumber);
+  show(Result::IsentropicExponent);
+  show(Result::Quality);
   for (const units::UnitList& row : units::kUnitLists) cboUnits_Click(row.list);
   ResultsCleared = false;
 }

@@ -12,7 +12,9 @@ namespace {
 void ChangeLastLeftFormat(frmMain& form, std::string (*change)(std::string)) {
   if (form.LastLeftField < kFirstField || form.LastLeftField > kLastField) return;
   std::string& format = form.DisplayFormats[form.LastLeftField - kFirstField];
+  const std::string before = format;
   format = change(format);
+  if (format != before) form.NotifyDisplayChanged();
   form.cmdCompute.Press();
 }
 

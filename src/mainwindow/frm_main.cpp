@@ -1,5 +1,6 @@
 #include "mainwindow/frm_main.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace mainwindow {
@@ -46,7 +47,10 @@ void frmMain::RouteEvents() {
   }
   for (auto& list : cboUnits_) {
     const int16_t j = list->index();
-    list->onClick_ = [this, j] { cboUnits_Click(j); };
+    list->onClick_ = [this, j] {
+      cboUnits_Click(j);
+      NotifyDisplayChanged();
+    };
   }
   for (auto& box : chkStmInput_) {
     const int16_t k = box->index();
@@ -104,36 +108,55 @@ void frmMain::SetTopmost(bool topmost) {
 }
 
 void frmMain::ClearResults(bool resetInputs) {
+  ++clearing_;
   for (int16_t i = kFirstField; i <= kLastInputField; ++i) {
     if (chkStmInput(i - kFirstField).Value() != 1) txtData(i).SetText("");
   }
   for (int16_t i = kLastInputField + 1; i <= kLastField; ++i) txtData(i).SetText("");
   ResultsCleared = true;
-  if (!resetInputs) return;
-
-  for (int16_t k = 0; k < kTickCount; ++k) {
-    chkStmInput(k).SetEnabled(true);
-    chkStmInput(k).SetValue(0);
+  if (resetInputs) {
+    for (int16_t k = 0; k < kTickCount; ++k) {
+      chkStmInput(k).SetEnabled(true);
+      chkStmInput(k).SetValue(0);
+    }
+    chkStmInput(0).SetValue(1);
+    chkStmInput(1).SetValue(1);
+    cboUnits_Click(16);
+    cboUnits_Click(17);
   }
-  chkStmInput(0).SetValue(1);
-  chkStmInput(1).SetValue(1);
-  cboUnits_Click(16);
-  cboUnits_Click(17);
+  shownState_.reset();
+  if (--clearing_ == 0) TellListeners([](StateListener& listener) { listener.StateCleared(); });
+}
+
+void frmMain::AddStateListener(StateListener& listener) {
+  if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end()) {
+    listeners_.push_back(&listener);
+  }
+}
+
+void frmMain::RemoveStateListener(StateListener& listener) {
+  listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+}
+
+// A listener may remove itself or others while it is called: the ones still
+// registered when their turn comes are called.
+void frmMain::TellListeners(const std::function<void(StateListener&)>& call) {
+  const std::vector<StateListener*> listeners = listeners_;
+  for (StateListener* listener : listeners) {
+    const bool registered =
+        std::find(listeners_.begin(), listeners_.end(), listener) != listeners_.end();
+    if (registered) call(*listener);
+  }
+}
+
+void frmMain::NotifyDisplayChanged() {
+  if (displayChangeBatch_ > 0) return;
+  TellListeners([](StateListener& listener) { listener.DisplayChanged(); });
 }
 
 void frmMain::Show() {
   SetVisible(true);
   UserFocus(txtData(kFirstField));
-}
-
-const char* IconName(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Critical: return "critical";
-    case MessageIcon::Exclamation: return "exclamation";
-    case MessageIcon::Information: return "information";
-    case MessageIcon::None: break;
-  }
-  return "none";
 }
 
 }  // namespace mainwindow

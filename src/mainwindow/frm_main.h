@@ -6,13 +6,14 @@
 #ifndef HYDRELIX_MAINWINDOW_FRM_MAIN_H
 #define HYDRELIX_MAINWINDOW_FRM_MAIN_H
 
-#include "mainwindow/clipboard.h"
+#include "shell/clipboard.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/main_window_view.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 #include "mainwindow/services.h"
+#include "mainwindow/state_listener.h"
 #include "mainwindow/window_settings.h"
-#include "steam/compute.h"
+#include "steam/steam.h"
 #include "steam/working_state.h"
 #include "units/number_locale.h"
 
@@ -20,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +72,15 @@ class frmMain {
 
   // Every change from now on reaches `view`; it must outlive the window.
   void AttachView(MainWindowView& view) { view_ = &view; }
+
+  // ---- Observers of the state shown, any number; each must be removed
+  // before it is destroyed. Added twice, a listener is still called once.
+  void AddStateListener(StateListener& listener);
+  void RemoveStateListener(StateListener& listener);
+  // The state of the last successful Compute while its results are shown.
+  const std::optional<steam::SteamState>& ShownState() const { return shownState_; }
+  // Tells the listeners that the texts shown changed without a new state.
+  void NotifyDisplayChanged();
 
   // ---- Controls, by their names and indices
   TextBox& txtData(int16_t index) const;
@@ -217,7 +228,9 @@ class frmMain {
   TextBox* FocusedValueField() const;
 
   void ShowMessage(const steam::Message& message);
-  void ShowComputed(const steam::ComputeOutcome& outcome);
+  std::optional<steam::InputPair> TickedPair() const;
+  void ShowComputed(const steam::SteamState& state);
+  void TellListeners(const std::function<void(StateListener&)>& call);
 
   Services services_;
   Clipboard& clipboard_;
@@ -236,6 +249,12 @@ class frmMain {
   bool visible_ = false;
   bool topmost_ = false;
   bool unloaded_ = false;
+  std::vector<StateListener*> listeners_;
+  std::optional<steam::SteamState> shownState_;
+  // While above zero, display changes are told once, at the end.
+  int displayChangeBatch_ = 0;
+  // Clear resets the ticks, whose rule clears again: one clear is told.
+  int clearing_ = 0;
 };
 
 }  // namespace mainwindow

@@ -1,5 +1,5 @@
 // Help contents and Help search from the Help menu (F1 is the contents).
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 #include "mainwindow/frm_main.h"
 
 #include <optional>
@@ -21,7 +21,7 @@ std::optional<MessageBoxRequest> OpenHelp(HelpViewer& help, bool (HelpViewer::*o
   }
   if ((help.*open)()) return std::nullopt;
   return MessageBoxRequest{std::string("The help file ") + kHelpFileName + " could not be opened.",
-                           app::kIdentity.title, MessageIcon::None, MessageButtons::Ok};
+                           shell::kIdentity.title, MessageIcon::None, MessageButtons::Ok};
 }
 
 }  // namespace

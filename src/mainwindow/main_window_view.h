@@ -6,9 +6,15 @@
 #define HYDRELIX_MAINWINDOW_MAIN_WINDOW_VIEW_H
 
 #include "mainwindow/controls.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 
 namespace mainwindow {
+
+// The shell's message boxes under the names the window's code uses.
+using shell::IconName;
+using shell::MessageBoxRequest;
+using shell::MessageButtons;
+using shell::MessageIcon;
 
 // What about the window itself changed.
 enum class WindowProperty { Caption, Visible, Topmost };

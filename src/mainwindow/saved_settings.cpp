@@ -18,15 +18,15 @@ constexpr char kLoadedWindowTitle[] = "Hydrelix - Steam and Water Properties";
 
 const char* BooleanSettingText(bool value) { return value ? "True" : "False"; }
 
-bool ReadBooleanSetting(const SettingsStore& store, const char* key, bool fallback) {
-  const std::string text = store.Read(kSettingsSection, key, BooleanSettingText(fallback));
+bool ReadBooleanSetting(const SettingsStore& store, const shell::SettingEntry& entry) {
+  const std::string text = shell::ReadSetting(store, entry);
   if (text == "True") return true;
   if (text == "False") return false;
-  return fallback;
+  return std::string(entry.defaultText) == "True";
 }
 
-int ReadChoiceSetting(const SettingsStore& store, const char* key) {
-  return store.Read(kSettingsSection, key, "0") == "1" ? 1 : 0;
+int ReadChoiceSetting(const SettingsStore& store, const shell::SettingEntry& entry) {
+  return shell::ReadSetting(store, entry) == "1" ? 1 : 0;
 }
 
 WindowSettings DefaultWindowSettings() {
@@ -39,19 +39,20 @@ WindowSettings DefaultWindowSettings() {
 
 WindowSettings ReadWindowSettings(const SettingsStore& store) {
   WindowSettings settings;
-  settings.units = ReadChoiceSetting(store, kUnitsKey);
-  settings.formulation = ReadChoiceSetting(store, kFormulationKey);
+  settings.units = ReadChoiceSetting(store, shell::kUnitsSetting);
+  settings.formulation = ReadChoiceSetting(store, shell::kFormulationSetting);
   for (size_t i = 0; i < settings.displayFormats.size(); ++i) {
     const units::DisplayFormatSetting& format = units::kDisplayFormatSettings[i];
-    settings.displayFormats[i] = store.Read(kSettingsSection, format.key, format.defaultFormat);
+    settings.displayFormats[i] =
+        store.Read(shell::kSettingsSection, format.key, format.defaultFormat);
   }
   return settings;
 }
 
 ProgramSwitches ReadProgramSwitches(const SettingsStore& store) {
   ProgramSwitches switches;
-  switches.DisclaimerShow = ReadBooleanSetting(store, kDisclaimerShowKey, true);
-  switches.KeepOnTop = ReadBooleanSetting(store, kKeepOnTopKey, false);
+  switches.DisclaimerShow = ReadBooleanSetting(store, shell::kDisclaimerShowSetting);
+  switches.KeepOnTop = ReadBooleanSetting(store, shell::kKeepOnTopSetting);
   return switches;
 }
 
@@ -92,12 +93,13 @@ void frmMain::Form_Load() {
 void frmMain::Form_Unload() {
   services_.help.QuitHelp();
   SettingsStore& store = services_.settings;
-  store.Write(kSettingsSection, kUnitsKey, optUnits(0).Value() ? "0" : "1");
-  store.Write(kSettingsSection, kFormulationKey, optSteam(0).Value() ? "0" : "1");
+  shell::WriteSetting(store, shell::kUnitsSetting, optUnits(0).Value() ? "0" : "1");
+  shell::WriteSetting(store, shell::kFormulationSetting, optSteam(0).Value() ? "0" : "1");
   for (size_t i = 0; i < DisplayFormats.size(); ++i) {
-    store.Write(kSettingsSection, units::kDisplayFormatSettings[i].key, DisplayFormats[i]);
+    store.Write(shell::kSettingsSection, units::kDisplayFormatSettings[i].key, DisplayFormats[i]);
   }
-  store.Write(kSettingsSection, kKeepOnTopKey, BooleanSettingText(services_.switches.KeepOnTop));
+  shell::WriteSetting(store, shell::kKeepOnTopSetting,
+                      BooleanSettingText(services_.switches.KeepOnTop));
 }
 
 }  // namespace mainwindow

@@ -3,13 +3,23 @@
 #ifndef HYDRELIX_MAINWINDOW_SERVICES_H
 #define HYDRELIX_MAINWINDOW_SERVICES_H
 
-#include "mainwindow/clipboard.h"
-#include "mainwindow/help_viewer.h"
-#include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "shell/clipboard.h"
+#include "shell/help_viewer.h"
+#include "shell/program_switches.h"
+#include "shell/settings_store.h"
 #include "steam/property_libraries.h"
 
 namespace mainwindow {
+
+// The shell's services under the names the window's code uses.
+using shell::Clipboard;
+using shell::HelpViewer;
+using shell::InMemoryClipboard;
+using shell::InMemorySettingsStore;
+using shell::kHelpFileName;
+using shell::NoHelpViewer;
+using shell::ProgramSwitches;
+using shell::SettingsStore;
 
 struct Services {
   Clipboard& clipboard;

@@ -30,13 +30,17 @@ void frmMain::cboUnits_Click(int16_t index) {
 
 void frmMain::optUnits_Click(int16_t index) {
   const bool ip = index == 0;
+  // One change of the unit system, however many lists it moves.
+  ++displayChangeBatch_;
   for (const units::UnitList& row : units::kUnitLists) {
     cboUnits(row.list).SetListIndex(ip ? row.ipUnit : row.siUnit);
   }
+  --displayChangeBatch_;
   // Every list is refreshed, the velocity list too: when the user had already
   // picked the new system's velocity unit, its selection does not change and
   // would not refresh the field on its own.
   for (int16_t list = kFirstUnitList; list <= kLastUnitList; ++list) cboUnits_Click(list);
+  NotifyDisplayChanged();
 }
 
 }  // namespace mainwindow

@@ -1,6 +1,7 @@
 // The controls of the main window as designed: names, captions, tooltips,
 // tags, tab order, geometry and their state before the window loads.
 #include "mainwindow/frm_main.h"
+#include "mainwindow/shown_fields.h"
 #include "units/unit_lists.h"
 
 namespace mainwindow {
@@ -29,23 +30,23 @@ constexpr InputRow kInputRows[kTickCount] = {
 
 struct ResultRow {
   int top;
-  int16_t label;  // the labels' indices do not follow the rows
   const char* caption;
   const char* toolTip;
 };
 
-// Label4 with txtData(48..57).
+// Label4 with txtData(48..57); which label captions which field is in
+// kShownFields.
 constexpr ResultRow kResultRows[] = {
-    {2960, 0, "Specific Volume", ""},
-    {3288, 4, "Density", ""},
-    {3616, 1, "Isobaric Heat Capacity", "Cp"},
-    {3944, 2, "Isochoric Heat Capacity", "Cv"},
-    {4272, 3, "Viscosity", ""},
-    {4600, 5, "Thermal Conductivity", ""},
-    {4928, 6, "Surface Tension", ""},
-    {5256, 7, "Critical Velocity", "Sonic Velocity"},
-    {5584, 8, "Prandtl Number", ""},
-    {5925, 9, "Isentropic Exponent", "Cp/Cv"},
+    {2960, "Specific Volume", ""},
+    {3288, "Density", ""},
+    {3616, "Isobaric Heat Capacity", "Cp"},
+    {3944, "Isochoric Heat Capacity", "Cv"},
+    {4272, "Viscosity", ""},
+    {4600, "Thermal Conductivity", ""},
+    {4928, "Surface Tension", ""},
+    {5256, "Critical Velocity", "Sonic Velocity"},
+    {5584, "Prandtl Number", ""},
+    {5925, "Isentropic Exponent", "Cp/Cv"},
 };
 
 int RowTop(int16_t field) {
@@ -115,8 +116,9 @@ void frmMain::BuildControls() {
     SetUp(box, &frmSteam, {kCaptionLeft, row.top + 15, 1845, 285}, 26 + k);
   }
   for (int16_t m = 0; m < 10; ++m) Label4_.push_back(std::make_unique<Label>("Label4", m));
-  for (const ResultRow& row : kResultRows) {
-    Label& label = Label4(row.label);
+  for (int16_t field = kLastInputField + 1; field <= kLastField; ++field) {
+    const ResultRow& row = kResultRows[field - kLastInputField - 1];
+    Label& label = Label4(kShownFields[static_cast<std::size_t>(field - kFirstField)].label);
     Register(label);
     label.caption = row.caption;
     label.toolTip = row.toolTip;

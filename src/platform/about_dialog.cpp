@@ -73,7 +73,7 @@ AboutDialog::AboutDialog(QWidget* owner, app::SystemInfoTool& tool, DialogServic
 
 void AboutDialog::CenterMouseCursorOnOK() { CenterMouseCursorOn(*cmdOK_, services_.pointer); }
 
-void AboutDialog::ShowMessage(const mainwindow::MessageBoxRequest& request) {
+void AboutDialog::ShowMessage(const shell::MessageBoxRequest& request) {
   services_.showMessage(this, request);
 }
 

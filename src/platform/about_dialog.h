@@ -25,7 +25,7 @@ class AboutDialog final : public ShellDialog, public app::AboutView {
 
   // ---- AboutView
   void CenterMouseCursorOnOK() override;
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessage(const shell::MessageBoxRequest& request) override;
   void Close() override;
 
  protected:

@@ -25,8 +25,8 @@ app::DisclaimerSource InstalledDisclaimer() {
   return [] { return app::ReadDisclaimerFile(app::DisclaimerFilePath(ProgramDirectory())); };
 }
 
-DesktopShellWindows::DesktopShellWindows(mainwindow::ProgramSwitches& switches,
-                                         mainwindow::SettingsStore& settings,
+DesktopShellWindows::DesktopShellWindows(shell::ProgramSwitches& switches,
+                                         shell::SettingsStore& settings,
                                          app::SystemInfoTool& systemInfo,
                                          DialogServices services,
                                          app::DisclaimerSource disclaimer)
@@ -37,7 +37,7 @@ DesktopShellWindows::DesktopShellWindows(mainwindow::ProgramSwitches& switches,
       disclaimer_(std::move(disclaimer)) {}
 
 void DesktopShellWindows::ShowMessage(QWidget* owner,
-                                      const mainwindow::MessageBoxRequest& request) {
+                                      const shell::MessageBoxRequest& request) {
   services_.showMessage(owner, request);
 }
 

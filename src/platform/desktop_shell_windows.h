@@ -5,8 +5,8 @@
 
 #include "app/frm_disclaimer.h"
 #include "app/system_info_tool.h"
-#include "mainwindow/program_switches.h"
-#include "mainwindow/settings_store.h"
+#include "shell/program_switches.h"
+#include "shell/settings_store.h"
 #include "platform/shell_dialog_support.h"
 #include "platform/shell_windows.h"
 
@@ -18,17 +18,17 @@ app::DisclaimerSource InstalledDisclaimer();
 class DesktopShellWindows final : public ShellWindows {
  public:
   // Everything must outlive the windows.
-  DesktopShellWindows(mainwindow::ProgramSwitches& switches, mainwindow::SettingsStore& settings,
+  DesktopShellWindows(shell::ProgramSwitches& switches, shell::SettingsStore& settings,
                       app::SystemInfoTool& systemInfo, DialogServices services,
                       app::DisclaimerSource disclaimer = InstalledDisclaimer());
 
-  void ShowMessage(QWidget* owner, const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessage(QWidget* owner, const shell::MessageBoxRequest& request) override;
   void ShowAbout(QWidget* owner) override;
   void ShowDisclaimer(QWidget* owner) override;
 
  private:
-  mainwindow::ProgramSwitches& switches_;
-  mainwindow::SettingsStore& settings_;
+  shell::ProgramSwitches& switches_;
+  shell::SettingsStore& settings_;
   app::SystemInfoTool& systemInfo_;
   DialogServices services_;
   app::DisclaimerSource disclaimer_;

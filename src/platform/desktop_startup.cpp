@@ -23,7 +23,7 @@ DesktopStartup::~DesktopStartup() {
 bool DesktopStartup::PreviousInstanceRunning() { return instance_.AnotherInstanceRunning(); }
 bool DesktopStartup::RaisePreviousInstance() { return instance_.AskToRaise(); }
 
-void DesktopStartup::ShowMessage(const mainwindow::MessageBoxRequest& request) {
+void DesktopStartup::ShowMessage(const shell::MessageBoxRequest& request) {
   ShowMessageBoxWindow(nullptr, request);
 }
 

@@ -22,7 +22,7 @@ class DesktopStartup final : public app::StartupDesktop, public app::StartupCloc
 
   bool PreviousInstanceRunning() override;
   bool RaisePreviousInstance() override;
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessage(const shell::MessageBoxRequest& request) override;
   void EndProgram() override {}
   void SetBusyPointer(bool busy) override;
   const void* ShowSplash() override;

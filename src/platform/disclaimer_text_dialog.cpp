@@ -47,7 +47,7 @@ void DisclaimerTextDialog::CenterMouseCursorOnOK() {
   CenterMouseCursorOn(*cmdOK_, services_.pointer);
 }
 
-void DisclaimerTextDialog::ShowMessage(const mainwindow::MessageBoxRequest& request) {
+void DisclaimerTextDialog::ShowMessage(const shell::MessageBoxRequest& request) {
   services_.showMessage(parentWidget(), request);
 }
 

@@ -25,7 +25,7 @@ class DisclaimerTextDialog final : public ShellDialog, public app::DisclaimerTex
   void Beep() override;
   void ShowText(const std::string& bytes) override;
   void CenterMouseCursorOnOK() override;
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessage(const shell::MessageBoxRequest& request) override;
   void Close() override;
   void EndProgram() override;
 

@@ -1,9 +1,11 @@
 // hydrelix: the calculator on the desktop.
 #include "app/bas_main.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/help_viewer.h"
-#include "mainwindow/program_switches.h"
+#include "shell/help_viewer.h"
+#include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
+#include "platform/analysis/analysis_menu.h"
+#include "platform/desktop_number_locale.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
@@ -34,14 +36,17 @@ int main(int argc, char** argv) {
   platform::SharedPropertyLibraries libraries;
   platform::QtSettingsStore settings;
   platform::QtHelpViewer help(platform::ProgramDirectory());
-  mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
+  shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
+  form.Locale = platform::DesktopNumberLocale();
 
   platform::SystemTrayIconHost tray;
   platform::DesktopSystemInfoTool systemInfo;
   platform::DesktopShellWindows shell(switches, settings, systemInfo,
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
+  platform::AnalysisMenu analysisMenu(form, &window);
+  window.AddMenu(analysisMenu);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

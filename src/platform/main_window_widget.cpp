@@ -503,6 +503,7 @@ void MainWindowWidget::WindowChanged(mainwindow::WindowProperty property) {
 
 void MainWindowWidget::ApplyVisible() {
   if (!form_.Visible()) {
+    emit visibilityApplied(false);
     hide();
     return;
   }
@@ -518,12 +519,14 @@ void MainWindowWidget::ApplyVisible() {
       move(available.center() - QPoint(width() / 2, height() / 2));
     }
     show();
-    // The program's one window takes the keyboard when it first opens, also
-    // on a display without a window manager to give it.
+    // The program's main window takes the keyboard when it first opens,
+    // also on a display without a window manager to give it.
     activateWindow();
+    emit visibilityApplied(true);
     return;
   }
   show();
+  emit visibilityApplied(true);
 }
 
 // Qt re-creates a window whose flags change, and hides it on the way: only a
@@ -538,9 +541,15 @@ void MainWindowWidget::ApplyTopmost() {
     show();
   }
   if (wasActive) activateWindow();
+  emit topmostApplied(form_.Topmost());
 }
 
-void MainWindowWidget::ShowMessageBox(const mainwindow::MessageBoxRequest& request) {
+void MainWindowWidget::AddMenu(QMenu& menu) {
+  QAction* help = ActionOf(form_.mnuHelp);
+  menuBar()->insertMenu(help, &menu);
+}
+
+void MainWindowWidget::ShowMessageBox(const shell::MessageBoxRequest& request) {
   shell_.ShowMessage(this, request);
 }
 

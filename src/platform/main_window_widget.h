@@ -38,12 +38,17 @@ class MainWindowWidget final : public QMainWindow, public mainwindow::MainWindow
   // The program's icon, also the tray icon's picture.
   static QIcon ProgramIcon();
 
+  // A menu from outside the model (the Analysis menu), placed in the menu
+  // bar before Help. The widget does not take it over: the caller keeps it
+  // alive while the window exists.
+  void AddMenu(QMenu& menu);
+
   // ---- MainWindowView
   void ControlChanged(const mainwindow::Control& control,
                       mainwindow::ControlProperty property) override;
   void FocusChanged(const mainwindow::Control* focused) override;
   void WindowChanged(mainwindow::WindowProperty property) override;
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override;
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override;
   void ShowModalWindow(mainwindow::ShellWindow window) override;
   void ShowTrayPopup() override;
   void BringToFront() override;
@@ -58,6 +63,11 @@ class MainWindowWidget final : public QMainWindow, public mainwindow::MainWindow
  signals:
   // The window has unloaded: the program should end.
   void programEnded();
+  // The model showed or hid the window (Open, Hide, the tray), and made it
+  // topmost or not (Keep on top and the bracket around modal windows): the
+  // windows that follow it do the same.
+  void visibilityApplied(bool visible);
+  void topmostApplied(bool topmost);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -2,11 +2,11 @@
 #ifndef HYDRELIX_PLATFORM_QT_CLIPBOARD_H
 #define HYDRELIX_PLATFORM_QT_CLIPBOARD_H
 
-#include "mainwindow/clipboard.h"
+#include "shell/clipboard.h"
 
 namespace platform {
 
-class QtClipboard final : public mainwindow::Clipboard {
+class QtClipboard final : public shell::Clipboard {
  public:
   bool Clear() override;
   void SetText(const std::string& text) override;

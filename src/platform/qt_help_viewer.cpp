@@ -15,7 +15,7 @@ namespace {
 std::string HelpFileIn(std::string folder) {
   const size_t last = folder.find_last_not_of(" \t");
   const bool endsInSlash = last != std::string::npos && folder[last] == '/';
-  return folder + (endsInSlash ? "" : "/") + mainwindow::kHelpFileName;
+  return folder + (endsInSlash ? "" : "/") + shell::kHelpFileName;
 }
 
 }  // namespace

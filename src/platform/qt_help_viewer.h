@@ -3,7 +3,7 @@
 #ifndef HYDRELIX_PLATFORM_QT_HELP_VIEWER_H
 #define HYDRELIX_PLATFORM_QT_HELP_VIEWER_H
 
-#include "mainwindow/help_viewer.h"
+#include "shell/help_viewer.h"
 #include "platform/help_window.h"
 
 #include <QPointer>
@@ -15,7 +15,7 @@ class QWidget;
 
 namespace platform {
 
-class QtHelpViewer final : public mainwindow::HelpViewer {
+class QtHelpViewer final : public shell::HelpViewer {
  public:
   // The help file is looked for in `programDirectory`.
   explicit QtHelpViewer(std::string programDirectory);

@@ -1,6 +1,6 @@
 #include "platform/qt_settings_store.h"
 
-#include "app/application_identity.h"
+#include "shell/application_identity.h"
 
 #include <QSettings>
 #include <QString>
@@ -19,8 +19,8 @@ QString EntryPath(const std::string& section, const std::string& key) {
 
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QString::fromUtf8(app::kIdentity.title),
-                                            QString::fromUtf8(app::kIdentity.title))) {}
+                                            QString::fromUtf8(shell::kIdentity.title),
+                                            QString::fromUtf8(shell::kIdentity.title))) {}
 
 QtSettingsStore::~QtSettingsStore() = default;
 

@@ -4,7 +4,7 @@
 #ifndef HYDRELIX_PLATFORM_QT_SETTINGS_STORE_H
 #define HYDRELIX_PLATFORM_QT_SETTINGS_STORE_H
 
-#include "mainwindow/settings_store.h"
+#include "shell/settings_store.h"
 
 #include <memory>
 #include <string>
@@ -13,7 +13,7 @@ class QSettings;
 
 namespace platform {
 
-class QtSettingsStore final : public mainwindow::SettingsStore {
+class QtSettingsStore final : public shell::SettingsStore {
  public:
   QtSettingsStore();
   ~QtSettingsStore() override;

@@ -18,8 +18,8 @@ using Layout = app::frmReadDisclaimer;
 
 }  // namespace
 
-ReadDisclaimerDialog::ReadDisclaimerDialog(QWidget* owner, mainwindow::ProgramSwitches& switches,
-                                           mainwindow::SettingsStore& settings,
+ReadDisclaimerDialog::ReadDisclaimerDialog(QWidget* owner, shell::ProgramSwitches& switches,
+                                           shell::SettingsStore& settings,
                                            app::DisclaimerSource source, DialogServices services)
     : ShellDialog(owner, Layout::kCaption, Layout::kClientArea, false),
       source_(std::move(source)),

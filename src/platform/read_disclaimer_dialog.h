@@ -16,8 +16,8 @@ namespace platform {
 
 class ReadDisclaimerDialog final : public ShellDialog, public app::ReadDisclaimerView {
  public:
-  ReadDisclaimerDialog(QWidget* owner, mainwindow::ProgramSwitches& switches,
-                       mainwindow::SettingsStore& settings, app::DisclaimerSource source,
+  ReadDisclaimerDialog(QWidget* owner, shell::ProgramSwitches& switches,
+                       shell::SettingsStore& settings, app::DisclaimerSource source,
                        DialogServices services);
 
   app::frmReadDisclaimer& Form() { return form_; }

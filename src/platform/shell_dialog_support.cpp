@@ -26,12 +26,12 @@ QStringList FamiliesFor(const QString& face) {
   return {face, "DejaVu Sans"};
 }
 
-QMessageBox::Icon IconOf(mainwindow::MessageIcon icon) {
+QMessageBox::Icon IconOf(shell::MessageIcon icon) {
   switch (icon) {
-    case mainwindow::MessageIcon::Critical: return QMessageBox::Critical;
-    case mainwindow::MessageIcon::Exclamation: return QMessageBox::Warning;
-    case mainwindow::MessageIcon::Information: return QMessageBox::Information;
-    case mainwindow::MessageIcon::None: break;
+    case shell::MessageIcon::Critical: return QMessageBox::Critical;
+    case shell::MessageIcon::Exclamation: return QMessageBox::Warning;
+    case shell::MessageIcon::Information: return QMessageBox::Information;
+    case shell::MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
 }
@@ -83,7 +83,7 @@ void CenterMouseCursorOn(const QWidget& control, MousePointer& pointer) {
   pointer.MoveTo(CentreOf(QRect(control.mapToGlobal(QPoint(0, 0)), control.size())));
 }
 
-void ShowMessageBoxWindow(QWidget* owner, const mainwindow::MessageBoxRequest& request) {
+void ShowMessageBoxWindow(QWidget* owner, const shell::MessageBoxRequest& request) {
   QMessageBox box(IconOf(request.icon), TextOf(request.title), TextOf(request.text),
                   QMessageBox::Ok, owner);
   box.setWindowModality(Qt::ApplicationModal);

@@ -5,7 +5,7 @@
 #define HYDRELIX_PLATFORM_SHELL_DIALOG_SUPPORT_H
 
 #include "app/dialog_layout.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 #include "platform/mouse_pointer.h"
 
 #include <QFont>
@@ -44,7 +44,7 @@ void CenterMouseCursorOn(const QWidget& control, MousePointer& pointer);
 // What the small windows ask of the rest of the program; tests replace each.
 struct DialogServices {
   MousePointer& pointer;
-  std::function<void(QWidget* owner, const mainwindow::MessageBoxRequest&)> showMessage;
+  std::function<void(QWidget* owner, const shell::MessageBoxRequest&)> showMessage;
   // Ends the program at once: no window unloads, nothing is saved.
   std::function<void()> endProgram;
   std::function<void()> beep;
@@ -55,7 +55,7 @@ struct DialogServices {
 DialogServices DesktopDialogServices();
 
 // A toolkit message box, modal for the whole application.
-void ShowMessageBoxWindow(QWidget* owner, const mainwindow::MessageBoxRequest& request);
+void ShowMessageBoxWindow(QWidget* owner, const shell::MessageBoxRequest& request);
 
 }  // namespace platform
 

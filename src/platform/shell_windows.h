@@ -3,7 +3,7 @@
 #ifndef HYDRELIX_PLATFORM_SHELL_WINDOWS_H
 #define HYDRELIX_PLATFORM_SHELL_WINDOWS_H
 
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 
 class QWidget;
 
@@ -12,7 +12,7 @@ namespace platform {
 class ShellWindows {
  public:
   virtual ~ShellWindows() = default;
-  virtual void ShowMessage(QWidget* owner, const mainwindow::MessageBoxRequest& request) = 0;
+  virtual void ShowMessage(QWidget* owner, const shell::MessageBoxRequest& request) = 0;
   virtual void ShowAbout(QWidget* owner) = 0;
   virtual void ShowDisclaimer(QWidget* owner) = 0;
 };

@@ -1,6 +1,6 @@
 #include "scenario/scenario_runner.h"
 
-#include "mainwindow/clipboard.h"
+#include "shell/clipboard.h"
 #include "mainwindow/frm_main.h"
 #include "platform/shared_property_libraries.h"
 #include "scenario/echoed_text.h"
@@ -96,7 +96,7 @@ class Session final : public mainwindow::MainWindowView {
   void ControlChanged(const Control&, mainwindow::ControlProperty) override {}
   void FocusChanged(const Control*) override {}
   void WindowChanged(mainwindow::WindowProperty) override {}
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override {
     messages_.push_back(request);
   }
   void ShowModalWindow(mainwindow::ShellWindow) override {}
@@ -191,14 +191,14 @@ class Session final : public mainwindow::MainWindowView {
     if (!out_.flush()) throw OutputFailed{};
   }
 
-  mainwindow::InMemoryClipboard clipboard_;
+  shell::InMemoryClipboard clipboard_;
   platform::SharedPropertyLibraries libraries_;
-  mainwindow::InMemorySettingsStore settings_;
-  mainwindow::NoHelpViewer help_;
-  mainwindow::ProgramSwitches switches_;
+  shell::InMemorySettingsStore settings_;
+  shell::NoHelpViewer help_;
+  shell::ProgramSwitches switches_;
   mainwindow::frmMain form_;
   std::ostream& out_;
-  std::vector<mainwindow::MessageBoxRequest> messages_;
+  std::vector<shell::MessageBoxRequest> messages_;
 };
 
 }  // namespace

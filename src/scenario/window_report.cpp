@@ -24,7 +24,7 @@ std::string Escaped(const std::string& text) {
 }  // namespace
 
 void WriteWindowReport(const mainwindow::frmMain& form,
-                       const std::vector<mainwindow::MessageBoxRequest>& messages,
+                       const std::vector<shell::MessageBoxRequest>& messages,
                        std::ostream& out) {
   using namespace mainwindow;
   for (int16_t i = kFirstField; i <= kLastField; ++i) {

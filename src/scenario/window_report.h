@@ -3,7 +3,7 @@
 #define HYDRELIX_SCENARIO_WINDOW_REPORT_H
 
 #include "mainwindow/frm_main.h"
-#include "mainwindow/message_box.h"
+#include "shell/message_box.h"
 
 #include <ostream>
 #include <vector>
@@ -13,7 +13,7 @@ namespace scenario {
 // One line per value field, tick box and unit list, then one per message,
 // then "end".
 void WriteWindowReport(const mainwindow::frmMain& form,
-                       const std::vector<mainwindow::MessageBoxRequest>& messages,
+                       const std::vector<shell::MessageBoxRequest>& messages,
                        std::ostream& out);
 
 }  // namespace scenario

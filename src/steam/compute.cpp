@@ -7,29 +7,11 @@
 #include "steam/single_float.h"
 
 #include <optional>
+#include <string>
 
 namespace steam {
 
 namespace {
-
-const Message kNotEnoughInput{
-    "Not enough input data is specified.  At a minimum, a \r"
-    "temperature and pressure input is needed.",
-    "Steam Properties", MessageIcon::Critical};
-
-std::optional<InputPair> PairNamed(const std::string& first, const std::string& second) {
-  if (first == "Temperature") {
-    if (second == "Pressure") return InputPair::TemperaturePressure;
-    if (second == "Quality") return InputPair::TemperatureQuality;
-    if (second == "Enthalpy") return InputPair::TemperatureEnthalpy;
-    if (second == "Entropy") return InputPair::TemperatureEntropy;
-  } else if (first == "Pressure") {
-    if (second == "Quality") return InputPair::PressureQuality;
-    if (second == "Enthalpy") return InputPair::PressureEnthalpy;
-    if (second == "Entropy") return InputPair::PressureEntropy;
-  }
-  return std::nullopt;
-}
 
 std::optional<Message> RangeMessage(const std::string& answer, Formulation formulation,
                                     const char* high, const char* low) {
@@ -38,13 +20,13 @@ std::optional<Message> RangeMessage(const std::string& answer, Formulation formu
   return Message{text, FormulationTitle(formulation), MessageIcon::Critical};
 }
 
-// The range checks of the ticked temperature and pressure: the message of the
+// The range checks of the pair's temperature and pressure: the message of the
 // first that answers. The pressure is checked only when the temperature was
 // found in range.
 std::optional<Message> CheckRanges(const ComputeRequest& request, const WorkingState& state,
                                    PropertyLibraries& libraries) {
   const bool if97 = request.formulation == Formulation::IF97;
-  if (request.temperatureTicked) {
+  if (StartsWithTemperature(request.pair)) {
     const float t = RoundedToSingle(state.Temperature);
     const std::string answer = if97 ? basSteam97Functions::TempRange97(libraries, t)
                                     : basSteam67Functions::TempRange67(libraries, t);
@@ -57,7 +39,7 @@ std::optional<Message> CheckRanges(const ComputeRequest& request, const WorkingS
                             "Temperature must be greater than 32.02 F (0.01 C).");
     if (message) return message;
   }
-  if (request.pressureTicked) {
+  if (TakesPressure(request.pair)) {
     const float p = RoundedToSingle(state.Pressure);
     const std::string answer = if97 ? basSteam97Functions::PressRange97(libraries, p)
                                     : basSteam67Functions::PressRange67(libraries, p);
@@ -74,16 +56,9 @@ Message OutsideFormulation(Formulation formulation) {
 }
 
 void Run(const ComputeRequest& request, ComputeOutcome& outcome, PropertyLibraries& libraries) {
-  const std::optional<InputPair> pair = PairNamed(request.firstName, request.secondName);
-  if (!pair) {
-    // A lone temperature or pressure is not enough either: there is no state
-    // to complete.
-    outcome.messages.push_back(kNotEnoughInput);
-    return;
-  }
   outcome.onSaturationLine = request.formulation == Formulation::IF97
-                                 ? RunIF97Case(*pair, outcome.state, libraries)
-                                 : RunIFC67Case(*pair, outcome.state, libraries);
+                                 ? RunIF97Case(request.pair, outcome.state, libraries)
+                                 : RunIFC67Case(request.pair, outcome.state, libraries);
   if (std::optional<Message> range = CheckRanges(request, outcome.state, libraries)) {
     outcome.messages.push_back(*range);
     return;
@@ -97,6 +72,26 @@ void Run(const ComputeRequest& request, ComputeOutcome& outcome, PropertyLibrari
 }
 
 }  // namespace
+
+std::optional<InputPair> PairOf(Result first, Result second) {
+  if (first == Result::Temperature) {
+    if (second == Result::Pressure) return InputPair::TemperaturePressure;
+    if (second == Result::Quality) return InputPair::TemperatureQuality;
+    if (second == Result::Enthalpy) return InputPair::TemperatureEnthalpy;
+    if (second == Result::Entropy) return InputPair::TemperatureEntropy;
+  } else if (first == Result::Pressure) {
+    if (second == Result::Quality) return InputPair::PressureQuality;
+    if (second == Result::Enthalpy) return InputPair::PressureEnthalpy;
+    if (second == Result::Entropy) return InputPair::PressureEntropy;
+  }
+  return std::nullopt;
+}
+
+Message NotEnoughInput() {
+  return {"Not enough input data is specified.  At a minimum, a \r"
+          "temperature and pressure input is needed.",
+          "Steam Properties", MessageIcon::Critical};
+}
 
 const char* FormulationTitle(Formulation formulation) {
   return formulation == Formulation::IF97 ? "Steam IFC-1997" : "Steam IFC-1967";

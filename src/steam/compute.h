@@ -1,8 +1,6 @@
-// The Compute command's calculation: from the two inputs the user ticked and
-// the working state they were typed into, the complete state under the chosen
-// formulation, with its range and sanity checks, transport and derived
-// properties. It knows no window: the window hands in the ticks and the
-// state, and shows what comes back.
+// The calculation behind Solve: from a pair of inputs and the working state
+// they were written into, the complete state under the chosen formulation,
+// with its range and sanity checks, transport and derived properties.
 #ifndef HYDRELIX_STEAM_COMPUTE_H
 #define HYDRELIX_STEAM_COMPUTE_H
 
@@ -12,7 +10,6 @@
 #include "steam/working_state.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace steam {
@@ -20,14 +17,8 @@ namespace steam {
 struct ComputeRequest {
   WorkingState state;
   Formulation formulation = Formulation::IF97;
-  // The tags of the ticked inputs ("Temperature", "Pressure", "Quality",
-  // "Enthalpy", "Entropy"): the first ticked box's, and the last later one's.
-  std::string firstName;
-  std::string secondName;
-  // Whether the temperature and the pressure box are ticked: only a ticked
-  // input is checked against the formulation's range.
-  bool temperatureTicked = false;
-  bool pressureTicked = false;
+  // Only an input of the pair is checked against the formulation's range.
+  InputPair pair = InputPair::TemperaturePressure;
 };
 
 struct ComputeOutcome {

@@ -14,6 +14,16 @@ enum class InputPair {
   PressureQuality, PressureEnthalpy, PressureEntropy
 };
 
+// Whether the pair's first input is the temperature (else the pressure), and
+// whether it takes a pressure at all.
+inline bool StartsWithTemperature(InputPair pair) {
+  return pair == InputPair::TemperaturePressure || pair == InputPair::TemperatureQuality ||
+         pair == InputPair::TemperatureEnthalpy || pair == InputPair::TemperatureEntropy;
+}
+inline bool TakesPressure(InputPair pair) {
+  return !StartsWithTemperature(pair) || pair == InputPair::TemperaturePressure;
+}
+
 // Both return whether the case found the state on the saturation line: a
 // quality was given, or the case's own test put the state between the
 // saturated liquid and vapour.

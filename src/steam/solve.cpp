@@ -8,41 +8,15 @@ namespace steam {
 
 namespace {
 
-struct PairNames {
-  const char* first;
-  const char* second;
-};
-
-PairNames NamesOf(InputPair pair) {
-  switch (pair) {
-    case InputPair::TemperaturePressure: return {"Temperature", "Pressure"};
-    case InputPair::TemperatureQuality: return {"Temperature", "Quality"};
-    case InputPair::TemperatureEnthalpy: return {"Temperature", "Enthalpy"};
-    case InputPair::TemperatureEntropy: return {"Temperature", "Entropy"};
-    case InputPair::PressureQuality: return {"Pressure", "Quality"};
-    case InputPair::PressureEnthalpy: return {"Pressure", "Enthalpy"};
-    case InputPair::PressureEntropy: return {"Pressure", "Entropy"};
+// Where an input is written in the working state.
+double& InputField(WorkingState& state, Result input) {
+  switch (input) {
+    case Result::Temperature: return state.Temperature;
+    case Result::Quality: return state.Quality;
+    case Result::Enthalpy: return state.Enthalpy;
+    case Result::Entropy: return state.Entropy;
+    default: return state.Pressure;
   }
-  return {"", ""};
-}
-
-// Where the pair's second value is written in the working state.
-double& SecondInput(WorkingState& state, InputPair pair) {
-  switch (pair) {
-    case InputPair::TemperaturePressure: return state.Pressure;
-    case InputPair::TemperatureQuality:
-    case InputPair::PressureQuality: return state.Quality;
-    case InputPair::TemperatureEnthalpy:
-    case InputPair::PressureEnthalpy: return state.Enthalpy;
-    case InputPair::TemperatureEntropy:
-    case InputPair::PressureEntropy: return state.Entropy;
-  }
-  return state.Pressure;
-}
-
-bool StartsWithTemperature(InputPair pair) {
-  return pair == InputPair::TemperaturePressure || pair == InputPair::TemperatureQuality ||
-         pair == InputPair::TemperatureEnthalpy || pair == InputPair::TemperatureEntropy;
 }
 
 void MarkPlaceholders(SteamState& state, const ComputeOutcome& outcome) {
@@ -86,18 +60,31 @@ double SteamState::Value(Result result) const {
   return 0.0;
 }
 
+Result FirstInput(InputPair pair) {
+  return StartsWithTemperature(pair) ? Result::Temperature : Result::Pressure;
+}
+
+Result SecondInput(InputPair pair) {
+  switch (pair) {
+    case InputPair::TemperaturePressure: return Result::Pressure;
+    case InputPair::TemperatureQuality:
+    case InputPair::PressureQuality: return Result::Quality;
+    case InputPair::TemperatureEnthalpy:
+    case InputPair::PressureEnthalpy: return Result::Enthalpy;
+    case InputPair::TemperatureEntropy:
+    case InputPair::PressureEntropy: return Result::Entropy;
+  }
+  return Result::Pressure;
+}
+
 SolveOutcome Solve(Formulation formulation, InputPair pair, double first, double second,
                    PropertyLibraries& libraries, const WorkingState& start) {
   ComputeRequest request;
   request.formulation = formulation;
   request.state = start;
-  (StartsWithTemperature(pair) ? request.state.Temperature : request.state.Pressure) = first;
-  SecondInput(request.state, pair) = second;
-  const PairNames names = NamesOf(pair);
-  request.firstName = names.first;
-  request.secondName = names.second;
-  request.temperatureTicked = StartsWithTemperature(pair);
-  request.pressureTicked = !StartsWithTemperature(pair) || pair == InputPair::TemperaturePressure;
+  InputField(request.state, FirstInput(pair)) = first;
+  InputField(request.state, SecondInput(pair)) = second;
+  request.pair = pair;
 
   const ComputeOutcome computed = Compute(request, libraries);
   SolveOutcome outcome;

@@ -65,6 +65,19 @@ struct SolveOutcome {
 SolveOutcome Solve(Formulation formulation, InputPair pair, double first, double second,
                    PropertyLibraries& libraries, const WorkingState& start = WorkingState{});
 
+// The pair two known results make, in the order the calculator lists them
+// (temperature before pressure before quality, enthalpy and entropy); none
+// for two that make no pair the formulations take, such as a lone
+// temperature or pressure, or quality with enthalpy.
+std::optional<InputPair> PairOf(Result first, Result second);
+
+// The pair's two inputs, in the order its name gives them.
+Result FirstInput(InputPair pair);
+Result SecondInput(InputPair pair);
+
+// The message for inputs that make no pair.
+Message NotEnoughInput();
+
 // The title of the formulation's range and sanity messages.
 const char* FormulationTitle(Formulation formulation);
 

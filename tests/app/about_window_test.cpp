@@ -30,13 +30,13 @@ struct FakeSystemInfoTool final : app::SystemInfoTool {
 
 struct RecordingAboutView final : app::AboutView {
   void CenterMouseCursorOnOK() override { events.push_back("pointer on OK"); }
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessage(const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
   void Close() override { events.push_back("closed"); }
 
   std::vector<std::string> events;
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
 };
 
 struct OpenAbout {
@@ -107,8 +107,8 @@ TEST(AboutWindow, SystemInfoStartsTheToolFoundOrSaysItIsUnavailable) {
     ASSERT_EQ(open.view.messages.size(), c.message ? 1u : 0u) << c.story;
     if (c.message) {
       EXPECT_EQ(open.view.messages[0],
-                (mainwindow::MessageBoxRequest{"System Information Is Unavailable At This Time",
-                                               "Hydrelix", mainwindow::MessageIcon::None}))
+                (shell::MessageBoxRequest{"System Information Is Unavailable At This Time",
+                                               "Hydrelix", shell::MessageIcon::None}))
           << c.story;
     }
     // The About window stays open.

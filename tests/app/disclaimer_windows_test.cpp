@@ -13,8 +13,8 @@
 
 namespace {
 
-using mainwindow::InMemorySettingsStore;
-using mainwindow::ProgramSwitches;
+using shell::InMemorySettingsStore;
+using shell::ProgramSwitches;
 
 struct RecordingAcceptanceView final : app::ReadDisclaimerView {
   void ShowDontShowTicked(bool ticked) override { ticks.push_back(ticked); }
@@ -118,14 +118,14 @@ struct RecordingTextView final : app::DisclaimerTextView {
     text = bytes;
   }
   void CenterMouseCursorOnOK() override { events.push_back("pointer on OK"); }
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessage(const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
   void Close() override { events.push_back("closed"); }
   void EndProgram() override { events.push_back("program ended"); }
 
   std::vector<std::string> events;
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
   std::optional<std::string> text;
 };
 
@@ -165,7 +165,7 @@ TEST(TextWindow, UnreadableFileShowsTheMessageThenEndsTheProgram) {
   EXPECT_EQ(view.messages[0].text,
             "The file DISCLAIMER.TXT could not be located.\nPlease re-install Hydrelix.");
   EXPECT_EQ(view.messages[0].title, "Error:  Hydrelix");
-  EXPECT_EQ(view.messages[0].icon, mainwindow::MessageIcon::Critical);
+  EXPECT_EQ(view.messages[0].icon, shell::MessageIcon::Critical);
   EXPECT_EQ(view.events, (std::vector<std::string>{"beep", "program ended"}));
 }
 

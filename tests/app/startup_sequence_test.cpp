@@ -63,7 +63,7 @@ struct FakeDesktop final : app::StartupDesktop {
     log.Add("raise previous");
     return previousReachable;
   }
-  void ShowMessage(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessage(const shell::MessageBoxRequest& request) override {
     log.Add("message");
     messages.push_back(request);
   }
@@ -82,7 +82,7 @@ struct FakeDesktop final : app::StartupDesktop {
   bool previousRunning = false;
   bool previousReachable = true;
   bool endRequested = false;
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
 };
 
 // The main window's view: the load shows as the first control change and
@@ -110,10 +110,10 @@ struct LoggingView final : mainwindow::NoView {
   bool loading = false;
 };
 
-struct HelpLog final : mainwindow::HelpViewer {
+struct HelpLog final : shell::HelpViewer {
   explicit HelpLog(Log& log) : log(log) {}
   void InitHelp(const void* owner) override { log.Add(owner != nullptr ? "help owner" : "help none"); }
-  std::string HelpFilePath() const override { return mainwindow::kHelpFileName; }
+  std::string HelpFilePath() const override { return shell::kHelpFileName; }
   void QuitHelp() override { log.Add("help quit"); }
   bool ShowHelpContents() override { return true; }
   bool ShowHelpFinder() override { return true; }
@@ -134,10 +134,10 @@ struct Startup {
   FakeDesktop desktop{log};
   LoggingView view{log};
   HelpLog help{log};
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
 
@@ -233,8 +233,8 @@ TEST(Startup, SecondStartRaisesTheFirstAndEndsWithoutAnyWindow) {
     if (!reachable) {
       ASSERT_EQ(startup.desktop.messages.size(), 1u);
       EXPECT_EQ(startup.desktop.messages[0],
-                (mainwindow::MessageBoxRequest{"A previous instance of Hydrelix is currently running.",
-                                               "Hydrelix", mainwindow::MessageIcon::Exclamation}));
+                (shell::MessageBoxRequest{"A previous instance of Hydrelix is currently running.",
+                                               "Hydrelix", shell::MessageIcon::Exclamation}));
     }
   }
 }

@@ -82,7 +82,7 @@ TEST(LockedField, PastedInputNeverReachesTheWorkingState) {
 
 namespace {
 
-class UnavailableClipboard : public mainwindow::Clipboard {
+class UnavailableClipboard : public shell::Clipboard {
  public:
   bool Clear() override { return clearWorks; }
   void SetText(const std::string&) override { throw std::runtime_error("clipboard busy"); }
@@ -95,9 +95,9 @@ class UnavailableClipboard : public mainwindow::Clipboard {
 TEST(UnavailableClipboard, CutKeepsTheTextItCouldNotCopy) {
   UnavailableClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
   RecordingView view;
   form.AttachView(view);

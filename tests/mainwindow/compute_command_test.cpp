@@ -11,8 +11,8 @@
 
 namespace {
 
-using mainwindow::MessageBoxRequest;
-using mainwindow::MessageIcon;
+using shell::MessageBoxRequest;
+using shell::MessageIcon;
 
 const MessageBoxRequest& LastMessage(const LoadedWindow& w) {
   static const MessageBoxRequest kNone;

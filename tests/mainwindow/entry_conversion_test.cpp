@@ -3,7 +3,7 @@
 #include "loaded_window.h"
 
 using mainwindow::Key;
-using mainwindow::MessageIcon;
+using shell::MessageIcon;
 
 TEST(EnteringTemperature, InCelsiusStoresFahrenheit) {
   LoadedWindow w;

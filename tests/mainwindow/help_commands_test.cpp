@@ -3,13 +3,13 @@
 
 #include <string>
 
-using mainwindow::MessageBoxRequest;
-using mainwindow::MessageIcon;
+using shell::MessageBoxRequest;
+using shell::MessageIcon;
 
 namespace {
 
-struct FakeHelpViewer final : mainwindow::HelpViewer {
-  void InitHelp(const void*) override { path = mainwindow::kHelpFileName; }
+struct FakeHelpViewer final : shell::HelpViewer {
+  void InitHelp(const void*) override { path = shell::kHelpFileName; }
   std::string HelpFilePath() const override { return path; }
   void QuitHelp() override {}
   bool ShowHelpContents() override {
@@ -32,11 +32,11 @@ struct WindowWithHelp {
     form.Form_Load();
     form.Show();
   }
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
+  shell::InMemorySettingsStore settings;
   FakeHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::ProgramSwitches switches;
   RecordingView view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
@@ -59,7 +59,7 @@ TEST(HelpMenu, AHelpFileThatCannotBeOpenedIsReportedUnderTheApplicationTitle) {
   w.form.UserClick(w.form.mnuHelpContents);
   w.form.UserClick(w.form.mnuHelpSearchForHelpOn);
   const MessageBoxRequest expected{"The help file Hydrelix.HLP could not be opened.", "Hydrelix",
-                                   MessageIcon::None, mainwindow::MessageButtons::Ok};
+                                   MessageIcon::None, shell::MessageButtons::Ok};
   ASSERT_EQ(w.view.messages.size(), 2u);
   EXPECT_EQ(w.view.messages[0], expected);
   EXPECT_EQ(w.view.messages[1], expected);
@@ -76,7 +76,7 @@ TEST(HelpMenu, WithoutAHelpFilePathSaysThereIsNoHelpAndOpensNothing) {
   const MessageBoxRequest expected{
       "Unable to display Help Contents. There is no Help associated with this project.",
       "Hydrelix - Steam and Water Properties", MessageIcon::Information,
-      mainwindow::MessageButtons::Ok};
+      shell::MessageButtons::Ok};
   ASSERT_EQ(w.view.messages.size(), 2u);
   EXPECT_EQ(w.view.messages[0], expected);
   EXPECT_EQ(w.view.messages[1], expected);

@@ -3,7 +3,7 @@
 #ifndef HYDRELIX_TESTS_MAINWINDOW_LOADED_WINDOW_H
 #define HYDRELIX_TESTS_MAINWINDOW_LOADED_WINDOW_H
 
-#include "mainwindow/clipboard.h"
+#include "shell/clipboard.h"
 #include "mainwindow/frm_main.h"
 #include "recording_view.h"
 #include "steam/fake_libraries.h"
@@ -53,12 +53,12 @@ struct LoadedWindow {
   void CountComputePresses() { computePressesBefore = form.cmdCompute.PressCount(); }
   int ComputePresses() const { return form.cmdCompute.PressCount() - computePressesBefore; }
 
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   // The real libraries, whose entry points a test may replace.
   steam_test::FakeLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   RecordingView view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
   int computePressesBefore = 0;

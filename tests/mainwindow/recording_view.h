@@ -23,7 +23,7 @@ struct RecordingView final : mainwindow::MainWindowView {
   void WindowChanged(mainwindow::WindowProperty property) override {
     windowChanges.push_back(property);
   }
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
   void ShowModalWindow(mainwindow::ShellWindow window) override {
@@ -46,7 +46,7 @@ struct RecordingView final : mainwindow::MainWindowView {
   std::vector<Change> changes;
   std::vector<std::string> focusMoves;
   std::vector<mainwindow::WindowProperty> windowChanges;
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
   std::vector<mainwindow::ShellWindow> modalWindows;
   std::vector<Line> lines;
   void (*whileModal)() = nullptr;

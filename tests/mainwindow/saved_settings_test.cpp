@@ -8,14 +8,14 @@
 
 #include <string>
 
-using mainwindow::InMemorySettingsStore;
+using shell::InMemorySettingsStore;
 
 namespace {
 
 // Counts what the window asks of the help viewer.
-struct RecordingHelpViewer final : mainwindow::HelpViewer {
+struct RecordingHelpViewer final : shell::HelpViewer {
   void InitHelp(const void* window) override { owner = window; }
-  std::string HelpFilePath() const override { return mainwindow::kHelpFileName; }
+  std::string HelpFilePath() const override { return shell::kHelpFileName; }
   void QuitHelp() override { ++quits; }
   bool ShowHelpContents() override { return true; }
   bool ShowHelpFinder() override { return true; }
@@ -33,10 +33,10 @@ struct ProgramRun {
   const std::string& Text(int16_t index) const { return form.txtData(index).Text(); }
 
   InMemorySettingsStore& settings;
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
   RecordingHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
 
@@ -101,7 +101,7 @@ TEST(StrictReading, AnythingButTheWrittenTextsGivesTheDefault) {
     InMemorySettingsStore store;
     store.Write("Settings", "KeepOnTop", text);
     store.Write("Settings", "Disclaimer Show", text);
-    const mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
+    const shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
     EXPECT_FALSE(switches.KeepOnTop) << '"' << text << '"';
     EXPECT_TRUE(switches.DisclaimerShow) << '"' << text << '"';
   }

@@ -57,11 +57,11 @@ TEST(KeepOnTop, HiddenAndOpenedAgainStaysTopmost) {
 }
 
 TEST(KeepOnTop, ASavedSwitchMakesTheWindowTopmostBeforeItIsShown) {
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   switches.KeepOnTop = true;
   mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
   form.Form_Load();

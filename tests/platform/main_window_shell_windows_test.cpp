@@ -56,7 +56,7 @@ struct DesktopWindow {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   platform::DialogServices Services() {
-    return {pointer, [](QWidget*, const mainwindow::MessageBoxRequest&) {},
+    return {pointer, [](QWidget*, const shell::MessageBoxRequest&) {},
             [this] { ++programEnds; }, [] {}};
   }
 
@@ -64,9 +64,9 @@ struct DesktopWindow {
   int programEnds = 0;
   platform::QtClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
   NoTray tray;
   NoSystemInfo systemInfo;

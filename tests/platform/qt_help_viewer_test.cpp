@@ -1,6 +1,6 @@
 // The help beside the program opens in a help window of ours, finds topics
 // by words, and says so when it cannot be opened.
-#include "mainwindow/help_viewer.h"
+#include "shell/help_viewer.h"
 #include "platform/help_window.h"
 #include "platform/program_directory.h"
 #include "platform/qt_help_viewer.h"

@@ -48,10 +48,10 @@ class SettingsFolder : public testing::Test {
 
 // The message boxes a run asked for.
 struct MessageRecorder final : mainwindow::NoView {
-  void ShowMessageBox(const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessageBox(const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
 };
 
 // One run of the program: a new store over the same file, a loaded window.
@@ -68,10 +68,10 @@ struct ProgramRun {
   const std::string& Text(int16_t index) const { return form.txtData(index).Text(); }
 
   platform::QtSettingsStore settings;
-  mainwindow::InMemoryClipboard clipboard;
+  shell::InMemoryClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(settings);
   MessageRecorder view;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
 };
@@ -179,7 +179,7 @@ TEST_F(SettingsFile, KeysWithBlanksAndUnwrittenKeysReadBack) {
     store.Write("Settings", "HFormat", "#0.0; x=\"1\", 2\n@Variant(0)\\");
   }
   platform::QtSettingsStore store;
-  const mainwindow::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
+  const shell::ProgramSwitches switches = mainwindow::ReadProgramSwitches(store);
   EXPECT_FALSE(switches.DisclaimerShow);
   EXPECT_TRUE(switches.KeepOnTop);
   EXPECT_EQ(store.Read("Settings", "Units", "<absent>"), "<absent>");

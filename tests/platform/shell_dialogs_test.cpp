@@ -34,13 +34,13 @@ struct RecordingPointer final : platform::MousePointer {
 struct Outside {
   platform::DialogServices Services() {
     return {pointer,
-            [this](QWidget*, const mainwindow::MessageBoxRequest& request) {
+            [this](QWidget*, const shell::MessageBoxRequest& request) {
               messages.push_back(request);
             },
             [this] { ++programEnds; }, [this] { ++beeps; }};
   }
   RecordingPointer pointer;
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
   int programEnds = 0;
   int beeps = 0;
 };
@@ -85,8 +85,8 @@ struct Acceptance {
     dialog.RunModal();
   }
 
-  mainwindow::ProgramSwitches switches;
-  mainwindow::InMemorySettingsStore settings;
+  shell::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
   Outside outside;
   std::optional<platform::ReadDisclaimerDialog> window;
 };

@@ -39,7 +39,7 @@ class FakeTray final : public platform::TrayIconHost {
 
 class FakeShellWindows final : public platform::ShellWindows {
  public:
-  void ShowMessage(QWidget*, const mainwindow::MessageBoxRequest& request) override {
+  void ShowMessage(QWidget*, const shell::MessageBoxRequest& request) override {
     messages.push_back(request);
   }
   void ShowAbout(QWidget*) override {
@@ -48,7 +48,7 @@ class FakeShellWindows final : public platform::ShellWindows {
   }
   void ShowDisclaimer(QWidget*) override { ++disclaimers; }
 
-  std::vector<mainwindow::MessageBoxRequest> messages;
+  std::vector<shell::MessageBoxRequest> messages;
   std::function<void()> whileAboutIsOpen;
   int abouts = 0;
   int disclaimers = 0;
@@ -89,9 +89,9 @@ struct ShownWindow {
 
   platform::QtClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
-  mainwindow::InMemorySettingsStore settings;
-  mainwindow::NoHelpViewer help;
-  mainwindow::ProgramSwitches switches;
+  shell::InMemorySettingsStore settings;
+  shell::NoHelpViewer help;
+  shell::ProgramSwitches switches;
   mainwindow::frmMain form{{clipboard, libraries, settings, help, switches}};
   FakeTray tray;
   FakeShellWindows shell;

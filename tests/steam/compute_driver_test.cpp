@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace {
@@ -29,15 +30,23 @@ Message Outside(const char* title) {
   return {"Conditions are outside the range of the formulation.", title, MessageIcon::Critical};
 }
 
-// A request with the pair's boxes ticked, as the window would hand it in.
+// The result an input's name stands for.
+steam::Result Named(const std::string& name) {
+  if (name == "Pressure") return steam::Result::Pressure;
+  if (name == "Quality") return steam::Result::Quality;
+  if (name == "Enthalpy") return steam::Result::Enthalpy;
+  if (name == "Entropy") return steam::Result::Entropy;
+  return steam::Result::Temperature;
+}
+
+// A request for the pair the two named inputs make.
 ComputeRequest Ticked(Formulation formulation, const std::string& first,
                       const std::string& second, steam::WorkingState state = {}) {
   ComputeRequest request;
   request.formulation = formulation;
-  request.firstName = first;
-  request.secondName = second;
-  request.temperatureTicked = first == "Temperature";
-  request.pressureTicked = first == "Pressure" || second == "Pressure";
+  const std::optional<steam::InputPair> pair = steam::PairOf(Named(first), Named(second));
+  EXPECT_TRUE(pair.has_value()) << first << " and " << second;
+  request.pair = pair.value_or(steam::InputPair::TemperaturePressure);
   request.state = state;
   return request;
 }
@@ -55,19 +64,24 @@ std::string Describe(const ComputeOutcome& outcome) {
   return text;
 }
 
-TEST(Dispatch, TooFewInputsAskForTemperatureAndPressure) {
-  FakeLibraries libraries;
-  for (const char* first : {"", "Quality", "Enthalpy", "Entropy", "Temperature", "Pressure"}) {
-    for (Formulation formulation : {Formulation::IF97, Formulation::IFC67}) {
-      const ComputeRequest request = Ticked(formulation, first, first[0] == 'Q' ? "Enthalpy" : "");
-      const ComputeOutcome outcome = steam::Compute(request, libraries);
-      EXPECT_FALSE(outcome.succeeded) << first;
-      ASSERT_EQ(outcome.messages.size(), 1u) << first;
-      EXPECT_EQ(outcome.messages[0], kNotEnoughInput) << first;
-      // A lone temperature or pressure no longer completes the old state.
-      EXPECT_EQ(outcome.state.Viscosity, request.state.Viscosity);
+TEST(Dispatch, OnlyTemperatureOrPressureWithAnotherInputMakesAPair) {
+  using steam::Result;
+  const Result inputs[] = {Result::Temperature, Result::Pressure, Result::Quality,
+                           Result::Enthalpy, Result::Entropy};
+  int pairs = 0;
+  for (Result first : inputs) {
+    for (Result second : inputs) {
+      const std::optional<steam::InputPair> pair = steam::PairOf(first, second);
+      const bool expected = first < second && (first == Result::Temperature || first == Result::Pressure);
+      EXPECT_EQ(pair.has_value(), expected) << static_cast<int>(first) << " " << static_cast<int>(second);
+      if (!pair) continue;
+      ++pairs;
+      EXPECT_EQ(steam::FirstInput(*pair), first);
+      EXPECT_EQ(steam::SecondInput(*pair), second);
     }
   }
+  EXPECT_EQ(pairs, 7);
+  EXPECT_EQ(steam::NotEnoughInput(), kNotEnoughInput);
 }
 
 struct RangeCase {

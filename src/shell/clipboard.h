@@ -1,11 +1,11 @@
 // The text clipboard the Edit menu works on. The desktop binds the system's;
 // tests and the scenario runner use the one kept in memory.
-#ifndef HYDRELIX_MAINWINDOW_CLIPBOARD_H
-#define HYDRELIX_MAINWINDOW_CLIPBOARD_H
+#ifndef HYDRELIX_SHELL_CLIPBOARD_H
+#define HYDRELIX_SHELL_CLIPBOARD_H
 
 #include <string>
 
-namespace mainwindow {
+namespace shell {
 
 class Clipboard {
  public:
@@ -31,6 +31,6 @@ class InMemoryClipboard : public Clipboard {
   std::string text_;
 };
 
-}  // namespace mainwindow
+}  // namespace shell
 
 #endif

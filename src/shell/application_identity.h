@@ -1,9 +1,9 @@
 // Who the program is: the texts its windows, message boxes, tray icon and
 // settings store show or use.
-#ifndef HYDRELIX_APP_APPLICATION_IDENTITY_H
-#define HYDRELIX_APP_APPLICATION_IDENTITY_H
+#ifndef HYDRELIX_SHELL_APPLICATION_IDENTITY_H
+#define HYDRELIX_SHELL_APPLICATION_IDENTITY_H
 
-namespace app {
+namespace shell {
 
 struct ApplicationIdentity {
   // Also the settings store's application name, several message boxes'
@@ -30,6 +30,6 @@ inline constexpr ApplicationIdentity kIdentity{
     "Copyright (c) 2026 Hydrelix Engineering Software. All rights reserved.",
 };
 
-}  // namespace app
+}  // namespace shell
 
 #endif

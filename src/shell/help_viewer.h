@@ -1,10 +1,10 @@
 // The help viewer over the help file "Hydrelix.HLP" beside the program.
-#ifndef HYDRELIX_MAINWINDOW_HELP_VIEWER_H
-#define HYDRELIX_MAINWINDOW_HELP_VIEWER_H
+#ifndef HYDRELIX_SHELL_HELP_VIEWER_H
+#define HYDRELIX_SHELL_HELP_VIEWER_H
 
 #include <string>
 
-namespace mainwindow {
+namespace shell {
 
 // The name of the help file, beside the program.
 inline constexpr char kHelpFileName[] = "Hydrelix.HLP";
@@ -36,6 +36,6 @@ class NoHelpViewer final : public HelpViewer {
   bool ShowHelpFinder() override { return true; }
 };
 
-}  // namespace mainwindow
+}  // namespace shell
 
 #endif

@@ -1,11 +1,11 @@
 // A modal message box the model asks the view to show. The model goes on
 // once the view returns, as after the user's OK.
-#ifndef HYDRELIX_MAINWINDOW_MESSAGE_BOX_H
-#define HYDRELIX_MAINWINDOW_MESSAGE_BOX_H
+#ifndef HYDRELIX_SHELL_MESSAGE_BOX_H
+#define HYDRELIX_SHELL_MESSAGE_BOX_H
 
 #include <string>
 
-namespace mainwindow {
+namespace shell {
 
 enum class MessageIcon { None, Critical, Exclamation, Information };
 enum class MessageButtons { Ok };
@@ -23,6 +23,6 @@ inline bool operator==(const MessageBoxRequest& a, const MessageBoxRequest& b) {
 
 const char* IconName(MessageIcon icon);
 
-}  // namespace mainwindow
+}  // namespace shell
 
 #endif

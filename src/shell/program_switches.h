@@ -1,9 +1,9 @@
 // The two program-wide switches, read at start-up and alive for the whole
 // run, outside any window.
-#ifndef HYDRELIX_MAINWINDOW_PROGRAM_SWITCHES_H
-#define HYDRELIX_MAINWINDOW_PROGRAM_SWITCHES_H
+#ifndef HYDRELIX_SHELL_PROGRAM_SWITCHES_H
+#define HYDRELIX_SHELL_PROGRAM_SWITCHES_H
 
-namespace mainwindow {
+namespace shell {
 
 struct ProgramSwitches {
   // Whether the disclaimer acceptance window is shown at start.
@@ -13,6 +13,6 @@ struct ProgramSwitches {
   bool KeepOnTop = false;
 };
 
-}  // namespace mainwindow
+}  // namespace shell
 
 #endif

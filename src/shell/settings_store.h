@@ -1,13 +1,13 @@
 // The per-user settings store: text entries by section and key, under the
 // application's name.
-#ifndef HYDRELIX_MAINWINDOW_SETTINGS_STORE_H
-#define HYDRELIX_MAINWINDOW_SETTINGS_STORE_H
+#ifndef HYDRELIX_SHELL_SETTINGS_STORE_H
+#define HYDRELIX_SHELL_SETTINGS_STORE_H
 
 #include <map>
 #include <string>
 #include <utility>
 
-namespace mainwindow {
+namespace shell {
 
 class SettingsStore {
  public:
@@ -37,6 +37,6 @@ class InMemorySettingsStore final : public SettingsStore {
   std::map<std::pair<std::string, std::string>, std::string> entries;
 };
 
-}  // namespace mainwindow
+}  // namespace shell
 
 #endif
