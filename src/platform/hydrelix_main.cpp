@@ -5,6 +5,8 @@
 #include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/process_steps_window.h"
+#include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
                                       platform::DesktopDialogServices());
   platform::MainWindowWidget window(form, tray, shell);
   platform::AnalysisMenu analysisMenu(form, &window);
+  platform::StateSignals stateSignals(form);
+  platform::ProcessStepsWindow processSteps(window, form, stateSignals, libraries, settings);
+  analysisMenu.AddWindowEntry(QStringLiteral("Process &Steps"), processSteps)
+      .setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   window.AddMenu(analysisMenu);
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;

@@ -10,6 +10,7 @@
 #include "analysis/process_options.h"
 #include "analysis/process_steps.h"
 #include "analysis/process_table.h"
+#include "platform/analysis/state_signals.h"  // the states' metatype, for the signals
 #include "steam/property_libraries.h"
 #include "steam/steam.h"
 
