@@ -58,6 +58,7 @@ struct StateSets {
   std::vector<Pair> region2 = grid(600, 900, [](double) { return 0.1; }, [](double) { return 5.0; });
   std::vector<Pair> region3 = grid(
       630, 700, [](double T) { return if97::b23::pressure(T) + 0.05; }, [](double) { return 60.0; });
+  std::vector<Pair> region5 = grid(1100, 2200, [](double) { return 0.1; }, [](double) { return 40.0; });
   std::vector<Pair> saturation = grid(273.16, 647, [](double) { return 0.0; }, [](double) { return 0.0; });
 };
 
@@ -121,7 +122,7 @@ std::function<double(const Pair&)> entry1(const stm::DynamicLibrary& lib, const 
 std::vector<Case> cases(const stm::DynamicLibrary& lib, bool withCore) {
   const StateSets& s = sets();
   const auto r1 = programUnits(s.region1), r2 = programUnits(s.region2),
-             r3 = programUnits(s.region3), sat = programUnits(s.saturation);
+             r3 = programUnits(s.region3), r5 = programUnits(s.region5), sat = programUnits(s.saturation);
   std::vector<Pair> satPressures;
   for (const Pair& state : s.saturation)
     satPressures.push_back({if97::saturationPressure(state.a) / kAtm, 0.0});
@@ -132,6 +133,7 @@ std::vector<Case> cases(const stm::DynamicLibrary& lib, bool withCore) {
     all.push_back({std::string(p) + "/region1", entry2(lib, p), r1});
     all.push_back({std::string(p) + "/region2", entry2(lib, p), r2});
     all.push_back({std::string(p) + "/region3", entry2(lib, p), r3});
+    all.push_back({std::string(p) + "/region5", entry2(lib, p), r5});
   }
   all.push_back({"STM_sPt/saturation", entry1(lib, "STM_sPt"), sat});
   if (withCore) {
@@ -148,9 +150,11 @@ std::vector<Case> cases(const stm::DynamicLibrary& lib, bool withCore) {
   all.push_back({"STM_nTph/region1", entry2(lib, "STM_nTph"), pressureAnd(s.region1, if97::specificEnthalpy)});
   all.push_back({"STM_nTph/region2", entry2(lib, "STM_nTph"), pressureAnd(s.region2, if97::specificEnthalpy)});
   all.push_back({"STM_nTph/region3", entry2(lib, "STM_nTph"), pressureAnd(s.region3, if97::specificEnthalpy)});
+  all.push_back({"STM_nTph/region5", entry2(lib, "STM_nTph"), pressureAnd(s.region5, if97::specificEnthalpy)});
   all.push_back({"STM_nTps/region1", entry2(lib, "STM_nTps"), pressureAnd(s.region1, if97::specificEntropy)});
   all.push_back({"STM_nTps/region2", entry2(lib, "STM_nTps"), pressureAnd(s.region2, if97::specificEntropy)});
   all.push_back({"STM_nTps/region3", entry2(lib, "STM_nTps"), pressureAnd(s.region3, if97::specificEntropy)});
+  all.push_back({"STM_nTps/region5", entry2(lib, "STM_nTps"), pressureAnd(s.region5, if97::specificEntropy)});
   {
     const auto cp = lib.entry<Property2>("STM_nCPtp");
     const auto cv = lib.entry<Property2>("STM_nCVtp");

@@ -50,6 +50,7 @@ void frmMain::txtData_LostFocus(int16_t index) {
             MessageIcon::Exclamation, MessageButtons::Ok});
     ClearResults(false);
     ResultsCleared = true;
+    entryRefused_ = true;
     return;
   }
   WorkingState.Quality = quality;

@@ -32,15 +32,16 @@ bool frmMain::ValidatesFieldLeftFor(const Control& target) const {
   return target.kind() == ControlKind::TextBox || &target == &cmdMore || &target == &cmdLess;
 }
 
-void frmMain::MoveFocus(Control& target) {
-  if (&target == focused_ || !CanTakeFocus(target)) return;
+bool frmMain::MoveFocus(Control& target) {
+  if (&target == focused_ || !CanTakeFocus(target)) return true;
+  entryRefused_ = false;
   Control* left = focused_;
   if (left != nullptr && left->kind() == ControlKind::TextBox) {
     const int16_t leftIndex = left->index();
     if (ValidatesFieldLeftFor(target)) {
       bool cancel = false;
       txtData_Validate(leftIndex, cancel);
-      if (cancel) return;
+      if (cancel) return true;
     }
     focused_ = &target;
     view_->FocusChanged(focused_);
@@ -52,6 +53,7 @@ void frmMain::MoveFocus(Control& target) {
   if (focused_ == &target && target.kind() == ControlKind::TextBox) {
     txtData_GotFocus(target.index());
   }
+  return !entryRefused_;
 }
 
 TextBox* frmMain::FocusedValueField() const {
@@ -78,7 +80,7 @@ void frmMain::SendTab(bool backwards) {
   if (next != nullptr) MoveFocus(*next);
 }
 
-void frmMain::UserFocus(Control& control) { MoveFocus(control); }
+bool frmMain::UserFocus(Control& control) { return MoveFocus(control); }
 
 void frmMain::UserClick(Control& control) {
   if (!control.Enabled()) return;
@@ -98,8 +100,10 @@ void frmMain::UserClick(Control& control) {
       break;
   }
 
-  MoveFocus(control);
-  if (focused_ != &control) return;
+  // A button, tick or option reached while the field left refuses its entry
+  // does not act: the user has seen the refusal and not yet the command, so
+  // Compute must not run on the state from before the refused entry.
+  if (!MoveFocus(control) || focused_ != &control) return;
   switch (control.kind()) {
     case ControlKind::CheckBox: {
       auto& box = static_cast<CheckBox&>(control);
@@ -115,6 +119,59 @@ void frmMain::UserClick(Control& control) {
     default:
       return;
   }
+}
+
+namespace {
+
+char32_t Lowered(char32_t key) { return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key; }
+
+// The character after the caption's single "&" ("&&" is a literal one), or 0.
+char32_t AccessKeyOf(const std::string& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return Lowered(static_cast<unsigned char>(caption[i + 1]));
+    ++i;
+  }
+  return 0;
+}
+
+}  // namespace
+
+Control* frmMain::ControlWithAccessKey(char32_t key) const {
+  for (Control* control : controls_) {
+    switch (control->kind()) {
+      case ControlKind::CheckBox:
+      case ControlKind::OptionButton:
+      case ControlKind::CommandButton:
+        if (AccessKeyOf(control->caption) == Lowered(key) && CanTakeFocus(*control)) {
+          return control;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return nullptr;
+}
+
+frmMain::AccessKeyOwner frmMain::OwnerOfAccessKey(char32_t key) const {
+  if (key == 0) return AccessKeyOwner::None;
+  // The menu bar's menus: the tray popup is hidden from it and takes no key.
+  for (const Control* control : controls_) {
+    if (control->kind() != ControlKind::MenuItem) continue;
+    const auto& item = static_cast<const MenuItem&>(*control);
+    if (item.menu == nullptr && item.Visible() && item.Enabled() &&
+        AccessKeyOf(item.caption) == Lowered(key)) {
+      return AccessKeyOwner::Menu;
+    }
+  }
+  return ControlWithAccessKey(key) != nullptr ? AccessKeyOwner::Control : AccessKeyOwner::None;
+}
+
+bool frmMain::UserAccessKey(char32_t key) {
+  if (OwnerOfAccessKey(key) != AccessKeyOwner::Control) return false;
+  UserClick(*ControlWithAccessKey(key));
+  return true;
 }
 
 void frmMain::UserTrayMouseDown(int button) {

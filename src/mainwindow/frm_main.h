@@ -129,7 +129,9 @@ class frmMain {
   // A mouse click: the focus moves to a control that can take it, then the
   // control acts. Disabled controls ignore it.
   void UserClick(Control& control);
-  void UserFocus(Control& control);
+  // False when the field that had the focus refused its entry on being
+  // left: the click that brought the focus then does nothing more.
+  bool UserFocus(Control& control);
   // Picks entry `position` of a unit list; false when it has no such entry.
   bool UserSelect(ComboBox& list, int position);
   // One typed character (a Unicode code point) for the focused control.
@@ -138,6 +140,15 @@ class frmMain {
   // The caret moved or text was selected in a value field, by mouse, arrow
   // keys, Home/End, with or without Shift: byte positions in its text.
   void UserSetSelection(TextBox& field, size_t anchor, size_t caret);
+  // Alt and an access key (the character after "&" in a caption, either
+  // case). A menu of the menu bar wins over a control with the same key, as
+  // on the desktop whose conventions the window follows: the view then opens
+  // that menu. Otherwise the enabled button, tick box or option button with
+  // the key is clicked. What owns `key`:
+  enum class AccessKeyOwner { None, Menu, Control };
+  AccessKeyOwner OwnerOfAccessKey(char32_t key) const;
+  // Clicks the control that owns `key`; false when a menu or nothing owns it.
+  bool UserAccessKey(char32_t key);
   // A mouse button (1 left, 2 right) pressed on the tray icon.
   void UserTrayMouseDown(int button);
   // The close box or the system menu's Close.
@@ -222,8 +233,11 @@ class frmMain {
   void MsgBox(MessageBoxRequest request);
 
   bool CanTakeFocus(const Control& control) const;
+  Control* ControlWithAccessKey(char32_t key) const;
   bool ValidatesFieldLeftFor(const Control& target) const;
-  void MoveFocus(Control& target);
+  // False when leaving the focused field refused its entry: the action that
+  // moved the focus then stops, as the refusal's message took it over.
+  bool MoveFocus(Control& target);
   void SendTab(bool backwards = false);
   TextBox* FocusedValueField() const;
 
@@ -255,6 +269,8 @@ class frmMain {
   int displayChangeBatch_ = 0;
   // Clear resets the ticks, whose rule clears again: one clear is told.
   int clearing_ = 0;
+  // Set by a field that refuses its entry on being left.
+  bool entryRefused_ = false;
 };
 
 }  // namespace mainwindow

@@ -1,10 +1,12 @@
 // The help window: the help document on the right, a search by words on the
-// left. Non-modal, and transient for the window that owns it.
+// left. Non-modal, transient for the window that owns it, opened beside it and
+// kept above it when it stays on top.
 #ifndef HYDRELIX_PLATFORM_HELP_WINDOW_H
 #define HYDRELIX_PLATFORM_HELP_WINDOW_H
 
 #include "platform/help_topics.h"
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +15,7 @@
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QTextBrowser;
 
 namespace platform {
@@ -42,6 +45,13 @@ class HelpWindow final : public QWidget {
  private:
   void OpenTopic(const HelpTopic& topic);
   void Present();
+  void PlaceBeside(const QWidget& owner);
+  void FitTopicList();
+
+  // The width the help text opens with, and the least it is given to stand
+  // beside the owner, in pixels.
+  static constexpr int kTextWidth = 560;
+  static constexpr int kNarrowestText = 320;
 
   QString html_;
   std::vector<HelpTopic> topics_;
@@ -50,7 +60,18 @@ class HelpWindow final : public QWidget {
   QLineEdit* words_;
   QListWidget* found_;
   QPushButton* display_;
+  QWidget* searchPane_;
+  QSplitter* splitter_;
+  int paneWidth_ = 0;
+  bool placed_ = false;
 };
+
+// Where a window of `size` (frame included) opens beside `owner` (its frame):
+// on the right when there is room, else on the left, narrowed to no less than
+// `narrowest` where that lets it stand beside it, else against the screen
+// edge on the side with more room; always inside `area`, level with the
+// owner's top where it can be.
+QRect PlacedBeside(const QRect& owner, QSize size, int narrowest, const QRect& area);
 
 }  // namespace platform
 

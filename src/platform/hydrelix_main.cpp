@@ -34,6 +34,15 @@ int main(int argc, char** argv) {
   application.setQuitOnLastWindowClosed(false);
   application.setWindowIcon(platform::MainWindowWidget::ProgramIcon());
 
+  // A second start hands over to the running copy before anything of its
+  // own is built: it returns at once, with the running window in front.
+  platform::SingleInstance instance;
+  if (instance.AnotherInstanceRunning()) {
+    platform::DesktopStartup handOver(instance, {});
+    app::ActivatePrevInstance(handOver);
+    return 0;
+  }
+
   platform::QtClipboard clipboard;
   platform::SharedPropertyLibraries libraries;
   platform::QtSettingsStore settings;
@@ -65,7 +74,6 @@ int main(int argc, char** argv) {
   QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                    [&form](QSessionManager&) { form.UserEndSession(); });
 
-  platform::SingleInstance instance;
   QObject::connect(&instance, &platform::SingleInstance::raiseRequested, &window,
                    [&form] { platform::RaiseRunningWindow(form); });
   platform::DesktopStartup startup(instance, [&tray, &form] {

@@ -1,7 +1,10 @@
 #include "platform/main_window_widget.h"
 
+#include "platform/captioned_frame.h"
+#include "platform/stays_on_top.h"
 #include "platform/value_field_edit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -52,6 +55,18 @@ QColor ColourOf(SystemColour colour, const QPalette& palette) {
     case SystemColour::White: return Qt::white;
   }
   return palette.color(QPalette::Base);
+}
+
+// Alt with a letter or a digit, without Ctrl: the access key it names in
+// lower case, or 0.
+char32_t AccessKeyOf(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers =
+      event.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+  if (modifiers != Qt::AltModifier) return 0;
+  const int key = event.key();
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<char32_t>('a' + (key - Qt::Key_A));
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<char32_t>('0' + (key - Qt::Key_0));
+  return 0;
 }
 
 // The client area below the menu bar; the model paints its etched line.
@@ -145,6 +160,10 @@ Control* MainWindowWidget::ControlOf(const QObject* object) const {
 }
 
 void MainWindowWidget::Watch(QWidget& widget, Control& control) {
+  // The model decides what an access key does (HandleAccessKey); the
+  // toolkit's own mnemonic would cycle between a control and a menu with the
+  // same key, or act behind a refused entry.
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) button->setShortcut(QKeySequence());
   widgets_[&control] = &widget;
   controlsByWidget_[&widget] = &control;
   widget.setObjectName(Text(control.FullName()));
@@ -158,7 +177,7 @@ void MainWindowWidget::BuildControls() {
     QWidget* parent = ContainerOf(*control);
     switch (control->kind()) {
       case ControlKind::Frame: {
-        auto* box = new QGroupBox(Text(control->caption), parent);
+        auto* box = new CaptionedFrame(Text(control->caption), parent);
         Watch(*box, *control);
         break;
       }
@@ -253,10 +272,16 @@ void MainWindowWidget::BuildMenus() {
     if (control->kind() != ControlKind::MenuItem) continue;
     auto& item = static_cast<MenuItem&>(*control);
     if (item.menu == nullptr) {
-      menu = menuBar()->addMenu(Text(item.caption));
+      // The tray popup is a menu of the window that only the tray shows: out
+      // of the menu bar, it takes no access key from the controls.
+      if (&item == &form_.mnuTrayPopup) {
+        menu = new QMenu(Text(item.caption), this);
+        trayMenu_ = menu;
+      } else {
+        menu = menuBar()->addMenu(Text(item.caption));
+      }
       menu->setObjectName(Text(item.FullName()));
       actions_[&item] = menu->menuAction();
-      if (&item == &form_.mnuTrayPopup) trayMenu_ = menu;
       continue;
     }
     QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(Text(item.caption));
@@ -277,16 +302,41 @@ void MainWindowWidget::BuildMenus() {
 // ---- What the user does
 
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    Control* control = ControlOf(watched);
+    if (control == nullptr) return false;
+    if (reflecting_ == 0) {
+      refusedFocusTarget_ = form_.UserFocus(*control) ? nullptr : watched;
+      if (form_.Focused() != control) FocusChanged(form_.Focused());
+    }
+    // A line edit drops its selection when it loses the focus; the model
+    // keeps it, so a field the focus comes back to shows the model's again,
+    // by mouse or by key.
+    if (control->kind() == ControlKind::TextBox && form_.Focused() == control) {
+      Reflect(*control, ControlProperty::Selection);
+    }
+    return false;
+  }
   if (reflecting_ > 0) return false;
   switch (event->type()) {
-    case QEvent::FocusIn: {
-      Control* control = ControlOf(watched);
-      if (control == nullptr) return false;
-      form_.UserFocus(*control);
-      if (form_.Focused() != control) FocusChanged(form_.Focused());
-      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      const bool refused = watched == refusedFocusTarget_;
+      refusedFocusTarget_ = nullptr;
+      return refused;
+    }
+    case QEvent::ShortcutOverride: {
+      // A control's access key comes to HandleKey as a key press, ahead of
+      // the menu bar's shortcuts; a menu's access key is left to the menu bar.
+      const char32_t key = AccessKeyOf(static_cast<QKeyEvent&>(*event));
+      if (key == 0 || form_.OwnerOfAccessKey(key) != mainwindow::frmMain::AccessKeyOwner::Control) {
+        return false;
+      }
+      event->accept();
+      return true;
     }
     case QEvent::KeyPress:
+      refusedFocusTarget_ = nullptr;
       return HandleKey(watched, static_cast<QKeyEvent&>(*event));
     default:
       return false;
@@ -297,6 +347,10 @@ bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
 // value field's own editing keys are the model's to carry out; caret and
 // selection keys move QLineEdit's caret, which then reports the selection.
 bool MainWindowWidget::HandleKey(QObject* watched, QKeyEvent& event) {
+  if (const char32_t accessKey = AccessKeyOf(event); accessKey != 0) {
+    form_.UserAccessKey(accessKey);
+    return true;
+  }
   const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
   const int key = event.key();
   if (key == Qt::Key_Tab && !(modifiers & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -393,6 +447,7 @@ void MainWindowWidget::ReflectEverything() {
   for (Control* control : form_.Controls()) {
     for (ControlProperty property :
          {ControlProperty::Enabled, ControlProperty::Visible, ControlProperty::Text,
+          ControlProperty::Locked,
           ControlProperty::Value, ControlProperty::ListEntries, ControlProperty::ListIndex,
           ControlProperty::BackColor, ControlProperty::Checked}) {
       Reflect(*control, property);
@@ -455,6 +510,10 @@ void MainWindowWidget::Reflect(const Control& control, ControlProperty property)
       }
       return;
     case ControlProperty::Locked:
+      if (auto* edit = qobject_cast<ValueFieldEdit*>(widget)) {
+        edit->SetLocked(static_cast<const TextBox&>(control).Locked());
+      }
+      return;
     case ControlProperty::Checked:
       return;
   }
@@ -529,18 +588,16 @@ void MainWindowWidget::ApplyVisible() {
   emit visibilityApplied(true);
 }
 
-// Qt re-creates a window whose flags change, and hides it on the way: only a
-// window that was shown is shown again, where it stood.
+// The windows the main window owns, the help among them, stay above it: they
+// follow its stay-on-top state.
 void MainWindowWidget::ApplyTopmost() {
-  const bool wasVisible = isVisible();
-  const bool wasActive = isActiveWindow();
-  const QPoint at = pos();
-  setWindowFlag(Qt::WindowStaysOnTopHint, form_.Topmost());
-  if (wasVisible) {
-    move(at);
-    show();
+  SetStaysOnTop(*this, form_.Topmost());
+  for (QWidget* owned : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const bool ownWindow = owned->windowType() == Qt::Window || owned->windowType() == Qt::Dialog;
+    if (owned->isWindow() && ownWindow && owned->windowModality() == Qt::NonModal) {
+      SetStaysOnTop(*owned, form_.Topmost());
+    }
   }
-  if (wasActive) activateWindow();
   emit topmostApplied(form_.Topmost());
 }
 

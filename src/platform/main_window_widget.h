@@ -105,6 +105,9 @@ class MainWindowWidget final : public QMainWindow, public mainwindow::MainWindow
   std::unordered_map<const QObject*, mainwindow::Control*> controlsByWidget_;
   QPainter* painter_ = nullptr;
   int reflecting_ = 0;
+  // The widget whose focus a refused entry brought: the mouse press that
+  // gave it the focus stops there, as the refusal's message took it over.
+  const QObject* refusedFocusTarget_ = nullptr;
   bool placed_ = false;
   bool ending_ = false;
 };

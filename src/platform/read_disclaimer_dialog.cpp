@@ -1,5 +1,6 @@
 #include "platform/read_disclaimer_dialog.h"
 
+#include "platform/captioned_frame.h"
 #include "platform/disclaimer_text_dialog.h"
 #include "platform/main_window_widget.h"
 
@@ -27,7 +28,7 @@ ReadDisclaimerDialog::ReadDisclaimerDialog(QWidget* owner, shell::ProgramSwitche
       form_(switches, settings, *this),
       Label1_(Placed(new QLabel(Layout::Label1.caption, this), Layout::Label1)),
       cmdRead_(Placed(new QPushButton(Layout::cmdRead.caption, this), Layout::cmdRead)),
-      Frame1_(Placed(new QGroupBox(Layout::Frame1.caption, this), Layout::Frame1)),
+      Frame1_(Placed(new CaptionedFrame(Layout::Frame1.caption, this), Layout::Frame1)),
       cmdDisagree_(Placed(new QPushButton(Layout::cmdDisagree.caption, Frame1_), Layout::cmdDisagree)),
       cmdAgree_(Placed(new QPushButton(Layout::cmdAgree.caption, Frame1_), Layout::cmdAgree)),
       chkDontShow_(Placed(new QCheckBox(Layout::chkDontShow.caption, this), Layout::chkDontShow)) {

@@ -14,8 +14,8 @@
 
 namespace platform {
 
-inline constexpr const char* kHydrixFile = "libHydrix.so";
-inline constexpr const char* kCalorixFile = "libCalorix.so";
+using steam::kCalorixFile;
+using steam::kHydrixFile;
 
 class SharedPropertyLibraries final : public steam::PropertyLibraries {
  public:
@@ -24,6 +24,7 @@ class SharedPropertyLibraries final : public steam::PropertyLibraries {
 
   const stm::HydrixEntryPoints* Hydrix() override;
   const stm::CalorixEntryPoints* Calorix() override;
+  std::string Folder() const override { return folder_; }
 
  private:
   // A library that failed to open is tried again at the next call: the

@@ -52,6 +52,8 @@ bool SingleInstance::AnotherInstanceRunning() {
   // Without a folder of its own the program runs unguarded rather than not
   // at all.
   if (directory_.isEmpty()) return false;
+  // Asked again after it took the lock: this copy is the one running.
+  if (lockDescriptor_ >= 0) return false;
   const QByteArray lockPath = LockPath().toLocal8Bit();
   const int descriptor = open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (descriptor < 0) return false;

@@ -61,9 +61,12 @@ void ValueFieldEdit::contextMenuEvent(QContextMenuEvent* event) {
   for (const auto& item : items) {
     if (item.command == FieldCommand::SelectAll) menu->addSeparator();
     const FieldCommand command = item.command;
-    menu->addAction(item.caption, this, [this, command] {
+    QAction* action = menu->addAction(item.caption, this, [this, command] {
       if (onCommand) onCommand(command);
     });
+    const bool changesText = command == FieldCommand::Cut || command == FieldCommand::Paste ||
+                             command == FieldCommand::Delete;
+    action->setEnabled(!(locked_ && changesText));
   }
   menu->popup(event->globalPos());
 }

@@ -22,6 +22,10 @@ class ValueFieldEdit final : public QLineEdit {
 
   // What the context menu's items ask for.
   std::function<void(FieldCommand)> onCommand;
+  // A locked field refuses changes: its context menu offers Copy and Select
+  // All, with Cut, Paste and Delete shown disabled.
+  void SetLocked(bool locked) { locked_ = locked; }
+  bool Locked() const { return locked_; }
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
@@ -36,6 +40,7 @@ class ValueFieldEdit final : public QLineEdit {
   // The click that brought the focus leaves the model's select-all standing
   // instead of placing the caret.
   bool swallowingFocusClick_ = false;
+  bool locked_ = false;
 };
 
 // Positions in a field's text: the view counts UTF-16 units, the model bytes

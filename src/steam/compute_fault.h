@@ -5,6 +5,7 @@
 #define HYDRELIX_STEAM_COMPUTE_FAULT_H
 
 #include "steam/message.h"
+#include "steam/missing_library.h"
 #include "steam/property_libraries.h"
 
 #include <cmath>
@@ -13,12 +14,13 @@ namespace steam {
 
 struct ComputeFault {
   enum class Kind {
-    // A missing library or entry point, or a non-finite result of the
-    // program's own arithmetic: the failure path without a message.
+    // A missing entry point, or a non-finite result of the program's own
+    // arithmetic: the failure path without a message.
     Silent,
     // A library answered NaN: the state lies outside its formulation.
     OutsideFormulation,
-    // A case refused its inputs with `message`.
+    // A case refused its inputs, or a library could not be loaded, with
+    // `message`.
     Rejected,
   };
   Kind kind;
@@ -51,15 +53,22 @@ inline double Checked(double value) {
   return value;
 }
 
+// A library that cannot be loaded refuses the calculation with the message
+// that names it, each time a calculation needs it.
+[[noreturn]] inline void FailLibraryMissing(PropertyLibraries& libraries, const char* file) {
+  throw ComputeFault{ComputeFault::Kind::Rejected,
+                     MissingLibraryMessage(file, libraries.Folder())};
+}
+
 inline const stm::HydrixEntryPoints& RequireHydrix(PropertyLibraries& libraries) {
   const stm::HydrixEntryPoints* entries = libraries.Hydrix();
-  if (entries == nullptr) FailSilently();
+  if (entries == nullptr) FailLibraryMissing(libraries, kHydrixFile);
   return *entries;
 }
 
 inline const stm::CalorixEntryPoints& RequireCalorix(PropertyLibraries& libraries) {
   const stm::CalorixEntryPoints* entries = libraries.Calorix();
-  if (entries == nullptr) FailSilently();
+  if (entries == nullptr) FailLibraryMissing(libraries, kCalorixFile);
   return *entries;
 }
 

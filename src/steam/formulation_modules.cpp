@@ -88,9 +88,11 @@ double IF97Cv(PropertyLibraries& libraries, double T, double P, double X) {
 namespace basSteam97Functions {
 
 std::vector<Message> SetUnits97(PropertyLibraries& libraries) {
-  static const stm::HydrixEntryPoints kUnbound;
   const stm::HydrixEntryPoints* bound = libraries.Hydrix();
-  const stm::HydrixEntryPoints& e = bound != nullptr ? *bound : kUnbound;
+  // A library that cannot be loaded refuses nothing here: the compute that
+  // follows every unit set-up names it in one message.
+  if (bound == nullptr) return {};
+  const stm::HydrixEntryPoints& e = *bound;
   std::vector<Message> messages;
   const char* module = "Steam97";
   SetUnit(e.SetTempUnit, {3, "Temperature"}, module, messages);
@@ -133,9 +135,11 @@ double Cv97(PropertyLibraries& libraries, const double& T, const double& P, cons
 namespace basSteam67Functions {
 
 std::vector<Message> SetUnits67(PropertyLibraries& libraries) {
-  static const stm::CalorixEntryPoints kUnbound;
   const stm::CalorixEntryPoints* bound = libraries.Calorix();
-  const stm::CalorixEntryPoints& e = bound != nullptr ? *bound : kUnbound;
+  // A library that cannot be loaded refuses nothing here: the compute that
+  // follows every unit set-up names it in one message.
+  if (bound == nullptr) return {};
+  const stm::CalorixEntryPoints& e = *bound;
   std::vector<Message> messages;
   const char* module = "Steam67";
   SetUnit(e.SetTempUnit, {3, "Temperature"}, module, messages);

@@ -15,7 +15,8 @@ namespace steam {
 namespace basSteam97Functions {
 
 // Sets the IF-97 library's units; one message per unit it refused, in order.
-// A library that cannot be loaded refuses every unit.
+// A library that cannot be loaded gives none: the calculation that needs it
+// reports it (MissingLibraryMessage).
 std::vector<Message> SetUnits97(PropertyLibraries& libraries);
 // "High", "Low" or empty against the library's limits; a limit is in range.
 std::string TempRange97(PropertyLibraries& libraries, float temperature);

@@ -7,7 +7,12 @@
 
 #include <stm/entry_points.h>
 
+#include <string>
+
 namespace steam {
+
+inline constexpr const char* kHydrixFile = "libHydrix.so";
+inline constexpr const char* kCalorixFile = "libCalorix.so";
 
 class PropertyLibraries {
  public:
@@ -16,6 +21,9 @@ class PropertyLibraries {
   virtual const stm::HydrixEntryPoints* Hydrix() = 0;
   // The IFC-67 library (libCalorix.so), or nullptr when it cannot be loaded.
   virtual const stm::CalorixEntryPoints* Calorix() = 0;
+  // The folder the libraries are looked for in, for the message that names a
+  // missing one; empty when the tables come from elsewhere.
+  virtual std::string Folder() const { return {}; }
 };
 
 }  // namespace steam

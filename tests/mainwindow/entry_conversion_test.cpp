@@ -163,3 +163,47 @@ TEST(LeavingAField, TypingTheShownTextAgainStillCounts) {
   w.Enter(43, "68.00");
   EXPECT_EQ(w.form.WorkingState.Temperature, 68.0);
 }
+
+// A command reached while the field being left is refused or out of range
+// ends with blank results and the offending text still in its field, by the
+// button and by its access key alike: nobody reads results for a state other
+// than the one typed.
+TEST(CommandAfterAnInvalidEntry, LeavesResultsBlankAndKeepsTheText) {
+  struct Entry {
+    int16_t field;
+    const char* typed;
+    bool refusedOnLeaving;  // quality; temperature and pressure fail at Compute
+  };
+  const Entry entries[] = {{45, "1.5", true}, {43, "5000", false}, {44, "20000", false}};
+  for (const Entry& entry : entries) {
+    for (const char* command : {"cmdCompute", "cmdClear", "cmdMore", "cmdLess"}) {
+      SCOPED_TRACE(std::string(command) + " after " + entry.typed);
+      LoadedWindow w;
+      if (entry.field == 45) {
+        w.Click("chkStmInput(1)");
+        w.Click("chkStmInput(2)");
+      }
+      w.Enter(43, "300");
+      w.Enter(entry.field == 45 ? 45 : 44, entry.field == 45 ? "0.5" : "100");
+      w.Click("cmdCompute");
+      ASSERT_NE(w.Text(48), "");
+      ASSERT_TRUE(w.view.messages.empty());
+
+      w.Click("txtData(" + std::to_string(entry.field) + ")");
+      w.Press(Key::Delete);
+      w.Type(entry.typed);
+      w.CountComputePresses();
+      w.Click(command);
+
+      EXPECT_EQ(w.Text(entry.field).rfind(entry.typed, 0), 0u) << w.Text(entry.field);
+      for (int16_t result = 48; result <= 57; ++result) {
+        EXPECT_EQ(w.Text(result), "") << "txtData(" << result << ")";
+      }
+      if (entry.refusedOnLeaving) {
+        EXPECT_EQ(w.ComputePresses(), 0);
+        EXPECT_EQ(w.view.messages.size(), 1u);
+        EXPECT_EQ(w.form.chkStmInput(2).Value(), 1) << "Clear does not run either";
+      }
+    }
+  }
+}

@@ -14,7 +14,11 @@
 #include <string_view>
 
 struct LoadedWindow {
-  LoadedWindow() {
+  LoadedWindow() : LoadedWindow([](steam_test::FakeLibraries&) {}) {}
+  // `prepare` changes the libraries before the window loads, as a missing
+  // or damaged installation would.
+  explicit LoadedWindow(void (*prepare)(steam_test::FakeLibraries&)) {
+    prepare(libraries);
     form.AttachView(view);
     form.Form_Load();
     form.Show();

@@ -2,6 +2,8 @@
 // agree after every real Qt event.
 #include "shown_window.h"
 
+#include "platform/captioned_frame.h"
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -246,4 +248,166 @@ TEST(Controls, SurfaceTensionGreysInTheTwoPhaseBand) {
   EXPECT_FALSE(w.Field(54).isEnabled());
   EXPECT_EQ(w.Field(54).palette().color(QPalette::Base),
             QApplication::palette().color(QPalette::Button));
+}
+
+// Every access key of the window acts at the first press: a menu's key opens
+// its menu even where a control shares it, the hidden tray popup takes none,
+// and every other key clicks its own control.
+TEST(AccessKeys, EachActsOnItsOwnControlOrMenuAtTheFirstPress) {
+  struct Case {
+    Qt::Key key;
+    const char* owner;  // a control, or the menu that opens
+  };
+  const Case cases[] = {
+      {Qt::Key_T, "chkStmInput(0)"}, {Qt::Key_P, "chkStmInput(1)"},
+      {Qt::Key_Q, "chkStmInput(2)"}, {Qt::Key_N, "chkStmInput(4)"},
+      {Qt::Key_S, "optUnits(1)"},    {Qt::Key_I, "optUnits(0)"},
+      {Qt::Key_6, "optSteam(1)"},    {Qt::Key_9, "optSteam(0)"},
+      {Qt::Key_R, "cmdClear"},       {Qt::Key_C, "cmdCompute"},
+      {Qt::Key_F, "mnuFile"},        {Qt::Key_E, "mnuEdit"},
+      {Qt::Key_H, "mnuHelp"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.owner);
+    ShownWindow w;
+    // With one box ticked all five can be ticked, Quality and Entropy too.
+    w.form.chkStmInput(1).SetValue(0);
+    w.Click(w.Field(43));
+    mainwindow::Control& owner = *w.form.FindControl(c.owner);
+    const auto* tick = dynamic_cast<mainwindow::CheckBox*>(&owner);
+    const auto* option = dynamic_cast<mainwindow::OptionButton*>(&owner);
+    const auto* button = dynamic_cast<mainwindow::CommandButton*>(&owner);
+    const int tickBefore = tick != nullptr ? tick->Value() : 0;
+    const int pressesBefore = button != nullptr ? button->PressCount() : 0;
+
+    w.Key(c.key, Qt::AltModifier);
+
+    if (tick != nullptr) {
+      EXPECT_NE(tick->Value(), tickBefore);
+      EXPECT_EQ(w.Button(owner).isChecked(), tick->Value() == 1);
+    } else if (option != nullptr) {
+      EXPECT_TRUE(option->Value());
+      EXPECT_TRUE(w.Button(owner).isChecked());
+    } else if (button != nullptr) {
+      EXPECT_EQ(button->PressCount(), pressesBefore + 1);
+    } else {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr) << "no menu opened";
+      EXPECT_EQ(menu->objectName().toStdString(), c.owner);
+      menu->close();
+      EXPECT_EQ(w.FocusedName(), "txtData(43)") << "the control with the same key keeps still";
+      EXPECT_EQ(w.form.chkStmInput(3).Value(), 0);
+      EXPECT_EQ(w.form.cmdClose.PressCount(), 0);
+    }
+  }
+}
+
+// Compute, Clear and the digits buttons by their access keys or a click,
+// after a quality the window refuses on leaving it: the one message, results
+// blank, the typed text kept, and no compute behind it.
+TEST(AccessKeys, NoCommandRunsBehindARefusedQuality) {
+  for (const char* route : {"Alt+C", "Alt+R", "cmdMore", "cmdLess"}) {
+    SCOPED_TRACE(route);
+    ShownWindow w;
+    w.Click(w.Button(w.form.chkStmInput(1)));
+    w.Click(w.Button(w.form.chkStmInput(2)));
+    w.Click(w.Field(43));
+    w.Type("300");
+    w.Click(w.Field(45));
+    w.Type("0.5");
+    w.Key(Qt::Key_C, Qt::AltModifier);
+    ASSERT_FALSE(w.Field(48).text().isEmpty());
+    w.Click(w.Field(45));
+    w.Type("1.5");
+    const int computes = w.form.cmdCompute.PressCount();
+    const std::string how = route;
+    if (how == "Alt+C") {
+      w.Key(Qt::Key_C, Qt::AltModifier);
+    } else if (how == "Alt+R") {
+      w.Key(Qt::Key_R, Qt::AltModifier);
+    } else {
+      w.Click(w.Button(*w.form.FindControl(route)));
+    }
+    ASSERT_EQ(w.shell.messages.size(), 1u);
+    EXPECT_EQ(w.shell.messages[0].text, "Steam quality must be a number between 0 and 1.");
+    EXPECT_EQ(w.Field(45).text(), "1.5");
+    for (int16_t i = 48; i <= 57; ++i) EXPECT_TRUE(w.Field(i).text().isEmpty()) << i;
+    EXPECT_EQ(w.form.cmdCompute.PressCount(), computes);
+    EXPECT_EQ(w.form.chkStmInput(2).Value(), 1);
+  }
+}
+
+// The whole text is shown selected each time the focus arrives, by Tab,
+// Shift+Tab or a click, also in a field that had it selected before: the
+// line edit drops its selection when it loses the focus, the model keeps it.
+TEST(Selection, ShownWholeEveryTimeTheFocusArrives) {
+  ShownWindow w;
+  auto shownWhole = [&w] {
+    const auto& field = static_cast<const mainwindow::TextBox&>(*w.form.Focused());
+    EXPECT_EQ(field.SelLength(), field.Text().size()) << field.FullName();
+    EXPECT_EQ(w.Field(field.index()).selectedText().toStdString(), field.Text())
+        << field.FullName();
+  };
+  for (int n = 0; n < 3; ++n) {
+    w.Key(Qt::Key_Tab);
+    shownWhole();
+  }
+  for (int n = 0; n < 3; ++n) {
+    w.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    shownWhole();
+  }
+  for (int16_t index : {44, 45, 44, 48, 44}) {
+    w.Click(w.Field(index));
+    shownWhole();
+  }
+}
+
+// The context menu of a locked field offers only what works there: Copy and
+// Select All; Cut, Paste and Delete are shown disabled. An input field offers
+// all five, and locking or unlocking it by the ticks changes its menu.
+TEST(ContextMenu, ALockedFieldShowsItsChangingItemsDisabled) {
+  ShownWindow w;
+  auto enabledItems = [](QLineEdit& field) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QStringList enabled;
+    if (menu == nullptr) return QStringList{"no menu"};
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator() && action->isEnabled()) enabled << action->text();
+    }
+    menu->close();
+    return enabled;
+  };
+  const QStringList all{"Cu&t", "&Copy", "&Paste", "Delete", "Select All"};
+  const QStringList locked{"&Copy", "Select All"};
+  EXPECT_EQ(enabledItems(w.Field(43)), all);
+  EXPECT_EQ(enabledItems(w.Field(50)), locked) << "a result field";
+  w.Click(w.Button(w.form.chkStmInput(1)));
+  EXPECT_EQ(enabledItems(w.Field(46)), all) << "one tick: every input is editable";
+  w.Click(w.Button(w.form.chkStmInput(3)));
+  EXPECT_EQ(enabledItems(w.Field(44)), locked) << "an unticked input beside two ticks";
+  EXPECT_EQ(enabledItems(w.Field(46)), all);
+  EXPECT_EQ(enabledItems(w.Field(57)), locked);
+}
+
+// Nested group boxes keep their designed places without doubled lines: the
+// outer frame's line runs through the middle of its caption, above the
+// groups inside it, and every group's line lies inside its own geometry.
+TEST(Drawn, GroupFramesRunThroughTheirCaptionsAndDoNotOverlap) {
+  ShownWindow w;
+  auto frameTop = [](QWidget& box) {
+    auto* frame = dynamic_cast<platform::CaptionedFrame*>(&box);
+    return frame != nullptr ? frame->FrameLineTop() : -100;
+  };
+  auto& outer = *static_cast<QGroupBox*>(w.window.WidgetOf(w.form.frmSteam));
+  const int outerLine = frameTop(outer);
+  const int captionMiddle = outer.fontMetrics().height() / 2;
+  EXPECT_NEAR(outerLine, captionMiddle, 1) << "the line runs through the caption";
+  for (const mainwindow::Frame* inner : {&w.form.Frame1, &w.form.Frame2}) {
+    auto& box = *static_cast<QGroupBox*>(w.window.WidgetOf(*inner));
+    EXPECT_EQ(frameTop(box), 0) << "a group without caption has its line at its top";
+    EXPECT_GE(box.geometry().top() - outerLine, 4) << inner->FullName() << " clear of the outer line";
+  }
 }

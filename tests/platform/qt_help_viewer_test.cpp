@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
@@ -21,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 using platform::HelpWindow;
@@ -192,6 +195,7 @@ TEST_F(HelpDocument, ExplainsEveryMessageOfTheProgram) {
            "Pressure must be greater than 0 psia (0 kPa).",
            "Conditions are outside the range of the formulation.",
            "Error Initializing Module:  Steam97, Temperature",
+           "The calculation needs it: put the file back there or reinstall Hydrelix.",
            "The help file Hydrelix.HLP could not be opened.",
            "Unable to display Help Contents. There is no Help associated with this project.",
            "A previous instance of Hydrelix is currently running.",
@@ -219,4 +223,59 @@ TEST_F(HelpDocument, EveryLinkLeadsToATopic) {
     }
   }
   EXPECT_GT(links, 10);
+}
+
+// The help opens beside the main window where the screen allows.
+TEST(HelpPlacement, BesideTheOwnerWhereTheScreenAllows) {
+  const QRect screen(0, 0, 1600, 1000);
+  struct Case {
+    QRect owner;
+    QSize size;
+    QRect expected;
+  };
+  const Case cases[] = {
+      // Room on the right.
+      {{100, 100, 400, 500}, {900, 600}, {500, 100, 900, 600}},
+      // Not on the right, but on the left.
+      {{1000, 50, 400, 500}, {900, 600}, {100, 50, 900, 600}},
+      // Centred: narrowed to the larger side's room.
+      {{600, 200, 400, 500}, {900, 600}, {1000, 200, 600, 600}},
+      // Too little room either side: against the edge with more room.
+      {{500, 200, 700, 500}, {900, 600}, {0, 200, 900, 600}},
+      // Low on the screen: moved up to show whole.
+      {{100, 700, 400, 280}, {900, 600}, {500, 400, 900, 600}},
+      // Larger than the screen: no larger than the screen, beside the owner.
+      {{100, 100, 400, 500}, {2000, 1200}, {500, 0, 1100, 1000}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::PlacedBeside(c.owner, c.size, 550, screen), c.expected)
+        << c.owner.x() << "," << c.owner.y();
+  }
+}
+
+// The list of topics fits the longest title: none is cut and no scroll bar
+// runs across it. Over a main window kept on top, the help stays above it.
+TEST(HelpViewer, TopicListFitsTheLongestTitleAndStaysAboveATopmostOwner) {
+  OwnedHelp owned;
+  owned.mainWindow.setWindowFlag(Qt::WindowStaysOnTopHint);
+  owned.mainWindow.show();
+  ASSERT_TRUE(owned.help.ShowHelpFinder());
+  HelpWindow* window = owned.help.Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(window->windowHandle()->transientParent(), owned.mainWindow.windowHandle());
+  window->Search("a");
+  ASSERT_GT(window->TopicsFound()->count(), 10);
+  QListWidget& list = *window->TopicsFound();
+  int widest = 0;
+  for (const platform::HelpTopic& topic : window->Topics()) {
+    widest = std::max(widest, list.fontMetrics().horizontalAdvance(topic.title));
+  }
+  QApplication::processEvents();
+  for (int row = 0; row < list.count(); ++row) {
+    EXPECT_LE(list.fontMetrics().horizontalAdvance(list.item(row)->text()),
+              list.viewport()->width());
+  }
+  EXPECT_GE(list.viewport()->width(), widest);
+  EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
 }

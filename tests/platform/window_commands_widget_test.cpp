@@ -107,3 +107,46 @@ TEST(Tray, WhileAModalWindowIsOpenItOnlyBringsThatWindowForward) {
   EXPECT_EQ(w.tray.popups.size(), 1u) << "the popup still shows";
   EXPECT_FALSE(w.form.Visible());
 }
+
+// Keep on top, and the bracket that lowers a topmost window while About or
+// the disclaimer is open, change the state of the window the desktop knows:
+// its native id, place and focus stay.
+TEST(KeepOnTop, KeepsTheNativeWindowItsPlaceAndFocus) {
+  ShownWindow w;
+  const WId id = w.window.winId();
+  const QPoint at = w.window.pos();
+  w.Click(w.Field(44));
+  for (int n = 0; n < 4; ++n) {
+    w.Trigger(w.form.mnuFileOnTop);
+    EXPECT_EQ(bool(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint), n % 2 == 0);
+  }
+  w.Trigger(w.form.mnuFileOnTop);
+  w.shell.whileAboutIsOpen = [&w, id] {
+    EXPECT_FALSE(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(w.window.winId(), id);
+  };
+  w.Trigger(w.form.mnuHelpAbout);
+  w.Trigger(w.form.mnuFileDisclaimer);
+  EXPECT_TRUE(w.window.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(w.window.winId(), id);
+  EXPECT_EQ(w.window.pos(), at);
+  EXPECT_TRUE(w.window.isVisible());
+  EXPECT_EQ(w.FocusedName(), "txtData(44)");
+  EXPECT_TRUE(w.FocusAgrees());
+}
+
+// A window the main window owns, as the help is, follows Keep on top, so it
+// never opens or stays under the calculator.
+TEST(KeepOnTop, OwnedWindowsStayAboveTheMainWindow) {
+  ShownWindow w;
+  auto* help = new QWidget(&w.window, Qt::Window);
+  help->show();
+  const WId id = help->winId();
+  w.Trigger(w.form.mnuFileOnTop);
+  EXPECT_TRUE(help->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(help->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(help->winId(), id);
+  EXPECT_TRUE(help->isVisible());
+  w.Trigger(w.form.mnuFileOnTop);
+  EXPECT_FALSE(help->windowFlags() & Qt::WindowStaysOnTopHint);
+}

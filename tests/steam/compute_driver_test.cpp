@@ -5,6 +5,7 @@
 
 #include "steam/compute.h"
 #include "steam/conversion_factors.h"
+#include "steam/missing_library.h"
 
 #include <gtest/gtest.h>
 
@@ -223,21 +224,30 @@ TEST(SanityCheck, ANegativeVolumeIsOutsideTheFormulation) {
             std::vector<Message>{Outside("Steam IFC-1967")});
 }
 
-// Faults of the program's own making and missing libraries fail silently.
+// A library that cannot be loaded refuses every compute that needs it with
+// the one message naming the file and its folder; faults of the program's own
+// making fail silently.
 TEST(SilentFailures, MissingLibrariesEntryPointsAndArithmetic) {
   const ComputeRequest if97 = Ticked(Formulation::IF97, "Temperature", "Pressure", At(100, 100));
   const ComputeRequest ifc67 = Ticked(Formulation::IFC67, "Temperature", "Pressure", At(100, 100));
   {
     FakeLibraries libraries;
     libraries.hydrix.reset();
-    EXPECT_EQ(Describe(steam::Compute(if97, libraries)), "failed");
+    const Message missing = steam::MissingLibraryMessage("libHydrix.so", libraries.Folder());
+    EXPECT_NE(missing.text.find("libHydrix.so"), std::string::npos);
+    EXPECT_NE(missing.text.find(libraries.Folder()), std::string::npos);
     // IFC-67 needs the IF-97 library for cv and the speed of sound.
-    EXPECT_EQ(Describe(steam::Compute(ifc67, libraries)), "failed");
+    for (const ComputeRequest& request : {if97, ifc67, if97}) {
+      const ComputeOutcome outcome = steam::Compute(request, libraries);
+      EXPECT_FALSE(outcome.succeeded);
+      EXPECT_EQ(outcome.messages, std::vector<Message>{missing});
+    }
   }
   {
     FakeLibraries libraries;
     libraries.calorix.reset();
-    EXPECT_EQ(Describe(steam::Compute(ifc67, libraries)), "failed");
+    EXPECT_EQ(steam::Compute(ifc67, libraries).messages,
+              std::vector<Message>{steam::MissingLibraryMessage("libCalorix.so", libraries.Folder())});
     EXPECT_EQ(Describe(steam::Compute(if97, libraries)), "succeeded");
   }
   {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 
 namespace steam_test {
 
@@ -26,6 +27,7 @@ class FakeLibraries final : public steam::PropertyLibraries {
 
   const stm::HydrixEntryPoints* Hydrix() override { return hydrix ? &*hydrix : nullptr; }
   const stm::CalorixEntryPoints* Calorix() override { return calorix ? &*calorix : nullptr; }
+  std::string Folder() const override { return real_.Folder(); }
 
   std::optional<stm::HydrixEntryPoints> hydrix;
   std::optional<stm::CalorixEntryPoints> calorix;

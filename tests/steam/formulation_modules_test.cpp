@@ -34,24 +34,14 @@ TEST(UnitSetUp, TheRealLibrariesTakeEveryCode) {
   EXPECT_TRUE(SetUnits67(libraries).empty());
 }
 
-TEST(UnitSetUp, AMissingLibraryRefusesEveryUnitInOrder) {
+// A library that cannot be loaded is reported once, by the compute that
+// follows the set-up, not unit by unit.
+TEST(UnitSetUp, AMissingLibraryGivesNoUnitMessages) {
   FakeLibraries libraries;
   libraries.hydrix.reset();
   libraries.calorix.reset();
-  EXPECT_EQ(Texts(SetUnits97(libraries)),
-            (std::vector<std::string>{"Error Initializing Module:  Steam97, Temperature",
-                                      "Error Initializing Module:  Steam97, Pressure",
-                                      "Error Initializing Module:  Steam97, Enthalpy",
-                                      "Error Initializing Module:  Steam97, Entropy",
-                                      "Error Initializing Module:  Steam97, Specific Volume",
-                                      "Error Initializing Module:  Steam97, Quality",
-                                      "Error Initializing Module:  Steam97, Heat Capacity"}));
-  const std::vector<std::string> ifc67 = Texts(SetUnits67(libraries));
-  ASSERT_EQ(ifc67.size(), 10u);
-  EXPECT_EQ(ifc67[4], "Error Initializing Module:  Steam67, Specific Volume");
-  EXPECT_EQ(ifc67[7], "Error Initializing Module:  Steam67, Thermal Conductivity");
-  EXPECT_EQ(ifc67[8], "Error Initializing Module:  Steam67, Dynamic Viscosity");
-  EXPECT_EQ(ifc67[9], "Error Initializing Module:  Steam67, Surface Tension");
+  EXPECT_TRUE(SetUnits97(libraries).empty());
+  EXPECT_TRUE(SetUnits67(libraries).empty());
 }
 
 TEST(UnitSetUp, ARefusedOrMissingSetterIsReportedAndTheRestGoesOn) {

@@ -21,37 +21,12 @@ struct FractionalTerm {
   double n;
 };
 
-// One term n * tau^J of an ideal-gas part.
+// One term n * X^J of a one-argument sum (an ideal-gas part in tau, a
+// boundary line in p or ln p).
 struct IdealTerm {
   int J;
   double n;
 };
-
-template <std::size_t N>
-constexpr int smallestI(const Term (&table)[N]) {
-  int e = table[0].I;
-  for (const Term& t : table) e = t.I < e ? t.I : e;
-  return e;
-}
-template <std::size_t N>
-constexpr int largestI(const Term (&table)[N]) {
-  int e = table[0].I;
-  for (const Term& t : table) e = t.I > e ? t.I : e;
-  return e;
-}
-// Works for every table shape: each has an integer J.
-template <class TermType, std::size_t N>
-constexpr int smallestJ(const TermType (&table)[N]) {
-  int e = table[0].J;
-  for (const TermType& t : table) e = t.J < e ? t.J : e;
-  return e;
-}
-template <class TermType, std::size_t N>
-constexpr int largestJ(const TermType (&table)[N]) {
-  int e = table[0].J;
-  for (const TermType& t : table) e = t.J > e ? t.J : e;
-  return e;
-}
 
 // x^Lo .. x^Hi (Lo <= 0 <= Hi), each built from two earlier entries so the
 // chain of dependent multiplications stays short (about log2 of the exponent).
@@ -91,15 +66,6 @@ class PowerTable {
 
   double values_[Hi - Lo + 1];
 };
-
-// The power tables a coefficient table's sums need: every first (I) or second
-// (J) exponent of its terms, and x^0 whatever they are.
-template <const auto& table>
-using IPowerTable = PowerTable<(smallestI(table) < 0 ? smallestI(table) : 0),
-                               (largestI(table) > 0 ? largestI(table) : 0)>;
-template <const auto& table>
-using JPowerTable = PowerTable<(smallestJ(table) < 0 ? smallestJ(table) : 0),
-                               (largestJ(table) > 0 ? largestJ(table) : 0)>;
 
 }  // namespace if97
 

@@ -23,15 +23,12 @@ template <class Tables>
 class GasEquation {
   static constexpr auto& kIdeal = Tables::ideal;
   static constexpr auto& kResidual = Tables::residual;
-  using IdealPowers = JPowerTable<Tables::ideal>;
-  using PiPowers = IPowerTable<Tables::residual>;
-  using TauPowers = JPowerTable<Tables::residual>;
-  static constexpr auto kResidualPi = foldDerivative(kResidual, Derivative::x);
-  static constexpr auto kResidualTau = foldDerivative(kResidual, Derivative::y);
-  static constexpr auto kResidualTauTau = foldDerivative(kResidual, Derivative::yy);
-  static constexpr auto kResidualPiPi = foldDerivative(kResidual, Derivative::xx);
-  static constexpr auto kResidualPiTau = foldDerivative(kResidual, Derivative::xy);
+  using IdealPowers = YPowersOf<Tables::ideal>;
+  using PiPowers = XPowersOf<Tables::residual>;
+  using TauPowers = YPowersOf<Tables::residual>;
   static constexpr double R = kGasConstant;
+  static constexpr Exponents kKept = Exponents::kept;
+  static constexpr Exponents kInTau = Exponents::loweredInY;
 
   struct Reduced {
     double pi, tau, shifted;
@@ -41,25 +38,34 @@ class GasEquation {
           shifted(Tables::temperature / T - Tables::tauShift) {}
   };
 
-  static constexpr auto kIdealTau = foldIdealDerivative(kIdeal, 1);
-  static constexpr auto kIdealTauTau = foldIdealDerivative(kIdeal, 2);
+  // The pi-derivatives come multiplied by the powers of pi they bring (pi
+  // gammar_pi = SUM n I pi^I (tau - shift)^J, ...), the tau-derivatives as
+  // they are: that is how the relations use them, and no division by a tiny
+  // pi^2 can turn a dilute gas into 0/0.
+  static double residual(const PiPowers& p, const TauPowers& t) { return sumTerms<kResidual>(p, t); }
+  static double residualTau(const PiPowers& p, const TauPowers& t) {
+    return sumTerms<kResidual, Derivative::y, kInTau>(p, t);
+  }
+  static double residualTauTau(const PiPowers& p, const TauPowers& t) {
+    return sumTerms<kResidual, Derivative::yy, kInTau>(p, t);
+  }
+  static double piResidualPi(const PiPowers& p, const TauPowers& t) {
+    return sumTerms<kResidual, Derivative::x, kKept>(p, t);
+  }
+  static double pi2ResidualPiPi(const PiPowers& p, const TauPowers& t) {
+    return sumTerms<kResidual, Derivative::xx, kKept>(p, t);
+  }
+  static double piResidualPiTau(const PiPowers& p, const TauPowers& t) {
+    return sumTerms<kResidual, Derivative::xy, kInTau>(p, t);
+  }
 
   // SUM n0 J0 tau^(J0-1) and friends, over one power table of tau.
-  static double idealTau(const IdealPowers& t, double tau) {
-    return sumIdeal<kIdealTau>(t) / tau;
-  }
-  static double idealTauTau(const IdealPowers& t, double tau) {
-    return sumIdeal<kIdealTauTau>(t) / (tau * tau);
-  }
-  static double idealValue(const IdealPowers& t, double pi) {
-    return std::log(pi) + sumIdeal<kIdeal>(t);
-  }
+  static double idealTau(const IdealPowers& t) { return sumIdeal<kIdeal, Derivative::y, kInTau>(t); }
+  static double idealTauTau(const IdealPowers& t) { return sumIdeal<kIdeal, Derivative::yy, kInTau>(t); }
+  static double idealValue(const IdealPowers& t, double pi) { return std::log(pi) + sumIdeal<kIdeal>(t); }
 
  public:
-  // What cv and w need. The pi-derivatives are kept multiplied by the powers
-  // of pi they come with (pi gammar_pi, pi^2 gammar_pipi, pi gammar_pitau):
-  // that is how the relations use them, and no division by a tiny pi^2 can
-  // turn a dilute gas into 0/0.
+  // What cv and w need, over one pair of power tables.
   struct SecondDerivatives {
     double tau, idealTauTau, residualTauTau;
     double piResidualPi, pi2ResidualPiPi, piResidualPiTau;
@@ -70,45 +76,37 @@ class GasEquation {
     const IdealPowers idealPowers(r.tau);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    return SecondDerivatives{
-        r.tau,
-        idealTauTau(idealPowers, r.tau),
-        sumTerms<kResidualTauTau>(piPowers, tauPowers) / (r.shifted * r.shifted),
-        sumTerms<kResidualPi>(piPowers, tauPowers),
-        sumTerms<kResidualPiPi>(piPowers, tauPowers),
-        sumTerms<kResidualPiTau>(piPowers, tauPowers) / r.shifted};
+    return SecondDerivatives{r.tau,
+                             idealTauTau(idealPowers),
+                             residualTauTau(piPowers, tauPowers),
+                             piResidualPi(piPowers, tauPowers),
+                             pi2ResidualPiPi(piPowers, tauPowers),
+                             piResidualPiTau(piPowers, tauPowers)};
   }
 
   static double specificVolume(double T, double p) {
     const Reduced r(T, p);
-    const double residualPi = sumTerms<kResidualPi>(PiPowers(r.pi), TauPowers(r.shifted));
-    // pi * gammar_pi == SUM n I pi^I (tau - shift)^J
-    return R * T / p * (1.0 + residualPi) / 1000.0;
+    return R * T / p * (1.0 + piResidualPi(PiPowers(r.pi), TauPowers(r.shifted))) / 1000.0;
   }
 
   static double specificEnthalpy(double T, double p) {
     const Reduced r(T, p);
-    const double residualTau =
-        sumTerms<kResidualTau>(PiPowers(r.pi), TauPowers(r.shifted)) / r.shifted;
-    return R * Tables::temperature * (idealTau(IdealPowers(r.tau), r.tau) + residualTau);
+    return R * Tables::temperature *
+           (idealTau(IdealPowers(r.tau)) + residualTau(PiPowers(r.pi), TauPowers(r.shifted)));
   }
 
   static double isobaricHeatCapacity(double T, double p) {
     const Reduced r(T, p);
-    const double residualTauTau = sumTerms<kResidualTauTau>(PiPowers(r.pi), TauPowers(r.shifted)) /
-                                  (r.shifted * r.shifted);
-    return -R * r.tau * r.tau * (idealTauTau(IdealPowers(r.tau), r.tau) + residualTauTau);
+    return -R * r.tau * r.tau *
+           (idealTauTau(IdealPowers(r.tau)) + residualTauTau(PiPowers(r.pi), TauPowers(r.shifted)));
   }
 
   static double specificInternalEnergy(double T, double p) {
     const Reduced r(T, p);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    const double gammaTau = idealTau(IdealPowers(r.tau), r.tau) +
-                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
-    // pi * gammar_pi == SUM n I pi^I (tau - shift)^J
-    const double piResidualPi = sumTerms<kResidualPi>(piPowers, tauPowers);
-    return R * T * (r.tau * gammaTau - (1.0 + piResidualPi));
+    const double gammaTau = idealTau(IdealPowers(r.tau)) + residualTau(piPowers, tauPowers);
+    return R * T * (r.tau * gammaTau - (1.0 + piResidualPi(piPowers, tauPowers)));
   }
 
   static double specificEntropy(double T, double p) {
@@ -116,9 +114,8 @@ class GasEquation {
     const IdealPowers idealPowers(r.tau);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
-    const double gamma = idealValue(idealPowers, r.pi) + sumTerms<kResidual>(piPowers, tauPowers);
+    const double gammaTau = idealTau(idealPowers) + residualTau(piPowers, tauPowers);
+    const double gamma = idealValue(idealPowers, r.pi) + residual(piPowers, tauPowers);
     return R * (r.tau * gammaTau - gamma);
   }
 
@@ -144,11 +141,8 @@ class GasEquation {
     const IdealPowers idealPowers(r.tau);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
-    const double gammaTauTau = idealTauTau(idealPowers, r.tau) +
-                               sumTerms<kResidualTauTau>(piPowers, tauPowers) /
-                                   (r.shifted * r.shifted);
+    const double gammaTau = idealTau(idealPowers) + residualTau(piPowers, tauPowers);
+    const double gammaTauTau = idealTauTau(idealPowers) + residualTauTau(piPowers, tauPowers);
     h = R * Tables::temperature * gammaTau;
     cp = -R * r.tau * r.tau * gammaTauTau;
   }
@@ -158,12 +152,9 @@ class GasEquation {
     const IdealPowers idealPowers(r.tau);
     const PiPowers piPowers(r.pi);
     const TauPowers tauPowers(r.shifted);
-    const double gammaTau = idealTau(idealPowers, r.tau) +
-                            sumTerms<kResidualTau>(piPowers, tauPowers) / r.shifted;
-    const double gammaTauTau = idealTauTau(idealPowers, r.tau) +
-                               sumTerms<kResidualTauTau>(piPowers, tauPowers) /
-                                   (r.shifted * r.shifted);
-    const double gamma = idealValue(idealPowers, r.pi) + sumTerms<kResidual>(piPowers, tauPowers);
+    const double gammaTau = idealTau(idealPowers) + residualTau(piPowers, tauPowers);
+    const double gammaTauTau = idealTauTau(idealPowers) + residualTauTau(piPowers, tauPowers);
+    const double gamma = idealValue(idealPowers, r.pi) + residual(piPowers, tauPowers);
     s = R * (r.tau * gammaTau - gamma);
     dsdT = -R * r.tau * r.tau * gammaTauTau / T;
   }

@@ -9,6 +9,7 @@
 #include "region2.h"
 #include "region3.h"
 #include "region5.h"
+#include "region_selection.h"
 
 namespace if97 {
 namespace {
@@ -18,7 +19,7 @@ double finiteOrNaN(double value) { return std::isfinite(value) ? value : kNaN; }
 
 template <class Region1, class Region2, class Region3, class Region5>
 double byRegion(double T, double p, Region1 r1, Region2 r2, Region3 r3, Region5 r5) {
-  switch (regionTp(T, p)) {
+  switch (regionOf(T, p)) {
     case Region::region1: return finiteOrNaN(r1(T, p));
     case Region::region2: return finiteOrNaN(r2(T, p));
     case Region::region3: {

@@ -1,6 +1,8 @@
 #include "region2_backward.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "region2_coefficients.h"
 #include "term_sums.h"
@@ -10,6 +12,15 @@ namespace {
 
 constexpr double k2aUpperPressure = 4.0;     // MPa
 constexpr double k2bcEntropy = 5.85;         // kJ/(kg K)
+
+// The T2a(p, s) table with I in quarters (each I is a whole number of them).
+template <std::size_t N>
+constexpr std::array<Term, N> inQuarters(const FractionalTerm (&table)[N]) {
+  std::array<Term, N> out{};
+  for (std::size_t k = 0; k < N; ++k) out[k] = Term{static_cast<int>(table[k].I * 4.0), table[k].J, table[k].n};
+  return out;
+}
+constexpr auto kRegion2aBackwardTpsInQuarters = inQuarters(kRegion2aBackwardTps);
 
 }  // namespace
 
@@ -45,18 +56,10 @@ double temperature2cPh(double p, double h) {
 }
 
 // T = SUM n pi^I (sigma - 2)^J, sigma = s / 2 kJ/(kg K). I runs from -1.5 to
-// 1.5 in quarters, so the pi powers are powers of pi^(1/4).
+// 1.5 in quarters, so the sum is one in the powers of pi^(1/4), with I counted
+// in quarters.
 double temperature2aPs(double p, double s) {
-  const PowerTable<-6, 6> quarterPowers(std::sqrt(std::sqrt(p)));
-  const JPowerTable<kRegion2aBackwardTps> sigmaPowers(s / 2.0 - 2.0);
-  double sums[4] = {0.0, 0.0, 0.0, 0.0};
-  int k = 0;
-  for (const FractionalTerm& term : kRegion2aBackwardTps) {
-    // I is a whole number of quarters between -1.5 and 1.5: the cast is exact.
-    const int quarters = static_cast<int>(term.I * 4.0);
-    sums[k++ & 3] += term.n * quarterPowers[quarters] * sigmaPowers[term.J];
-  }
-  return (sums[0] + sums[1]) + (sums[2] + sums[3]);
+  return sumOverTable<kRegion2aBackwardTpsInQuarters>(std::sqrt(std::sqrt(p)), s / 2.0 - 2.0);
 }
 
 // T = SUM n pi^I (10 - sigma)^J, sigma = s / 0.7853 kJ/(kg K).

@@ -8,15 +8,15 @@
 #include "region3_helmholtz.h"
 #include "region3_helmholtz_table.h"
 #include "region3_limits.h"
+#include "term_sums.h"
 
 namespace if97::region3 {
 namespace {
 
-constexpr ExponentRange kRange = exponentRange(kRegion3Helmholtz);
-static_assert(kRange.minI == 0 && kRange.minJ == 0, "the basic equation has no negative exponents");
-constexpr int kMaxI = kRange.maxI;
-constexpr int kMaxJ = kRange.maxJ;
-static_assert(kMaxI == Isotherm::kMaxI, "Isotherm holds one coefficient per power of delta");
+constexpr auto& kTerms = kRegion3Helmholtz;
+static_assert(FoldedTerms<kTerms>::terms[0].I == 0, "the basic equation has no negative exponents");
+static_assert(FoldedTerms<kTerms>::terms[FoldedTerms<kTerms>::kCount - 1].I == Isotherm::kMaxI,
+              "Isotherm holds one coefficient per power of delta");
 
 // Also rejects NaN; the density limits are far outside anything region 3
 // reaches and only keep the powers of delta finite.
@@ -24,86 +24,40 @@ bool argumentsInRange(double rho, double T) {
   return rho > 1e-3 && rho < 1e4 && temperatureInReachOfRegion3(T);
 }
 
-// Each term with its coefficient already multiplied by the exponents that
-// the derivatives bring down, so the sums below are plain products.
-struct DerivativeTerm {
-  int I, J;
-  double n, nI, nII, nJ, nJJ, nIJ;  // n, n I, n I (I - 1), n J, n J (J - 1), n I J
-};
+using DeltaPowers = XPowersOf<kTerms>;
+using TauPowers = YPowersOf<kTerms>;
 
-template <std::size_t N>
-constexpr std::array<DerivativeTerm, N> derivativeTerms(const Term (&terms)[N]) {
-  std::array<DerivativeTerm, N> out{};
-  for (std::size_t k = 0; k < N; ++k) {
-    const Term& t = terms[k];
-    out[k] = {t.I, t.J, t.n, t.n * t.I, t.n * t.I * (t.I - 1), t.n * t.J, t.n * t.J * (t.J - 1), t.n * t.I * t.J};
-  }
-  return out;
-}
-
-constexpr auto kDerivativeTerms = derivativeTerms(kRegion3Helmholtz);
-
-struct Powers {
-  double delta[kMaxI + 1];
-  double tau[kMaxJ + 1];
-};
-
-void fillStatePowers(Powers& powers, double rho, double T) {
-  fillPowers(powers.delta, rho / kCriticalDensity, 0, kMaxI);
-  fillPowers(powers.tau, kCriticalTemperature / T, 0, kMaxJ);
+// Every derivative keeps the powers of delta and tau it brings
+// (delta phi_delta = SUM n I delta^I tau^J, ...): the properties are sums of
+// these, with no division left.
+template <Derivative d>
+double sum(const DeltaPowers& delta, const TauPowers& tau) {
+  return sumTerms<kTerms, d, Exponents::kept>(delta, tau);
 }
 
 }  // namespace
 
-// The sums run over even and odd terms apart and meet at the end: two short
-// chains of additions instead of one long one, which the processor overlaps.
-
 HelmholtzDerivatives helmholtzDerivatives(double rho, double T) {
-  Powers powers;
-  fillStatePowers(powers, rho, T);
-  HelmholtzDerivatives half[2] = {};
-#pragma GCC unroll 40
-  for (std::size_t k = 0; k < kDerivativeTerms.size(); ++k) {
-    const DerivativeTerm& t = kDerivativeTerms[k];
-    const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
-    HelmholtzDerivatives& d = half[k % 2];
-    d.phi += t.n * powersProduct;
-    d.deltaPhiDelta += t.nI * powersProduct;
-    d.delta2PhiDeltaDelta += t.nII * powersProduct;
-    d.tauPhiTau += t.nJ * powersProduct;
-    d.tau2PhiTauTau += t.nJJ * powersProduct;
-    d.deltaTauPhiDeltaTau += t.nIJ * powersProduct;
-  }
+  const DeltaPowers delta(rho / kCriticalDensity);
+  const TauPowers tau(kCriticalTemperature / T);
   const double n1 = kRegion3HelmholtzLogCoefficient;
-  return {n1 * std::log(rho / kCriticalDensity) + half[0].phi + half[1].phi,
-          n1 + half[0].deltaPhiDelta + half[1].deltaPhiDelta,
-          -n1 + half[0].delta2PhiDeltaDelta + half[1].delta2PhiDeltaDelta,
-          half[0].tauPhiTau + half[1].tauPhiTau,
-          half[0].tau2PhiTauTau + half[1].tau2PhiTauTau,
-          half[0].deltaTauPhiDeltaTau + half[1].deltaTauPhiDeltaTau};
+  return {n1 * std::log(rho / kCriticalDensity) + sum<Derivative::none>(delta, tau),
+          n1 + sum<Derivative::x>(delta, tau),
+          -n1 + sum<Derivative::xx>(delta, tau),
+          sum<Derivative::y>(delta, tau),
+          sum<Derivative::yy>(delta, tau),
+          sum<Derivative::xy>(delta, tau)};
 }
 
 PressureEnthalpyDerivatives pressureEnthalpyDerivatives(double rho, double T) {
-  Powers powers;
-  fillStatePowers(powers, rho, T);
-  PressureEnthalpyDerivatives half[2] = {};
-#pragma GCC unroll 40
-  for (std::size_t k = 0; k < kDerivativeTerms.size(); ++k) {
-    const DerivativeTerm& t = kDerivativeTerms[k];
-    const double powersProduct = powers.delta[t.I] * powers.tau[t.J];
-    half[k % 2].deltaPhiDelta += t.nI * powersProduct;
-    half[k % 2].tauPhiTau += t.nJ * powersProduct;
-  }
-  return {kRegion3HelmholtzLogCoefficient + half[0].deltaPhiDelta + half[1].deltaPhiDelta,
-          half[0].tauPhiTau + half[1].tauPhiTau};
+  const DeltaPowers delta(rho / kCriticalDensity);
+  const TauPowers tau(kCriticalTemperature / T);
+  return {kRegion3HelmholtzLogCoefficient + sum<Derivative::x>(delta, tau), sum<Derivative::y>(delta, tau)};
 }
 
 Isotherm::Isotherm(double T) : T_(T) {
-  double tauPowers[kMaxJ + 1];
-  fillPowers(tauPowers, kCriticalTemperature / T, 0, kMaxJ);
-  for (double& c : c_) c = 0.0;
-#pragma GCC unroll 40
-  for (const Term& t : kRegion3Helmholtz) c_[t.I] += t.n * tauPowers[t.J];
+  const std::array<double, kMaxI + 1> c = sumsByI<kTerms>(TauPowers(kCriticalTemperature / T));
+  for (int I = 0; I <= kMaxI; ++I) c_[I] = c[I];
 }
 
 void Isotherm::pressureAndSlope(double rho, double& p, double& dpdrho) const {

@@ -31,13 +31,45 @@ bool saturatedDensities(double T, double& liquidDensity, double& vapourDensity);
 double saturatedLiquidDensity(double T);
 double saturatedVapourDensity(double T);
 
-// Single-phase region 3 states from (p, h) and (p, s): temperature and density
-// consistent with the basic equation to 1e-9 relative. NaN when the state is
-// not a single-phase region 3 state.
 struct TemperatureDensity {
   double T;
   double rho;
 };
+
+// The saturated vapour as the wet states use it: at T and the vapour density
+// where that branch reaches ps(T). Within about 3e-5 K of Tc it does not
+// (see above); the vapour end is then the first state of the vapour branch
+// along the isobar ps(T): the lowest temperature above T (by at most about
+// 2e-9 K) where the branch reaches ps(T), the density there. Between T and
+// that temperature the (T, p) functions keep to the liquid branch, the only
+// one there.
+TemperatureDensity saturatedVapourEnd(double T);
+
+// The first state of the vapour branch along the isobar p from T on: T itself
+// if the branch reaches p there, else the lowest temperature above it where it
+// does. `start` is a density to start the solves from. NaN if none within
+// about 0.1 K.
+TemperatureDensity vapourBranchStart(double T, double p, double start);
+
+// The ends of the two-phase region along an isobar p below pc, as states of
+// the basic equation: the saturated liquid at Ts(p) and the vapour end
+// (saturatedVapourEnd), solved on the isobar ps(Ts(p)). Within 1e-4 MPa of
+// pc the isotherms are so flat that the rounding between p and ps(Ts(p))
+// moves the liquid by up to 1 J/kg and the start of the vapour branch by up
+// to 40 J/kg; the same ends solved on the isobar p itself come beside them,
+// and the two-phase region runs from the lower liquid to the higher vapour
+// end, so that every state outside it has a temperature on its branch at p.
+// NaN members outside 16.529 MPa..pc.
+struct IsobarEnds {
+  double Ts;
+  TemperatureDensity liquidOnLine, liquidOnIsobar;
+  TemperatureDensity vapourOnLine, vapourOnIsobar;
+};
+IsobarEnds isobarEnds(double p);
+
+// Single-phase region 3 states from (p, h) and (p, s): temperature and density
+// consistent with the basic equation to 1e-9 relative. NaN when the state is
+// not a single-phase region 3 state.
 TemperatureDensity fromPh(double p, double h);
 TemperatureDensity fromPs(double p, double s);
 

@@ -8,6 +8,7 @@
 #include "region3.h"
 #include "region3_backward_ph_ps.h"
 #include "region3_backward_ph_ps_tables.h"
+#include "term_sums.h"
 
 namespace if97::region3 {
 namespace {
@@ -41,32 +42,32 @@ double temperaturePh(double p, double h) {
   if (!pressureInRange(p) || !enthalpyPlausible(h)) return kNaN;
   const double pi = p / 100.0;
   if (isSubregion3aPh(p, h))
-    return 760.0 * powerSeries<kRegion3aBackwardTph>(pi + 0.240, h / 2300.0 - 0.615);
-  return 860.0 * powerSeries<kRegion3bBackwardTph>(pi + 0.298, h / 2800.0 - 0.720);
+    return 760.0 * sumOverTable<kRegion3aBackwardTph>(pi + 0.240, h / 2300.0 - 0.615);
+  return 860.0 * sumOverTable<kRegion3bBackwardTph>(pi + 0.298, h / 2800.0 - 0.720);
 }
 
 double specificVolumePh(double p, double h) {
   if (!pressureInRange(p) || !enthalpyPlausible(h)) return kNaN;
   const double pi = p / 100.0;
   if (isSubregion3aPh(p, h))
-    return 0.0028 * powerSeries<kRegion3aBackwardVph>(pi + 0.128, h / 2100.0 - 0.727);
-  return 0.0088 * powerSeries<kRegion3bBackwardVph>(pi + 0.0661, h / 2800.0 - 0.720);
+    return 0.0028 * sumOverTable<kRegion3aBackwardVph>(pi + 0.128, h / 2100.0 - 0.727);
+  return 0.0088 * sumOverTable<kRegion3bBackwardVph>(pi + 0.0661, h / 2800.0 - 0.720);
 }
 
 double temperaturePs(double p, double s) {
   if (!pressureInRange(p) || !entropyPlausible(s)) return kNaN;
   const double pi = p / 100.0;
   if (isSubregion3aPs(s))
-    return 760.0 * powerSeries<kRegion3aBackwardTps>(pi + 0.240, s / 4.4 - 0.703);
-  return 860.0 * powerSeries<kRegion3bBackwardTps>(pi + 0.760, s / 5.3 - 0.818);
+    return 760.0 * sumOverTable<kRegion3aBackwardTps>(pi + 0.240, s / 4.4 - 0.703);
+  return 860.0 * sumOverTable<kRegion3bBackwardTps>(pi + 0.760, s / 5.3 - 0.818);
 }
 
 double specificVolumePs(double p, double s) {
   if (!pressureInRange(p) || !entropyPlausible(s)) return kNaN;
   const double pi = p / 100.0;
   if (isSubregion3aPs(s))
-    return 0.0028 * powerSeries<kRegion3aBackwardVps>(pi + 0.187, s / 4.4 - 0.755);
-  return 0.0088 * powerSeries<kRegion3bBackwardVps>(pi + 0.298, s / 5.3 - 0.816);
+    return 0.0028 * sumOverTable<kRegion3aBackwardVps>(pi + 0.187, s / 4.4 - 0.755);
+  return 0.0088 * sumOverTable<kRegion3bBackwardVps>(pi + 0.298, s / 5.3 - 0.816);
 }
 
 // Valid between the saturated liquid and vapour at 623.15 K; the equation is
@@ -74,13 +75,13 @@ double specificVolumePs(double p, double s) {
 double saturationPressureH(double h) {
   if (!(h >= 1670.858218 && h <= 2563.592004)) return kNaN;
   const double eta = h / 2600.0;
-  return 22.0 * powerSeries<kRegion3SaturationPressureH>(eta - 1.02, eta - 0.608);
+  return 22.0 * sumOverTable<kRegion3SaturationPressureH>(eta - 1.02, eta - 0.608);
 }
 
 double saturationPressureS(double s) {
   if (!(s >= 3.778281340 && s <= 5.210887825)) return kNaN;
   const double sigma = s / 5.2;
-  return 22.0 * powerSeries<kRegion3SaturationPressureS>(sigma - 1.03, sigma - 0.699);
+  return 22.0 * sumOverTable<kRegion3SaturationPressureS>(sigma - 1.03, sigma - 0.699);
 }
 
 }  // namespace backward

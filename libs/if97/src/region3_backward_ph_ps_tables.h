@@ -4,7 +4,7 @@
 #ifndef HYDRELIX_IF97_REGION3_BACKWARD_PH_PS_TABLES_H
 #define HYDRELIX_IF97_REGION3_BACKWARD_PH_PS_TABLES_H
 
-#include "region3_power_series.h"
+#include "coefficient_terms.h"
 
 namespace if97::region3 {
 

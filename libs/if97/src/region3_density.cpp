@@ -17,13 +17,17 @@ namespace {
 // beyond the top (or under the bottom) of it: one branch has no root there
 // and its solve stops where the isotherm is flattest, with dp/drho <= 0 and
 // cp undefined. The other branch then holds the only state at (T, p). A real
-// root reproduces p to round-off; a branch end misses it by far more.
+// root reproduces p to round-off, and one more Newton step from it would be
+// a rounding; at a branch end that misses p by a rounding too (the loop can
+// be that shallow), the step is far longer because dp/drho is next to 0.
 bool isRootOf(const Isotherm& isotherm, double rho, double p) {
   constexpr double kPressureMiss = 1e-12;
+  constexpr double kNewtonStep = 1e-6;  // relative to rho
   double pressure;
   double slope;
   isotherm.pressureAndSlope(rho, pressure, slope);
-  return slope > 0.0 && std::fabs(pressure - p) <= kPressureMiss * p;
+  const double miss = std::fabs(pressure - p);
+  return slope > 0.0 && miss <= kPressureMiss * p && miss <= kNewtonStep * rho * slope;
 }
 
 Branch otherBranch(Branch branch) { return branch == Branch::liquid ? Branch::vapour : Branch::liquid; }
@@ -51,11 +55,17 @@ double densityTp(double T, double p) {
 
 namespace {
 
-double saturatedDensity(double T, Branch branch) {
+// The density on `branch` at ps(T), and whether that branch reaches ps(T):
+// where it does not, the other branch's, the one state there.
+bool saturatedDensityOn(double T, Branch branch, double& rho) {
+  rho = kNaN;
   // The same room at 623.15 K as everywhere, so that Ts(p) of a pressure a
   // rounding above ps(623.15 K) is still accepted.
-  if (!(temperatureInRegion3(T) && T <= kCriticalTemperature)) return kNaN;
-  if (T == kCriticalTemperature) return kCriticalDensity;
+  if (!(temperatureInRegion3(T) && T <= kCriticalTemperature)) return false;
+  if (T == kCriticalTemperature) {
+    rho = kCriticalDensity;
+    return true;
+  }
   const double p = region4::saturationPressure(T);
   const SaturationSubregions start = saturationSubregions(p);
   const Isotherm isotherm(T);
@@ -63,14 +73,71 @@ double saturatedDensity(double T, Branch branch) {
     const Subregion subregion = side == Branch::liquid ? start.liquid : start.vapour;
     return solveDensity(isotherm, p, side, 1.0 / specificVolumeInSubregion(subregion, T, p));
   };
-  const double rho = solveOn(branch);
-  if (isRootOf(isotherm, rho, p)) return rho;
+  rho = solveOn(branch);
+  if (isRootOf(isotherm, rho, p)) return true;
   // Where only one branch reaches ps(T), both ends are that one state.
   const double single = solveOn(otherBranch(branch));
-  return isRootOf(isotherm, single, p) ? single : rho;
+  if (isRootOf(isotherm, single, p)) rho = single;
+  return false;
+}
+
+double saturatedDensity(double T, Branch branch) {
+  double rho;
+  saturatedDensityOn(T, branch, rho);
+  return rho;
+}
+
+// Whether the vapour branch of the isotherm at T reaches p, and its density
+// there; from Tc on, the isotherm's one branch.
+bool vapourRoot(double T, double p, double start, double& rho) {
+  const Isotherm isotherm(T);
+  rho = solveDensity(isotherm, p, T < kCriticalTemperature ? Branch::vapour : Branch::supercritical, start);
+  return isRootOf(isotherm, rho, p);
 }
 
 }  // namespace
+
+TemperatureDensity vapourBranchStart(double T, double p, double start) {
+  double rho;
+  if (vapourRoot(T, p, start, rho)) return {T, rho};
+  // The top of the vapour branch rises with T: the first temperature where it
+  // reaches p lies a little above T (measured: at most 2e-9 K). Steps that
+  // double from one ulp find a temperature beyond it, halving finds the
+  // first double there. Bounded by the step counts.
+  constexpr int kMostDoublings = 48;
+  constexpr int kMostHalvings = 64;
+  double below = T;
+  double above = kNaN;
+  double rhoAbove = kNaN;
+  // Whether the branch reaches p at the candidate; moves the bracket.
+  const auto probe = [&](double candidate, double from) {
+    double rho;
+    const bool reaches = vapourRoot(candidate, p, from, rho);
+    if (reaches) {
+      above = candidate;
+      rhoAbove = rho;
+    } else {
+      below = candidate;
+    }
+    return reaches;
+  };
+  double step = std::nextafter(T, 2.0 * T) - T;
+  for (int doubling = 0; doubling < kMostDoublings && !probe(T + step, start); ++doubling) step *= 2.0;
+  if (std::isnan(above)) return {kNaN, kNaN};
+  for (int halving = 0; halving < kMostHalvings; ++halving) {
+    const double middle = below + 0.5 * (above - below);
+    if (middle <= below || middle >= above) break;
+    probe(middle, rhoAbove);
+  }
+  return {above, rhoAbove};
+}
+
+TemperatureDensity saturatedVapourEnd(double T) {
+  double rho;
+  if (saturatedDensityOn(T, Branch::vapour, rho) || std::isnan(rho)) return {T, rho};
+  const TemperatureDensity start = vapourBranchStart(T, region4::saturationPressure(T), rho);
+  return std::isnan(start.T) ? TemperatureDensity{T, rho} : start;
+}
 
 double saturatedLiquidDensity(double T) { return saturatedDensity(T, Branch::liquid); }
 
@@ -84,6 +151,28 @@ bool saturatedDensities(double T, double& liquidDensity, double& vapourDensity) 
     return false;
   }
   return true;
+}
+
+IsobarEnds isobarEnds(double p) {
+  constexpr TemperatureDensity kNone{kNaN, kNaN};
+  IsobarEnds ends{kNaN, kNone, kNone, kNone, kNone};
+  if (!(p >= region4::region3SaturationPressure() && p < kCriticalPressure)) return ends;
+  const double Ts = region4::saturationTemperature(p);
+  const double liquidDensity = saturatedLiquidDensity(Ts);
+  const TemperatureDensity vapour = saturatedVapourEnd(Ts);
+  if (std::isnan(liquidDensity) || std::isnan(vapour.rho)) return ends;
+  ends.Ts = Ts;
+  ends.liquidOnLine = ends.liquidOnIsobar = {Ts, liquidDensity};
+  ends.vapourOnLine = ends.vapourOnIsobar = vapour;
+  constexpr double kNextToPc = 1e-4;  // MPa
+  if (p > kCriticalPressure - kNextToPc) {
+    const Isotherm isotherm(Ts);
+    const double liquidOnIsobar = solveDensity(isotherm, p, Branch::liquid, liquidDensity);
+    if (isRootOf(isotherm, liquidOnIsobar, p)) ends.liquidOnIsobar = {Ts, liquidOnIsobar};
+    const TemperatureDensity start = vapourBranchStart(Ts, p, vapour.rho);
+    if (!std::isnan(start.rho)) ends.vapourOnIsobar = start;
+  }
+  return ends;
 }
 
 }  // namespace if97::region3

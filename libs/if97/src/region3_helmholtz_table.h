@@ -3,7 +3,7 @@
 #ifndef HYDRELIX_IF97_REGION3_HELMHOLTZ_TABLE_H
 #define HYDRELIX_IF97_REGION3_HELMHOLTZ_TABLE_H
 
-#include "region3_power_series.h"
+#include "coefficient_terms.h"
 
 namespace if97::region3 {
 

@@ -170,24 +170,26 @@ TemperatureDensity stateFrom(double p, double z, Given given) {
           kHighestDensity, false, false};
   if (p < kCriticalPressure) {
     // Below pc the saturated states at Ts(p), exact on the basic equation,
-    // split the isobar; between them lies the two-phase region.
-    const double Ts = region4::saturationTemperature(p);
-    double liquidDensity;
-    double vapourDensity;
-    if (!saturatedDensities(Ts, liquidDensity, vapourDensity)) return kNoState;
+    // split the isobar; between them lies the two-phase region (isobarEnds).
+    const IsobarEnds ends = isobarEnds(p);
+    if (std::isnan(ends.Ts)) return kNoState;
     // Through the public functions, as every caller computes the saturated
     // values, so that the two-phase test here agrees with theirs to the bit.
     const auto saturated = given == Given::enthalpy ? specificEnthalpy : specificEntropy;
-    const double zLiquid = saturated(liquidDensity, Ts);
-    const double zVapour = saturated(vapourDensity, Ts);
+    const auto value = [saturated](const TemperatureDensity& end) { return saturated(end.rho, end.T); };
+    const double zLiquid = std::fmin(value(ends.liquidOnLine), value(ends.liquidOnIsobar));
+    const double zVapour = std::fmax(value(ends.vapourOnLine), value(ends.vapourOnIsobar));
+    const double Ts = ends.Ts;
+    const double liquidDensity = ends.liquidOnIsobar.rho;
+    const TemperatureDensity vapour = ends.vapourOnIsobar;
     if (z >= zLiquid && z <= zVapour) return kNoState;
     if (z < zLiquid) {
       box.THigh = Ts;
       box.rhoLow = liquidDensity;
       box.liquid = true;
     } else {
-      box.TLow = Ts;
-      box.rhoHigh = vapourDensity;
+      box.TLow = vapour.T;
+      box.rhoHigh = vapour.rho;
       box.vapour = true;
     }
   }

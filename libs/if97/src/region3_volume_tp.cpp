@@ -8,6 +8,7 @@
 #include "region3_volume_tp.h"
 #include "region3_volume_tp_tables.h"
 #include "region4.h"
+#include "term_sums.h"
 
 namespace if97::region3 {
 namespace {
@@ -82,7 +83,7 @@ double volume(Subregion subregion, double T, double p) {
   const VolumeEquation& eq = kVolumeEquations[static_cast<int>(subregion)];
   const double x = rooted(p / eq.pStar - eq.a, eq.pressureRoot);
   const double y = rooted(T / eq.TStar - eq.b, eq.temperatureRoot);
-  const double sum = powerSeries<terms>(x, y);
+  const double sum = sumOverTable<terms>(x, y);
   switch (eq.outer) {
     case Outer::fourthPower: {
       const double square = sum * sum;
@@ -127,29 +128,29 @@ Subregion nearCriticalSubregion(double T, double p) {
 double boundaryTemperature(SubregionBoundary boundary, double p) {
   switch (boundary) {
     case SubregionBoundary::ab:
-      return boundarySeries(kBoundaryT3ab, std::log(p));
+      return sumOverPowers<kBoundaryT3ab>(std::log(p));
     case SubregionBoundary::cd:
-      return boundarySeries(kBoundaryT3cd, p);
+      return sumOverPowers<kBoundaryT3cd>(p);
     case SubregionBoundary::ef:
       return kBoundary3efSlope * (p - kCriticalPressure) + kCriticalTemperature;
     case SubregionBoundary::gh:
-      return boundarySeries(kBoundaryT3gh, p);
+      return sumOverPowers<kBoundaryT3gh>(p);
     case SubregionBoundary::ij:
-      return boundarySeries(kBoundaryT3ij, p);
+      return sumOverPowers<kBoundaryT3ij>(p);
     case SubregionBoundary::jk:
-      return boundarySeries(kBoundaryT3jk, p);
+      return sumOverPowers<kBoundaryT3jk>(p);
     case SubregionBoundary::mn:
-      return boundarySeries(kBoundaryT3mn, p);
+      return sumOverPowers<kBoundaryT3mn>(p);
     case SubregionBoundary::op:
-      return boundarySeries(kBoundaryT3op, std::log(p));
+      return sumOverPowers<kBoundaryT3op>(std::log(p));
     case SubregionBoundary::qu:
-      return boundarySeries(kBoundaryT3qu, p);
+      return sumOverPowers<kBoundaryT3qu>(p);
     case SubregionBoundary::rx:
-      return boundarySeries(kBoundaryT3rx, p);
+      return sumOverPowers<kBoundaryT3rx>(p);
     case SubregionBoundary::uv:
-      return boundarySeries(kBoundaryT3uv, p);
+      return sumOverPowers<kBoundaryT3uv>(p);
     case SubregionBoundary::wx:
-      return boundarySeries(kBoundaryT3wx, std::log(p));
+      return sumOverPowers<kBoundaryT3wx>(std::log(p));
   }
   return kNaN;
 }

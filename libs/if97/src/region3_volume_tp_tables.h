@@ -4,12 +4,12 @@
 #ifndef HYDRELIX_IF97_REGION3_VOLUME_TP_TABLES_H
 #define HYDRELIX_IF97_REGION3_VOLUME_TP_TABLES_H
 
-#include "region3_power_series.h"
+#include "coefficient_terms.h"
 
 namespace if97::region3 {
 
-// T3ab(p) = sum n (ln p)^I
-constexpr BoundaryTerm kBoundaryT3ab[] = {
+// T3ab(p) = sum n (ln p)^J
+constexpr IdealTerm kBoundaryT3ab[] = {
     {0, 0.154793642129415e+04},
     {1, -0.187661219490113e+03},
     {2, 0.213144632222113e+02},
@@ -17,8 +17,8 @@ constexpr BoundaryTerm kBoundaryT3ab[] = {
     {-2, 0.918419702359447e+03},
 };
 
-// T3op(p) = sum n (ln p)^I
-constexpr BoundaryTerm kBoundaryT3op[] = {
+// T3op(p) = sum n (ln p)^J
+constexpr IdealTerm kBoundaryT3op[] = {
     {0, 0.969461372400213e+03},
     {1, -0.332500170441278e+03},
     {2, 0.642859598466067e+02},
@@ -26,8 +26,8 @@ constexpr BoundaryTerm kBoundaryT3op[] = {
     {-2, -0.152313732937084e+04},
 };
 
-// T3wx(p) = sum n (ln p)^I
-constexpr BoundaryTerm kBoundaryT3wx[] = {
+// T3wx(p) = sum n (ln p)^J
+constexpr IdealTerm kBoundaryT3wx[] = {
     {0, 0.728052609145380e+01},
     {1, 0.973505869861952e+02},
     {2, 0.147370491183191e+02},
@@ -35,16 +35,16 @@ constexpr BoundaryTerm kBoundaryT3wx[] = {
     {-2, 0.873371668682417e+03},
 };
 
-// T3cd(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3cd[] = {
+// T3cd(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3cd[] = {
     {0, 0.585276966696349e+03},
     {1, 0.278233532206915e+01},
     {2, -0.127283549295878e-01},
     {3, 0.159090746562729e-03},
 };
 
-// T3gh(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3gh[] = {
+// T3gh(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3gh[] = {
     {0, -0.249284240900418e+05},
     {1, 0.428143584791546e+04},
     {2, -0.269029173140130e+03},
@@ -52,8 +52,8 @@ constexpr BoundaryTerm kBoundaryT3gh[] = {
     {4, -0.787105249910383e-01},
 };
 
-// T3ij(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3ij[] = {
+// T3ij(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3ij[] = {
     {0, 0.584814781649163e+03},
     {1, -0.616179320924617e+00},
     {2, 0.260763050899562e+00},
@@ -61,8 +61,8 @@ constexpr BoundaryTerm kBoundaryT3ij[] = {
     {4, 0.515308185433082e-04},
 };
 
-// T3jk(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3jk[] = {
+// T3jk(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3jk[] = {
     {0, 0.617229772068439e+03},
     {1, -0.770600270141675e+01},
     {2, 0.697072596851896e+00},
@@ -70,32 +70,32 @@ constexpr BoundaryTerm kBoundaryT3jk[] = {
     {4, 0.137897492684194e-03},
 };
 
-// T3mn(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3mn[] = {
+// T3mn(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3mn[] = {
     {0, 0.535339483742384e+03},
     {1, 0.761978122720128e+01},
     {2, -0.158365725441648e+00},
     {3, 0.192871054508108e-02},
 };
 
-// T3qu(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3qu[] = {
+// T3qu(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3qu[] = {
     {0, 0.565603648239126e+03},
     {1, 0.529062258221222e+01},
     {2, -0.102020639611016e+00},
     {3, 0.122240301070145e-02},
 };
 
-// T3rx(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3rx[] = {
+// T3rx(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3rx[] = {
     {0, 0.584561202520006e+03},
     {1, -0.102961025163669e+01},
     {2, 0.243293362700452e+00},
     {3, -0.294905044740799e-02},
 };
 
-// T3uv(p) = sum n p^I
-constexpr BoundaryTerm kBoundaryT3uv[] = {
+// T3uv(p) = sum n p^J
+constexpr IdealTerm kBoundaryT3uv[] = {
     {0, 0.528199646263062e+03},
     {1, 0.890579602135307e+01},
     {2, -0.222814134903755e+00},

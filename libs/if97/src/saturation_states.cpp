@@ -1,6 +1,8 @@
 // The two ends of a tie line. Up to 623.15 K they come from regions 1 and 2
 // at (Ts, p); above it both densities are solved from the region 3 equation
-// at ps(T), so the ends agree with the region 3 single-phase states.
+// at ps(T), so the ends agree with the region 3 single-phase states. Next to
+// Tc the vapour end is the vapour branch's first state on the isobar, a hair
+// above Ts (region3::saturatedVapourEnd).
 #include "saturation_states.h"
 
 #include <cmath>
@@ -39,9 +41,17 @@ SaturatedPhase region3Phase(double rho, double T) {
 // T and p on the line, already checked; lowTemperature when T <= 623.15 K.
 SaturationState stateOnLine(double T, double p, bool lowTemperature) {
   if (lowTemperature) return SaturationState{T, p, region1Phase(T, p), region2Phase(T, p)};
-  double liquidDensity = kNaN, vapourDensity = kNaN;
-  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) return nanState();
-  return SaturationState{T, p, region3Phase(liquidDensity, T), region3Phase(vapourDensity, T)};
+  const double liquidDensity = region3::saturatedLiquidDensity(T);
+  const region3::TemperatureDensity vapour = region3::saturatedVapourEnd(T);
+  if (std::isnan(liquidDensity) || std::isnan(vapour.rho)) return nanState();
+  return SaturationState{T, p, region3Phase(liquidDensity, T), region3Phase(vapour.rho, vapour.T)};
+}
+
+// One property of the region 3 vapour end at T.
+template <double (*region3Value)(double, double)>
+double region3VapourValue(double T) {
+  const region3::TemperatureDensity vapour = region3::saturatedVapourEnd(T);
+  return region3Value(vapour.rho, vapour.T);
 }
 
 // The ends themselves at x = 0 and 1: l + (g - l) can miss g by a rounding.
@@ -75,7 +85,7 @@ double mixtureValueTx(double T, double x) {
     if (vapourNeeded) vapour = region2Value(T, p);
   } else {
     if (liquidNeeded) liquid = region3Value(region3::saturatedLiquidDensity(T), T);
-    if (vapourNeeded) vapour = region3Value(region3::saturatedVapourDensity(T), T);
+    if (vapourNeeded) vapour = region3VapourValue<region3Value>(T);
   }
   return mixed(liquid, vapour, x);
 }
@@ -94,11 +104,11 @@ SaturatedPair saturatedPair(double p) {
   if (p <= region4::region3SaturationPressure()) {
     return SaturatedPair{T, region1Value(T, p), region2Value(T, p)};
   }
-  double liquidDensity = kNaN, vapourDensity = kNaN;
-  if (!region3::saturatedDensities(T, liquidDensity, vapourDensity)) {
-    return SaturatedPair{kNaN, kNaN, kNaN};
-  }
-  return SaturatedPair{T, region3Value(liquidDensity, T), region3Value(vapourDensity, T)};
+  const region3::IsobarEnds ends = region3::isobarEnds(p);
+  if (std::isnan(ends.Ts)) return SaturatedPair{kNaN, kNaN, kNaN};
+  const auto value = [](const region3::TemperatureDensity& end) { return region3Value(end.rho, end.T); };
+  return SaturatedPair{ends.Ts, std::fmin(value(ends.liquidOnLine), value(ends.liquidOnIsobar)),
+                       std::fmax(value(ends.vapourOnLine), value(ends.vapourOnIsobar))};
 }
 
 }  // namespace

@@ -220,6 +220,14 @@ double quality(double p, double value) {
 
 }  // namespace
 
+SaturatedEnds saturatedEndsPh(double p) {
+  const SaturatedPair line = saturatedEnthalpies(p);
+  return {line.liquid, line.vapour};
+}
+SaturatedEnds saturatedEndsPs(double p) {
+  const SaturatedPair line = saturatedEntropies(p);
+  return {line.liquid, line.vapour};
+}
 bool isTwoPhasePh(double p, double h) { return isTwoPhase<Enthalpy>(p, h); }
 bool isTwoPhasePs(double p, double s) { return isTwoPhase<Entropy>(p, s); }
 double qualityPh(double p, double h) { return quality<Enthalpy>(p, h); }

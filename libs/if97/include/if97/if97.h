@@ -19,7 +19,7 @@ inline constexpr double kCriticalTemperature = 647.096;
 inline constexpr double kCriticalPressure = 22.064;
 // ps(273.15 K), the lowest pressure of the saturation line, as the line's own
 // equation gives it.
-inline constexpr double kLowestSaturationPressure = 0.00061121267744434571;
+inline constexpr double kLowestSaturationPressure = 0.00061121267744434539;
 
 // Where a single-phase (T, p) state lies. On the saturation line itself
 // (p == ps(T)) a state counts as liquid (region 1, or region 3 above 623.15 K).
@@ -83,6 +83,18 @@ double mixtureVolumeTx(double T, double x);
 
 bool isTwoPhasePh(double p, double h);
 bool isTwoPhasePs(double p, double s);
+
+// The ends h'(p), h''(p) (s'(p), s''(p)) the two functions above compare
+// with; NaN members at or above pc and below ps(273.15 K). They are the
+// saturated states at Ts(p), except within about 1e-5 MPa of pc: there the
+// equation's vapour branch starts a hair above Ts (by up to 2e-9 K, where
+// it first reaches p), and the vapour end is that start, on the isobar p or
+// ps(Ts(p)), whichever lies higher.
+struct SaturatedEnds {
+  double liquid, vapour;
+};
+SaturatedEnds saturatedEndsPh(double p);
+SaturatedEnds saturatedEndsPs(double p);
 
 // Vapour fraction by the lever rule against h'(p), h''(p) (s'(p), s''(p)),
 // not clamped: below 0 for liquid, above 1 for vapour. NaN at or above the

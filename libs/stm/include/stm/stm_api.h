@@ -76,20 +76,37 @@ STM_EXPORT double STM_nStp(double t, double p);
 //   itself (and a pressure a rounding below it) is on the line: there the
 //   wet states have their vapour fraction and 273.15 K.
 // - STM_sPt above the critical temperature returns NaN.
-// - Within about 3e-5 K of the critical temperature the equation has only
-//   one state at ps(T): STM_sDtx, STM_sHtx and STM_sStx at x = 0 and x = 1
-//   are then that one state, and the (t, p) functions at STM_sTp(p) are
-//   finite (cp very large).
+// - Within about 3e-5 K of the critical temperature (1e-5 MPa of pc) the
+//   equation's vapour branch does not reach ps(T) at T: it first does a hair
+//   higher, by up to 2e-9 K. There STM_sDtx, STM_sHtx and STM_sStx at x = 1
+//   are that first vapour state on the isobar ps(T), at x = 0 the liquid at
+//   T. Between T and that temperature the (t, p) functions give the liquid
+//   branch, the only one there. At STM_sTp(p) they give one of the two ends
+//   (the liquid where the temperature converts back to at most Ts), always
+//   finite (cp very large), and so anywhere within 1e-9 K and 1e-9 MPa of
+//   the critical point.
 //
 // States from (p, h) and (p, s), below the critical pressure:
-// - The saturated ends are h'(p) and h''(p) (s'(p), s''(p)); above 623.15 K
-//   they are exactly what STM_sHtx (STM_sStx) returns at STM_sTp(p) and
-//   x = 0 and 1, compared in the current unit. STM_IsSat_ph (ps) is 1 from
-//   the one end to the other, both included, and 0 outside.
+// - The saturated ends are h'(p) and h''(p) (s'(p), s''(p)), compared with
+//   the input in the current unit: up to 623.15 K the values at (Ts(p), p)
+//   converted to it; above, exactly what STM_sHtx (STM_sStx) returns at
+//   STM_sTp(p) and x = 0 and 1. STM_IsSat_ph (ps) is 1 from the one end to
+//   the other, both included, and 0 outside.
+// - Within 1e-4 MPa of pc the saturated states move with a rounding of the
+//   pressure (the isotherms are that flat): the liquid at (Ts, p) can lie up
+//   to 1 J/kg below the one at (Ts, ps(Ts)), and the vapour branch on the
+//   isobar p can start up to 40 J/kg above h''. The two-phase region there
+//   runs from the lower liquid to the higher vapour end, so it holds
+//   STM_sHtx(STM_sTp(p), 0 and 1) and may reach a little beyond them.
 // - STM_nTph and STM_nTps of a two-phase state return STM_sTp(p); of a
 //   single-phase state above h''(p) (s''(p)) a temperature strictly above
 //   STM_sTp(p) in the current unit, and below h'(p) (s'(p)) one at or below
-//   it.
+//   it. Its h (s) by the (t, p) functions is the input to 1e-9 relative, or,
+//   within 1e-3 K and 1e-2 MPa of the critical point, where h (s) can step by
+//   more than that between neighbouring temperatures, the nearest there is.
+//   Within about 1e-7 MPa of pc h (s) there is itself noisy by a few such
+//   steps, and T can fall by a few ulps along the isobar; elsewhere it never
+//   falls.
 // - At that temperature every (t, p) function (STM_nDtp, STM_nHtp, STM_nStp,
 //   STM_nCPtp, STM_nCVtp, STM_nWtp) evaluates the phase the state was given:
 //   where the unit's rounding would put it a hair across the line those
@@ -106,7 +123,10 @@ STM_EXPORT double STM_nStp(double t, double p);
 //   T(p, s) rise along every isobar.
 // - At 273.15 K, 1073.15 K (above 50 MPa) and 2273.15 K an h or s within a
 //   few ulps beyond the value at the limit (the library's own, come back
-//   through the units) gets the limit; further out it is NaN.
+//   through the units) gets the limit; further out it is NaN. A limit
+//   returned is a value the (t, p) functions accept: where 1073.15 K converts
+//   to a unit value that reads back above it, the value just below is
+//   returned.
 // - A temperature or pressure within 1e-12 relative outside a limit of the
 //   range (or below ps(273.15 K)) counts as that limit.
 
