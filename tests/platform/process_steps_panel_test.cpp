@@ -159,6 +159,7 @@ TEST_F(ProcessStepsPanelTest, APinIsAnInletAndTheSelectedStateGoesOut) {
   const steam::SteamState pinned =
       Computed(libraries, steam::InputPair::PressureQuality, 150.0, 0.0);
   panel.SetMainState(turbineInlet);
+  panel.SetPinning(true);
   panel.SetPins({{"P1", pinned}});
   ASSERT_EQ(panel.InletChoice().count(), 2);
   panel.InletChoice().setCurrentIndex(1);

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -91,6 +92,8 @@ ProcessStepsPanel::ProcessStepsPanel(steam::PropertyLibraries& libraries, QWidge
   auto* stepRow = new QHBoxLayout;
   tabs_ = new QTabWidget(this);
   for (ProcessKind kind : kKinds) tabs_->addTab(BuildTab(kind), tr(TabCaption(kind)));
+  // Every step's tab in sight: the window is as wide as its tabs.
+  tabs_->tabBar()->setUsesScrollButtons(false);
   stepRow->addWidget(tabs_, 3);
   figures_ = new QTableWidget(this);
   figures_->verticalHeader()->hide();
@@ -117,6 +120,8 @@ ProcessStepsPanel::ProcessStepsPanel(steam::PropertyLibraries& libraries, QWidge
   pin_ = new QPushButton(tr("Pi&n State"), this);
   send_ = new QPushButton(tr("&Send to Main Window"), this);
   copy_ = new QPushButton(tr("Cop&y"), this);
+  // Shown once the window has pins to keep states in (SetPinning).
+  pin_->hide();
   buttons->addWidget(pin_);
   buttons->addWidget(send_);
   buttons->addStretch(1);
@@ -233,6 +238,8 @@ void ProcessStepsPanel::SetDisplay(const analysis::ProcessDisplay& display) {
   ShowInlet();
   ShowResult();
 }
+
+void ProcessStepsPanel::SetPinning(bool available) { pin_->setVisible(available); }
 
 void ProcessStepsPanel::SetFormulation(steam::Formulation formulation) { formulation_ = formulation; }
 

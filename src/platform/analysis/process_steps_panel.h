@@ -47,6 +47,8 @@ class ProcessStepsPanel final : public QWidget {
   // calorimeter, which has no inlet state.
   void SetDisplay(const analysis::ProcessDisplay& display);
   void SetFormulation(steam::Formulation formulation);
+  // Whether Pin State is offered: where something keeps the pins.
+  void SetPinning(bool available);
 
   void SelectKind(analysis::ProcessKind kind);
   analysis::ProcessKind Kind() const;
