@@ -10,13 +10,14 @@ set -euo pipefail
 # on a machine without a display; the condensed DejaVu face the window's
 # captions are laid out for; trayer, a tray for the program to hide in on
 # the virtual display; for the tests, openbox and xprop, a window manager
-# and a look at what the program asked of it. Qt's SVG module draws the
-# desktop icons from their drawing; dpkg-shlibdeps (dpkg-dev) and file let
-# cpack work out the package's dependencies; desktop-file-utils, appstream,
-# lintian and xmllint (libxml2-utils) check the package. The Python module:
+# and a look at what the program asked of it. QCustomPlot draws the charts;
+# Qt's SVG module draws the desktop icons from their drawing and writes the
+# charts as SVG; dpkg-shlibdeps (dpkg-dev) and file let cpack work out the
+# package's dependencies; desktop-file-utils, appstream, lintian and xmllint
+# (libxml2-utils) check the package and the charts' SVG. The Python module:
 # pybind11, Debian's interpreter with NumPy, pytest and Dask for its tests and
 # example, and python3-iapws to measure it against.
-common=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra trayer)
+common=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libqcustomplot-dev libgl-dev xvfb xauth xdotool fonts-dejavu-core fonts-dejavu-extra trayer)
 packaging=(dpkg-dev file pybind11-dev python3-dev python3-numpy)
 package_checks=(desktop-file-utils appstream lintian libxml2-utils)
 case "${1:-test}" in

@@ -1,56 +1,18 @@
 #include "analysis/state_copy.h"
 
+#include "analysis/text_table.h"
+
 namespace analysis {
 
 namespace {
 
 using Cells = std::vector<std::string>;
 
-// Cells are the window's captions, units and field texts: none holds a tab or
-// a line break, so plain text needs no quoting.
-std::string PlainText(const std::vector<Cells>& rows) {
-  std::string text;
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    if (r > 0) text += '\n';
-    for (std::size_t c = 0; c < rows[r].size(); ++c) {
-      if (c > 0) text += '\t';
-      text += rows[r][c];
-    }
-  }
-  return text;
-}
-
-std::string Escaped(const std::string& cell) {
-  std::string html;
-  for (char c : cell) {
-    switch (c) {
-      case '&': html += "&amp;"; break;
-      case '<': html += "&lt;"; break;
-      case '>': html += "&gt;"; break;
-      case '"': html += "&quot;"; break;
-      default: html += c;
-    }
-  }
-  return html;
-}
-
 // The first row is the header.
-std::string Html(const std::vector<Cells>& rows) {
-  // The charset tells a reader of the bare fragment that the text is UTF-8.
-  std::string html = "<meta charset=\"utf-8\">\n<table>\n";
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const char* tag = r == 0 ? "th" : "td";
-    html += "<tr>";
-    for (const std::string& cell : rows[r]) {
-      html += std::string("<") + tag + ">" + Escaped(cell) + "</" + tag + ">";
-    }
-    html += "</tr>\n";
-  }
-  html += "</table>\n";
-  return html;
+ClipboardContents Contents(const std::vector<Cells>& rows) {
+  const TextTable table{rows.front(), {rows.begin() + 1, rows.end()}};
+  return {AsTabSeparated(table), AsHtml(table)};
 }
-
-ClipboardContents Contents(const std::vector<Cells>& rows) { return {PlainText(rows), Html(rows)}; }
 
 }  // namespace
 

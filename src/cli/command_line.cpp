@@ -12,11 +12,17 @@ constexpr const char* kCompareUsage =
 constexpr const char* kBatchUsage =
     "usage: hydrelix-cli batch [FILE|-] [--output FILE] [--jobs N] [--formulation if97|ifc67]\n"
     "                          [--units ip|si] [--unit KEY=UNIT]... [--format csv|tsv|json]\n";
+constexpr const char* kTableUsage =
+    "usage: hydrelix-cli table saturation (--T RANGE | --p RANGE) [OPTIONS]\n"
+    "       hydrelix-cli table isobar --p VALUE --T RANGE [OPTIONS]\n"
+    "       hydrelix-cli table isotherm --T VALUE --p RANGE [OPTIONS]\n"
+    "       hydrelix-cli table grid --p LIST --T RANGE [OPTIONS]\n";
 constexpr const char* kAllUsage =
     "usage: hydrelix-cli state INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli compare INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli batch [FILE|-] [OPTIONS]\n"
     "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
+    "       hydrelix-cli table KIND [OPTIONS]\n"
     "       hydrelix-cli SUBCOMMAND --help | hydrelix-cli --version\n";
 
 constexpr const char* kInputsHelp =
@@ -114,6 +120,55 @@ constexpr const char* kBatchHelp =
     "  printf 'p [MPa],T [C]\\n1,200\\n10,400\\n' | hydrelix-cli batch --units si\n"
     "  hydrelix-cli batch plant.csv --format json --jobs 2 > plant.jsonl\n";
 
+constexpr const char* kTableHelp =
+    "usage: hydrelix-cli table saturation (--T RANGE | --p RANGE) [OPTIONS]\n"
+    "       hydrelix-cli table isobar --p VALUE --T RANGE [OPTIONS]\n"
+    "       hydrelix-cli table isotherm --T VALUE --p RANGE [OPTIONS]\n"
+    "       hydrelix-cli table grid --p LIST --T RANGE [OPTIONS]\n"
+    "\n"
+    "Writes a property table row by row as it is computed: a saturation table by\n"
+    "temperature or by pressure (both ends of the line on each row, ending with\n"
+    "the formulation's own critical point where the range reaches it), a sweep\n"
+    "along an isobar or an isotherm (the saturated liquid and vapor inserted\n"
+    "where it crosses the line), or a grid of pressures by temperatures (a block\n"
+    "per pressure, headed by its saturated vapor, marked \"Sat.\"). Values left out\n"
+    "(below the lowest saturation temperature, beyond the critical point) are\n"
+    "noted on standard error; a row the formulation refuses keeps its place with\n"
+    "the reason in its message column.\n"
+    "\n"
+    "RANGE is START:END:STEP[UNIT] (the end included when a step lands on it), a\n"
+    "list A,B,C[UNIT] (the unit once, after the last value), or for temperatures\n"
+    "\"Textbook SI\" or \"Textbook IP\", the printed tables' rows. Without a unit\n"
+    "the values are in the unit system's units (IP F and psia, SI C and Bar).\n"
+    "\n"
+    "Options:\n"
+    "  --T RANGE, --p RANGE the temperatures and pressures\n"
+    "  --log                RANGE's STEP is the number of points per decade\n"
+    "  --columns KEY,...    the columns after the swept one (see below)\n"
+    "  --formulation NAME   if97 (IAPWS-IF97, the default) or ifc67 (IFC-67)\n"
+    "%OPTIONS%"
+    "  --format NAME        csv (the default), tsv or json (JSON Lines)\n"
+    "  --output FILE        write FILE, complete or not at all, instead of standard\n"
+    "                       output\n"
+    "  --jobs N             threads (default: the number of cores); the output does\n"
+    "                       not depend on N\n"
+    "\n"
+    "Columns: the swept variable first (temperature or pressure), then any of the\n"
+    "result keys, internal_energy and superheat; a saturation table names them by\n"
+    "end (enthalpy_liquid, viscosity_vapor, ...) and adds enthalpy_evaporation,\n"
+    "entropy_evaporation and specific_volume_evaporation. A grid or sweep has a\n"
+    "mark column (\"Sat.\", \"Sat. liquid\", \"Sat. vapor\", \"liquid\"); every table\n"
+    "ends with message.\n"
+    "\n"
+    "Exit status: 0 every row computed, 1 some rows not (their count on standard\n"
+    "error), 2 a usage error or output that cannot be written.\n"
+    "\n"
+    "Examples:\n"
+    "  hydrelix-cli table saturation --T \"Textbook SI\" --units si --unit pressure=MPa\n"
+    "  hydrelix-cli table saturation --p 1:1000:3kPa --log --units si\n"
+    "  hydrelix-cli table isobar --p 10MPa --T 50:600:10C --units si\n"
+    "  hydrelix-cli table grid --p 15,100,500,1000psia --T 100:1200:50F --output grid.csv\n";
+
 constexpr const char* kGeneralHelp =
     "hydrelix-cli: steam and water properties (IAPWS-IF97 and IFC-67) from the shell.\n"
     "\n"
@@ -122,6 +177,7 @@ constexpr const char* kGeneralHelp =
     "       hydrelix-cli batch [FILE|-] [OPTIONS]       a CSV file of states\n"
     "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
     "                  a turbine, pump, valve, calorimeter, heater or flash tank\n"
+    "       hydrelix-cli table KIND [OPTIONS]           a property table or sweep\n"
     "       hydrelix-cli SUBCOMMAND --help              a subcommand's options\n"
     "       hydrelix-cli --version\n"
     "\n"
@@ -129,7 +185,8 @@ constexpr const char* kGeneralHelp =
     "  hydrelix-cli state p=100 h=1300\n"
     "  hydrelix-cli compare T=350C p=10MPa --units si\n"
     "  hydrelix-cli batch states.csv --output results.csv\n"
-    "  hydrelix-cli process expand p=1000 T=1000 --p2 2 --efficiency 85\n";
+    "  hydrelix-cli process expand p=1000 T=1000 --p2 2 --efficiency 85\n"
+    "  hydrelix-cli table saturation --T \"Textbook SI\" --units si\n";
 
 std::string Expanded(const char* text) {
   std::string out = text;
@@ -145,7 +202,8 @@ std::string Expanded(const char* text) {
 
 bool TakesValue(const std::string& name) {
   return name == "formulation" || name == "units" || name == "unit" || name == "format" ||
-         name == "output" || name == "jobs" || IsProcessOption(name);
+         name == "output" || name == "jobs" || name == "T" || name == "p" || name == "columns" ||
+         IsProcessOption(name);
 }
 
 }  // namespace
@@ -171,6 +229,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
     }
     if (argument == "--version") {
       line.version = true;
+      continue;
+    }
+    if (argument == "--log") {
+      line.logarithmic = true;
       continue;
     }
     if (argument.rfind("--", 0) != 0) {
@@ -205,6 +267,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
                                        : name == "units"     ? line.units
                                        : name == "format"    ? line.format
                                        : name == "output"    ? line.output
+                                       : name == "T"         ? line.temperatures
+                                       : name == "p"         ? line.pressures
+                                       : name == "columns"   ? line.columns
                                                              : line.jobs;
     slot = value;
   }
@@ -220,6 +285,7 @@ const char* UsageOf(const std::string& subcommand) {
   if (subcommand == "compare") return kCompareUsage;
   if (subcommand == "batch") return kBatchUsage;
   if (subcommand == "process") return kProcessUsage;
+  if (subcommand == "table") return kTableUsage;
   return kAllUsage;
 }
 
@@ -227,10 +293,12 @@ const char* HelpOf(const std::string& subcommand) {
   static const std::string state = Expanded(kStateHelp);
   static const std::string compare = Expanded(kCompareHelp);
   static const std::string batch = Expanded(kBatchHelp);
+  static const std::string table = Expanded(kTableHelp);
   if (subcommand == "state") return state.c_str();
   if (subcommand == "compare") return compare.c_str();
   if (subcommand == "batch") return batch.c_str();
   if (subcommand == "process") return ProcessHelp();
+  if (subcommand == "table") return table.c_str();
   return kGeneralHelp;
 }
 

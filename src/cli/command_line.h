@@ -17,6 +17,9 @@ struct CommandLine {
   std::optional<std::string> formulation, units, format, output, jobs;
   std::vector<std::string> unitChoices;  // each --unit KEY=UNIT
   ProcessOptions processOptions;         // --p2, --efficiency, ... of process
+  // `table`'s ranges (--T, --p), its column keys and --log.
+  std::optional<std::string> temperatures, pressures, columns;
+  bool logarithmic = false;
   bool help = false;
   bool version = false;
 };

@@ -16,6 +16,7 @@
 #include "cli/result_keys.h"
 #include "cli/state_output.h"
 #include "cli/state_report.h"
+#include "cli/table_run.h"
 #include "units/unit_names.h"
 
 #ifndef HYDRELIX_VERSION
@@ -112,11 +113,17 @@ cli::StateFormat StateFormatOf(const Settings& settings) {
   return *format;
 }
 
+void RefuseTableOptions(const cli::CommandLine& line) {
+  if (line.temperatures || line.pressures || line.columns || line.logarithmic)
+    throw UsageError{"--T, --p, --columns and --log are options of table"};
+}
+
 void RefuseOptions(const cli::CommandLine& line, bool formulation, bool batchOnly) {
+  RefuseTableOptions(line);
   if (formulation && line.formulation)
     throw UsageError{"compare computes both formulations; --formulation does not apply"};
-  if (batchOnly && line.output) throw UsageError{"--output is an option of batch"};
-  if (batchOnly && line.jobs) throw UsageError{"--jobs is an option of batch"};
+  if (batchOnly && line.output) throw UsageError{"--output is an option of batch and table"};
+  if (batchOnly && line.jobs) throw UsageError{"--jobs is an option of batch and table"};
 }
 
 void RefuseProcessOptions(const cli::CommandLine& line) {
@@ -224,24 +231,28 @@ int RunProcessCommand(const cli::CommandLine& line) {
   return Flushed(report.computed ? kSucceeded : kRefused);
 }
 
-int RunBatchCommand(const cli::CommandLine& line) {
-  const Settings settings = ReadSettings(line);
-  RefuseProcessOptions(line);
-  cli::BatchOptions options;
-  options.report = settings.report;
+// The options of the subcommands that write rows: the format, the output
+// file and the number of threads.
+struct RowOutput {
+  cli::RowFormat format = cli::RowFormat::Csv;
+  std::string output;
+  int jobs = 1;
+};
+
+RowOutput ReadRowOutput(const cli::CommandLine& line, const Settings& settings) {
+  RowOutput out;
   if (!settings.format.empty()) {
     const std::optional<cli::RowFormat> format = cli::RowFormatNamed(settings.format);
     if (!format)
-      throw UsageError{"--format of batch is csv, tsv or json, not \"" + settings.format + "\""};
-    options.format = *format;
+      throw UsageError{"--format of " + line.subcommand + " is csv, tsv or json, not \"" +
+                       settings.format + "\""};
+    out.format = *format;
   }
-  if (line.arguments.size() > 1) throw UsageError{"batch reads one file"};
-  options.input = line.arguments.empty() ? "-" : line.arguments.front();
   if (line.output) {
     if (line.output->empty() || *line.output == "-") throw UsageError{"--output needs a file name"};
-    options.output = *line.output;
+    out.output = *line.output;
   }
-  options.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  out.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   if (line.jobs) {
     const std::string& jobs = *line.jobs;
     const bool digits =
@@ -249,12 +260,69 @@ int RunBatchCommand(const cli::CommandLine& line) {
         std::all_of(jobs.begin(), jobs.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits || std::stoi(jobs) < 1 || std::stoi(jobs) > 1024)
       throw UsageError{"--jobs is a number of threads from 1 to 1024, not \"" + jobs + "\""};
-    options.jobs = std::stoi(jobs);
+    out.jobs = std::stoi(jobs);
   }
+  return out;
+}
+
+int RunBatchCommand(const cli::CommandLine& line) {
+  RefuseTableOptions(line);
+  RefuseProcessOptions(line);
+  const Settings settings = ReadSettings(line);
+  const RowOutput rows = ReadRowOutput(line, settings);
+  cli::BatchOptions options;
+  options.report = settings.report;
+  options.format = rows.format;
+  options.output = rows.output;
+  options.jobs = rows.jobs;
+  if (line.arguments.size() > 1) throw UsageError{"batch reads one file"};
+  options.input = line.arguments.empty() ? "-" : line.arguments.front();
   options.progress = isatty(2) != 0;
   cli::BoundLibraries libraries;
   WarnOf(libraries);
   return cli::RunBatch(options, libraries, std::cerr);
+}
+
+// The table's units: those of the unit system, with each --unit choice
+// applied to its quantity (enthalpy's to the internal energy too).
+analysis::TableUnits TableUnitsOf(const cli::ReportOptions& report) {
+  analysis::TableUnits units = analysis::TableUnits::System(report.si);
+  for (const cli::ResultKey& key : cli::kResultKeys) {
+    if (!key.quantity) continue;
+    units.unit[static_cast<std::size_t>(*key.quantity)] =
+        report.units[static_cast<std::size_t>(key.result)];
+  }
+  return units;
+}
+
+int RunTableCommand(const cli::CommandLine& line) {
+  RefuseProcessOptions(line);
+  const Settings settings = ReadSettings(line);
+  const RowOutput rows = ReadRowOutput(line, settings);
+  if (line.arguments.size() != 1) throw UsageError{"table takes one KIND"};
+  cli::TableOptions options;
+  std::string reason;
+  if (!cli::ReadTableKind(line.arguments.front(), line.temperatures.has_value(),
+                          line.pressures.has_value(), options.form.kind, reason))
+    throw UsageError{reason};
+  options.form.formulation = settings.report.formulation;
+  options.form.temperatures = line.temperatures.value_or("");
+  options.form.pressures = line.pressures.value_or("");
+  options.form.logarithmic = line.logarithmic;
+  options.form.units = TableUnitsOf(settings.report);
+  if (line.columns) {
+    std::string key;
+    const auto columns = analysis::ColumnsNamed(options.form.kind, *line.columns, &key);
+    if (!columns) throw UsageError{"\"" + key + "\" is not a column of this table"};
+    options.form.columns = *columns;
+  }
+  options.format = rows.format;
+  options.output = rows.output;
+  options.jobs = static_cast<unsigned>(rows.jobs);
+  cli::BoundLibraries libraries;
+  WarnOf(libraries);
+  return cli::RunTable(options, analysis::TableUnits::System(settings.report.si), libraries,
+                       std::cerr);
 }
 
 }  // namespace
@@ -271,7 +339,8 @@ int main(int argc, char** argv) {
       return Flushed(kSucceeded);
     }
     const bool known = subcommand == "state" || subcommand == "compare" ||
-                       subcommand == "batch" || subcommand == "process";
+                       subcommand == "batch" || subcommand == "table" ||
+                       subcommand == "process";
     if (line->help && (known || subcommand.empty())) {
       std::cout << cli::HelpOf(subcommand);
       return Flushed(kSucceeded);
@@ -281,11 +350,13 @@ int main(int argc, char** argv) {
     if (line->version) throw UsageError{"--version takes no subcommand"};
     if (subcommand == "state") return RunState(*line);
     if (subcommand == "compare") return RunCompare(*line);
+    if (subcommand == "table") return RunTableCommand(*line);
     if (subcommand == "process") return RunProcessCommand(*line);
     return RunBatchCommand(*line);
   } catch (const UsageError& error) {
     const bool known = subcommand == "state" || subcommand == "compare" ||
-                       subcommand == "batch" || subcommand == "process";
+                       subcommand == "batch" || subcommand == "table" ||
+                       subcommand == "process";
     std::cerr << "hydrelix-cli: " << error.reason << '\n' << cli::UsageOf(known ? subcommand : "");
     return kUsageError;
   }

@@ -93,6 +93,7 @@ void frmMain::ShowComputed(const steam::SteamState& state) {
 }
 
 void frmMain::optSteam_Click(int16_t index) {
+  if (BeforeLibraryUnitsChange) BeforeLibraryUnitsChange();
   const std::vector<steam::Message> messages =
       index == 0 ? steam::basSteam97Functions::SetUnits97(services_.libraries)
                  : steam::basSteam67Functions::SetUnits67(services_.libraries);

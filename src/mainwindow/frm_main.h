@@ -59,6 +59,10 @@ class frmMain {
   std::array<std::string, 15> DisplayFormats;
   // How numbers are read and written in the value fields.
   units::NumberLocale Locale;
+  // Called before the formulation switch sets the libraries' units again:
+  // the units are process-wide, so whatever computes on another thread
+  // (a table being filled) stops first.
+  std::function<void()> BeforeLibraryUnitsChange;
 
   // ---- The window itself
   Geometry clientArea{0, 0, 5820, 7125};  // opens centred; fixed single border

@@ -5,12 +5,16 @@
 #include "shell/program_switches.h"
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
+#include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/charts_window.h"
 #include "platform/analysis/process_steps_window.h"
 #include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
+#include "platform/analysis/tables_window_entry.h"
 #include "platform/desktop_shell_windows.h"
 #include "platform/desktop_startup.h"
 #include "platform/desktop_system_info_tool.h"
+#include "platform/json_pin_store.h"
 #include "platform/main_window_widget.h"
 #include "platform/program_directory.h"
 #include "platform/qt_clipboard.h"
@@ -20,6 +24,7 @@
 #include "platform/termination_signal.h"
 #include "platform/tray_icon_host.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSessionManager>
 
@@ -58,10 +63,21 @@ int main(int argc, char** argv) {
   platform::MainWindowWidget window(form, tray, shell);
   platform::AnalysisMenu analysisMenu(form, &window);
   platform::StateSignals stateSignals(form);
+  platform::ShownStateFeed shownState(stateSignals, form);
+  platform::JsonPinStore pinStore;
+  platform::AnalysisWindows analysisWindows(window, settings, shownState, libraries, pinStore);
+  analysisWindows.AddTo(analysisMenu);
   platform::ProcessStepsWindow processSteps(window, form, stateSignals, libraries, settings);
   analysisMenu.AddWindowEntry(QStringLiteral("Process &Steps"), processSteps)
       .setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   window.AddMenu(analysisMenu);
+  platform::AddTablesWindow(analysisMenu, window, form, settings, libraries);
+  // Pins made on the charts; the pinned states' own model takes their place.
+  analysis::ChartPinList chartPins;
+  platform::ChartsWindow charts(window, settings, form, stateSignals, libraries, chartPins);
+  QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
+  chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
+  chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

@@ -42,6 +42,11 @@ std::vector<SettingEntry> FixedSettings();
 std::string AnalysisGeometryKey(std::string_view window);
 inline constexpr char kAnalysisGeometryDefault[] = "";
 
+// Compare Formulations marks a row whose |Δ %| passes this many percent;
+// written with a ".".
+inline constexpr SettingEntry kCompareThresholdSetting{kAnalysisSection,
+                                                       "CompareThresholdPercent", "0.1"};
+
 // The stored text of `entry`, or its default.
 std::string ReadSetting(const SettingsStore& store, const SettingEntry& entry);
 void WriteSetting(SettingsStore& store, const SettingEntry& entry, const std::string& text);

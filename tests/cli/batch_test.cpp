@@ -18,18 +18,9 @@
 
 namespace {
 
+using cli_test::Has;
+using cli_test::Lines;
 using cli_test::RunCli;
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 // The last `n` comma-separated fields of a line without quotes.
 std::vector<std::string> Tail(const std::string& line, std::size_t n) {

@@ -14,11 +14,9 @@
 
 namespace {
 
+using cli_test::Has;
+using cli_test::Lines;
 using cli_test::RunCli;
-
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 TEST(ExitStatus, EveryCommandLineGetsItsStatus) {
   const struct {

@@ -35,6 +35,10 @@ std::string TemporaryFolder();
 void RemoveTree(const std::string& folder);
 std::vector<std::string> FolderEntries(const std::string& folder);
 std::string ReadFile(const std::string& path);
+
+// Whether `text` holds `part`; the lines of a text without their "\n".
+bool Has(const std::string& text, const std::string& part);
+std::vector<std::string> Lines(const std::string& text);
 void WriteFile(const std::string& path, const std::string& text);
 
 }  // namespace cli_test

@@ -89,6 +89,17 @@ TEST(FormulationSwitch, SetsUpTheLibraryAndRecomputes) {
   EXPECT_EQ(w.form.WorkingState.SpecificVolume, if97Volume);
 }
 
+TEST(FormulationSwitch, StopsOtherCalculationsBeforeTheLibraryUnitsAreSet) {
+  LoadedWindow w;
+  const double if97Volume = w.form.WorkingState.SpecificVolume;
+  std::vector<double> volumesSeen;
+  w.form.BeforeLibraryUnitsChange = [&] { volumesSeen.push_back(w.form.WorkingState.SpecificVolume); };
+  w.Click("optSteam(1)");
+  w.Click("optSteam(0)");
+  ASSERT_EQ(volumesSeen.size(), 2u);
+  EXPECT_EQ(volumesSeen[0], if97Volume);  // before the switch computed anything
+}
+
 TEST(ComputedFields, MixtureShowsZerosWhereItHasNoValue) {
   LoadedWindow w;
   w.Click("chkStmInput(1)");
