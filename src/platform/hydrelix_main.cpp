@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
   QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
   chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
   chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+  processSteps.UsePins(analysisWindows.PinsWindow());
+  processSteps.DrawOn(charts.Panel());
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

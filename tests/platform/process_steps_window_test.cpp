@@ -4,7 +4,9 @@
 #include "shown_window.h"
 
 #include "mainwindow/enter_state.h"
+#include "platform/analysis/pinned_states_window.h"
 #include "platform/analysis/process_steps_window.h"
+#include "platform/analysis/shown_state_feed.h"
 #include "platform/analysis/state_signals.h"
 
 #include <QLabel>
@@ -86,6 +88,44 @@ TEST(ProcessStepsWindow, FollowsTheUnitsTheClearingAndTheFormulation) {
   EXPECT_EQ(panel.InletChoice().currentText(), "Main window state (none computed)");
   panel.Compute();
   EXPECT_EQ(panel.MessageLine().text(), "Compute a state in the main window, or pin one.");
+}
+
+// Pins kept in memory.
+class KeptPins final : public analysis::PinStore {
+ public:
+  analysis::PinLoad Load() override { return {kept, {}}; }
+  bool Save(const analysis::PinnedStates& pins) override {
+    kept = pins;
+    return true;
+  }
+  std::string Location() const override { return "/memory/pins.json"; }
+  analysis::PinnedStates kept;
+};
+
+TEST(ProcessStepsWindow, PinsAreInletsAndAStepsStateIsPinned) {
+  WindowWithProcessSteps w;
+  platform::ShownStateFeed feed(w.stateSignals, w.form);
+  KeptPins store;
+  platform::PinnedStatesWindow pins(w.window, w.settings, feed, store);
+  w.steps.UsePins(pins);
+  platform::ProcessStepsPanel& panel = w.steps.Panel();
+
+  mainwindow::EnterState(w.form, steam::InputPair::PressureQuality, "150", "0");
+  ASSERT_TRUE(pins.PinShownState());
+  ASSERT_EQ(panel.InletChoice().count(), 2);
+  // A saturated liquid pin comes back on the saturation line, not as T and p.
+  panel.InletChoice().setCurrentIndex(1);
+  panel.SelectKind(analysis::ProcessKind::Flash);
+  panel.Field(analysis::ProcessKind::Flash, "p2").setText("15");
+  panel.Compute();
+  ASSERT_FALSE(panel.Result().refusal) << *panel.Result().refusal;
+  EXPECT_NEAR(*panel.Result().Figure("flash_fraction"), 0.15421, 2e-5);
+
+  panel.StatesTable().selectRow(w.Row("Vapor"));
+  w.Click(w.StepsButton("Pi&n State"));
+  ASSERT_EQ(pins.Pins().Count(), 2u);
+  EXPECT_DOUBLE_EQ(pins.Pins().Pins()[1].quality, 1.0);
+  EXPECT_EQ(panel.InletChoice().count(), 3);
 }
 
 }  // namespace

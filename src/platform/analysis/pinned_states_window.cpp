@@ -141,8 +141,11 @@ QPushButton& PinnedStatesWindow::Button(const QString& objectName) const {
 }
 
 bool PinnedStatesWindow::PinShownState() {
-  if (!feed_.State()) return false;
-  const std::optional<std::size_t> row = pins_.Add(*feed_.State());
+  return feed_.State() && PinState(*feed_.State());
+}
+
+bool PinnedStatesWindow::PinState(const steam::SteamState& state) {
+  const std::optional<std::size_t> row = pins_.Add(state);
   if (!row) {
     tell(QStringLiteral("%1 states are pinned, as many as the list holds. Remove one to pin "
                         "another.")
@@ -167,6 +170,7 @@ void PinnedStatesWindow::Changed(std::optional<std::size_t> select) {
   if (!store_.Save(pins_)) TellOnce(analysis::SaveFailedMessage(store_.Location()), saveFailureTold_);
   Refresh();
   if (select) Select(*select);
+  emit pinsChanged();
 }
 
 void PinnedStatesWindow::TellOnce(const std::string& notice, bool& told) {

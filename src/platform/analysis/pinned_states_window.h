@@ -36,12 +36,18 @@ class PinnedStatesWindow final : public AnalysisWindow {
   // Pins the main window's state. False when there is none or fifty are held
   // (the user is told why).
   bool PinShownState();
+  // Pins a computed state, as PinShownState pins the main window's.
+  bool PinState(const steam::SteamState& state);
 
   const analysis::PinnedStates& Pins() const { return pins_; }
   const analysis::TextTable& Shown() const { return shown_; }
   QTableWidget& Table() const { return *table_; }
   QPushButton& Button(const QString& objectName) const;
   QCheckBox& PreviousRowBase() const { return *previous_; }
+
+ signals:
+  // A pin was added, removed, renamed or moved.
+  void pinsChanged();
 
  protected:
   // The size a first opening gets: room for the table's columns.

@@ -1,8 +1,10 @@
 #include "platform/analysis/process_steps_window.h"
 
+#include "analysis/chart_marks.h"
 #include "analysis/state_entry.h"
 #include "mainwindow/enter_state.h"
 #include "mainwindow/shown_fields.h"
+#include "platform/analysis/charts_panel.h"
 
 #include <QVBoxLayout>
 
@@ -19,6 +21,20 @@ int16_t ListUnit(const mainwindow::frmMain& form, steam::Result result) {
 
 }  // namespace
 
+std::optional<steam::SteamState> StateOfPin(const analysis::Pin& pin,
+                                            steam::PropertyLibraries& libraries) {
+  const bool wet = (pin.quality > 0.0 && pin.quality < 1.0) ||
+                   pin.pair == steam::InputPair::PressureQuality ||
+                   pin.pair == steam::InputPair::TemperatureQuality;
+  const steam::SolveOutcome outcome =
+      wet ? steam::Solve(pin.formulation, steam::InputPair::PressureQuality, pin.pressure,
+                         pin.quality, libraries)
+          : steam::Solve(pin.formulation, steam::InputPair::TemperaturePressure, pin.temperature,
+                         pin.pressure, libraries);
+  if (!outcome.succeeded) return std::nullopt;
+  return outcome.state;
+}
+
 analysis::ProcessDisplay ProcessDisplayOf(const mainwindow::frmMain& form) {
   analysis::ProcessDisplay display;
   display.si = form.optUnits(1).Value();
@@ -34,7 +50,9 @@ analysis::ProcessDisplay ProcessDisplayOf(const mainwindow::frmMain& form) {
 ProcessStepsWindow::ProcessStepsWindow(MainWindowWidget& mainWindow, mainwindow::frmMain& form,
                                        StateSignals& stateSignals, steam::PropertyLibraries& libraries,
                                        shell::SettingsStore& settings)
-    : AnalysisWindow(mainWindow, settings, "ProcessSteps", tr("Process Steps")), form_(form) {
+    : AnalysisWindow(mainWindow, settings, "ProcessSteps", tr("Process Steps")),
+      form_(form),
+      libraries_(libraries) {
   auto* layout = new QVBoxLayout(this);
   panel_ = new ProcessStepsPanel(libraries, this);
   layout->addWidget(panel_);
@@ -56,6 +74,30 @@ ProcessStepsWindow::ProcessStepsWindow(MainWindowWidget& mainWindow, mainwindow:
       form_.UserClick(form_.optSteam(state.formulation == steam::Formulation::IF97 ? 0 : 1));
     mainwindow::EnterState(form_, entry.pair, entry.first, entry.second);
   });
+}
+
+void ProcessStepsWindow::UsePins(PinnedStatesWindow& pins) {
+  panel_->SetPinning(true);
+  auto list = [this, &pins] {
+    std::vector<std::pair<std::string, steam::SteamState>> inlets;
+    for (const analysis::Pin& pin : pins.Pins().Pins()) {
+      if (std::optional<steam::SteamState> state = StateOfPin(pin, libraries_))
+        inlets.emplace_back(pin.name, *state);
+    }
+    panel_->SetPins(inlets);
+  };
+  list();
+  connect(&pins, &PinnedStatesWindow::pinsChanged, this, list);
+  connect(panel_, &ProcessStepsPanel::pinRequested, &pins,
+          [&pins](const steam::SteamState& state) { pins.PinState(state); });
+}
+
+void ProcessStepsWindow::DrawOn(ChartsPanel& charts) {
+  connect(panel_, &ProcessStepsPanel::stepComputed, &charts,
+          [this, &charts](const std::vector<steam::SteamState>& path) {
+            charts.SetProcesses(
+                {analysis::ProcessThrough(analysis::ProcessKindName(panel_->Kind()), path, 1)});
+          });
 }
 
 void ProcessStepsWindow::FollowDisplay() {

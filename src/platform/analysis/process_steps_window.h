@@ -9,10 +9,13 @@
 #include "analysis/process_table.h"
 #include "mainwindow/frm_main.h"
 #include "platform/analysis/analysis_window.h"
+#include "platform/analysis/pinned_states_window.h"
 #include "platform/analysis/process_steps_panel.h"
 #include "platform/analysis/state_signals.h"
 
 namespace platform {
+
+class ChartsPanel;
 
 class ProcessStepsWindow final : public AnalysisWindow {
   Q_OBJECT
@@ -25,12 +28,24 @@ class ProcessStepsWindow final : public AnalysisWindow {
 
   ProcessStepsPanel& Panel() const { return *panel_; }
 
+  // The pins as inlets, and Pin State into them; `pins` must outlive the
+  // window.
+  void UsePins(PinnedStatesWindow& pins);
+  // Each computed step drawn on the charts; `charts` must outlive the window.
+  void DrawOn(ChartsPanel& charts);
+
  private:
   void FollowDisplay();
 
   mainwindow::frmMain& form_;
+  steam::PropertyLibraries& libraries_;
   ProcessStepsPanel* panel_;
 };
+
+// A pin as an inlet: the state computed again from its temperature and
+// pressure, or its pressure and quality inside the two-phase band.
+std::optional<steam::SteamState> StateOfPin(const analysis::Pin& pin,
+                                            steam::PropertyLibraries& libraries);
 
 // The main window's units, unit system and decimal mark as the panel shows
 // them.
