@@ -3,8 +3,8 @@
 #include "analysis/diagnostics.h"
 #include "analysis/isobar_state.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 #include <limits>
@@ -52,10 +52,10 @@ State If97SinglePhase(double T, double P) {
 }
 
 State Ifc67SinglePhase(double T, double P) {
-  const int subregion = ifc67::subregion(T, P);
+  const int subregion = ifc67::subregionTp(T, P);
   if (subregion == 0) return NoState();
-  State state{T, P, ifc67::specificVolume(T, P), kNaN, ifc67::internalEnergy(T, P),
-              ifc67::enthalpy(T, P), ifc67::entropy(T, P), ifc67::isobaricHeatCapacity(T, P),
+  State state{T, P, ifc67::specificVolume(T, P), kNaN, ifc67::specificInternalEnergy(T, P),
+              ifc67::specificEnthalpy(T, P), ifc67::specificEntropy(T, P), ifc67::isobaricHeatCapacity(T, P),
               kNaN, kNaN, kNaN, subregion, PhaseIndex(Formulation::IFC67, T, P, false, 0.0)};
   if (!std::isfinite(state.v)) return NoState();
   state.rho = 1 / state.v;
@@ -87,9 +87,9 @@ State Saturated(Formulation formulation, double T, double x) {
     state.h = mixed.h;
     state.s = mixed.s;
   } else {
-    state.v = ifc67::saturatedVolume(T, x);
-    state.h = ifc67::saturatedEnthalpy(T, x);
-    state.s = ifc67::saturatedEntropy(T, x);
+    state.v = ifc67::mixtureVolumeTx(T, x);
+    state.h = ifc67::mixtureEnthalpyTx(T, x);
+    state.s = ifc67::mixtureEntropyTx(T, x);
     state.u = state.h - P * 1000 * state.v;
   }
   if (!std::isfinite(state.v)) return NoState();

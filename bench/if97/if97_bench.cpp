@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 #include <stm/dynamic_library.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cstdint>
 #include <cstdio>

@@ -5,7 +5,7 @@
 // else, for counting instructions under callgrind (bench/instructions.sh);
 // `--list` names the cases.
 #include <benchmark/benchmark.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/ifc67.h>
 #include <stm/dynamic_library.h>
 
 #include <algorithm>
@@ -133,15 +133,15 @@ std::vector<Case> cases() {
     for (const char* f : {"STM_sEpw", "STM_sSpw"})
       all.push_back({std::string(f) + "/" + name, f, false, atmospheresFraction(*states)});
     all.push_back({std::string("STM_sWep/") + name, "STM_sWep", false,
-                   wetValueAtmospheres(*states, ifc67::saturatedEnthalpy)});
+                   wetValueAtmospheres(*states, ifc67::mixtureEnthalpyTx)});
     all.push_back({std::string("STM_sWsp/") + name, "STM_sWsp", false,
-                   wetValueAtmospheres(*states, ifc67::saturatedEntropy)});
+                   wetValueAtmospheres(*states, ifc67::mixtureEntropyTx)});
   }
 
   for (const auto& [name, states] : subregions) {
     if (states != &s.subregion1 && states != &s.subregion4)
-      all.push_back({std::string("STM_2Tep/") + name, "STM_2Tep", false, valueAtmospheres(*states, ifc67::enthalpy)});
-    all.push_back({std::string("STM_nTsp/") + name, "STM_nTsp", false, valueAtmospheres(*states, ifc67::entropy)});
+      all.push_back({std::string("STM_2Tep/") + name, "STM_2Tep", false, valueAtmospheres(*states, ifc67::specificEnthalpy)});
+    all.push_back({std::string("STM_nTsp/") + name, "STM_nTsp", false, valueAtmospheres(*states, ifc67::specificEntropy)});
   }
   return all;
 }

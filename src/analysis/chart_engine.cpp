@@ -1,7 +1,7 @@
 #include "analysis/chart_engine.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 
@@ -80,8 +80,8 @@ std::optional<ChartPoint> ChartEngine::Saturated(double temperature, double qual
     point.entropy = mixture.s;
   } else {
     point.pressure = ifc67::saturationPressure(temperature);
-    point.enthalpy = ifc67::saturatedEnthalpy(temperature, quality);
-    point.entropy = ifc67::saturatedEntropy(temperature, quality);
+    point.enthalpy = ifc67::mixtureEnthalpyTx(temperature, quality);
+    point.entropy = ifc67::mixtureEntropyTx(temperature, quality);
   }
   return IfFinite(point);
 }
@@ -95,8 +95,8 @@ std::optional<ChartPoint> ChartEngine::SinglePhase(double temperature, double pr
     point.enthalpy = if97::specificEnthalpy(temperature, pressure);
     point.entropy = if97::specificEntropy(temperature, pressure);
   } else {
-    point.enthalpy = ifc67::enthalpy(temperature, pressure);
-    point.entropy = ifc67::entropy(temperature, pressure);
+    point.enthalpy = ifc67::specificEnthalpy(temperature, pressure);
+    point.entropy = ifc67::specificEntropy(temperature, pressure);
   }
   return IfFinite(point);
 }

@@ -37,6 +37,21 @@ ChartPoint ChartPointOf(const steam::SteamState& state) {
   return point;
 }
 
+ChartMark ChartMarkOf(const Pin& pin) {
+  steam::SteamState state;
+  state.formulation = pin.formulation;
+  state.pair = pin.pair;
+  state.values.Temperature = pin.temperature;
+  state.values.Pressure = pin.pressure;
+  state.values.Quality = pin.quality;
+  state.values.Enthalpy = pin.enthalpy;
+  state.values.Entropy = pin.entropy;
+  state.values.SpecificVolume = pin.volume;
+  state.onSaturationLine = pin.pair == steam::InputPair::TemperatureQuality ||
+                           pin.pair == steam::InputPair::PressureQuality;
+  return {pin.name, ChartPointOf(state)};
+}
+
 void ChartPinList::Pin(const steam::SteamState& state, const std::string& name) {
   marks_.push_back({name, ChartPointOf(state)});
 }

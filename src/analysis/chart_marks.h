@@ -6,6 +6,7 @@
 
 #include "analysis/chart_engine.h"
 #include "analysis/chart_point.h"
+#include "analysis/pinned_states.h"
 #include "steam/steam.h"
 
 #include <string>
@@ -21,6 +22,9 @@ struct ChartMark {
   std::string name;
   ChartPoint point;
 };
+
+// A pinned state's mark, from the values the pin holds.
+ChartMark ChartMarkOf(const Pin& pin);
 
 // Where the charts read the pinned states and keep a state pinned from a
 // chart; the pinned states' own model stands behind it in the program.

@@ -5,8 +5,8 @@
 
 #include "steam/si_state.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 #include <vector>
@@ -129,8 +129,8 @@ std::optional<SaturationPair> If97Saturation(const if97::SaturationState& s) {
 
 std::optional<SaturationPair> Ifc67Saturation(double T, double p) {
   auto end = [T, p](double x) {
-    return SaturatedEnd{T, p, ifc67::saturatedVolume(T, x), ifc67::saturatedEnthalpy(T, x),
-                        ifc67::saturatedEntropy(T, x)};
+    return SaturatedEnd{T, p, ifc67::mixtureVolumeTx(T, x), ifc67::mixtureEnthalpyTx(T, x),
+                        ifc67::mixtureEntropyTx(T, x)};
   };
   const SaturatedEnd liquid = end(0.0), vapor = end(1.0);
   if (!std::isfinite(liquid.enthalpy) || !std::isfinite(vapor.enthalpy)) return std::nullopt;
@@ -166,7 +166,7 @@ std::optional<int> RegionOf(steam::Formulation formulation, double T, double p, 
     return std::nullopt;
   }
   if (onLine) return std::nullopt;
-  const int subregion = ifc67::subregion(T, p);
+  const int subregion = ifc67::subregionTp(T, p);
   return subregion != 0 ? std::optional<int>(subregion) : std::nullopt;
 }
 

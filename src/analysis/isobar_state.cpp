@@ -2,8 +2,8 @@
 
 #include "steam/si_state.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 
@@ -24,10 +24,10 @@ std::optional<IsobarPoint> Wet(double temperature, double quality) {
 double Ifc67LiquidTemperature(double p, double h, double saturationTemperature) {
   double low = ifc67::kMinTemperature;
   double high = saturationTemperature;
-  if (!(h >= ifc67::enthalpy(low, p) && h <= ifc67::enthalpy(high, p))) return std::nan("");
+  if (!(h >= ifc67::specificEnthalpy(low, p) && h <= ifc67::specificEnthalpy(high, p))) return std::nan("");
   for (int i = 0; i < 200 && high - low > 1e-12 * high; ++i) {
     const double middle = 0.5 * (low + high);
-    (ifc67::enthalpy(middle, p) < h ? low : high) = middle;
+    (ifc67::specificEnthalpy(middle, p) < h ? low : high) = middle;
   }
   return 0.5 * (low + high);
 }
@@ -39,16 +39,16 @@ std::optional<IsobarPoint> PlaceByEnthalpy(steam::Formulation formulation, doubl
     if (if97::isTwoPhasePh(p, h)) return Wet(if97::saturationTemperature(p), if97::qualityPh(p, h));
     return SinglePhase(if97::temperaturePh(p, h));
   }
-  const ifc67::IsobarTemperature placed = ifc67::placeByEnthalpy(p, h);
+  const ifc67::PlacedTemperature placed = ifc67::placedTemperaturePh(p, h);
   switch (placed.placement) {
-    case ifc67::Placement::NoSaturation:
-    case ifc67::Placement::Vapour: return SinglePhase(placed.temperature);
-    case ifc67::Placement::Wet:
-    case ifc67::Placement::Liquid: break;
+    case ifc67::Placement::noSaturation:
+    case ifc67::Placement::vapour: return SinglePhase(placed.temperature);
+    case ifc67::Placement::wet:
+    case ifc67::Placement::liquid: break;
   }
   // Everything below the saturated vapour is placed alike; the lever rule
   // tells the wet states from the liquid.
-  const double quality = ifc67::qualityFromEnthalpy(p, h);
+  const double quality = ifc67::qualityPh(p, h);
   if (quality >= 0.0) return Wet(placed.saturationTemperature, quality);
   return SinglePhase(Ifc67LiquidTemperature(p, h, placed.saturationTemperature));
 }
@@ -58,9 +58,9 @@ std::optional<IsobarPoint> PlaceByEntropy(steam::Formulation formulation, double
     if (if97::isTwoPhasePs(p, s)) return Wet(if97::saturationTemperature(p), if97::qualityPs(p, s));
     return SinglePhase(if97::temperaturePs(p, s));
   }
-  const ifc67::IsobarTemperature placed = ifc67::placeByEntropy(p, s);
-  if (placed.placement == ifc67::Placement::Wet) {
-    return Wet(placed.saturationTemperature, ifc67::qualityFromEntropy(p, s));
+  const ifc67::PlacedTemperature placed = ifc67::placedTemperaturePs(p, s);
+  if (placed.placement == ifc67::Placement::wet) {
+    return Wet(placed.saturationTemperature, ifc67::qualityPs(p, s));
   }
   return SinglePhase(placed.temperature);
 }

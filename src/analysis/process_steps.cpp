@@ -3,8 +3,8 @@
 #include "analysis/isobar_state.h"
 #include "steam/si_state.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 #include <cstdio>

@@ -2,8 +2,8 @@
 
 #include "steam/conversion_factors.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 #include <cstdio>

@@ -6,7 +6,9 @@
 #include "mainwindow/saved_settings.h"
 #include "platform/analysis/analysis_menu.h"
 #include "platform/analysis/analysis_windows.h"
+#include "platform/analysis/charts_panel.h"
 #include "platform/analysis/charts_window.h"
+#include "platform/analysis/pinned_chart_marks.h"
 #include "platform/analysis/process_steps_window.h"
 #include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
@@ -72,9 +74,10 @@ int main(int argc, char** argv) {
       .setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   window.AddMenu(analysisMenu);
   platform::AddTablesWindow(analysisMenu, window, form, settings, libraries);
-  // Pins made on the charts; the pinned states' own model takes their place.
-  analysis::ChartPinList chartPins;
+  platform::PinnedChartMarks chartPins(analysisWindows.PinsWindow());
   platform::ChartsWindow charts(window, settings, form, stateSignals, libraries, chartPins);
+  QObject::connect(&analysisWindows.PinsWindow(), &platform::PinnedStatesWindow::pinsChanged,
+                   &charts.Panel(), &platform::ChartsPanel::PinsChanged);
   QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
   chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
   chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));

@@ -5,8 +5,8 @@
 #include "analysis/chart_lines.h"
 
 #include <gtest/gtest.h>
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <cmath>
 
@@ -67,8 +67,8 @@ SaturatedEnds EndsOf(Formulation formulation, double p) {
     return {s.T, s.liquid.h, s.vapour.h, s.liquid.s, s.vapour.s};
   }
   const double t = ifc67::saturationTemperature(p);
-  return {t, ifc67::saturatedEnthalpy(t, 0), ifc67::saturatedEnthalpy(t, 1),
-          ifc67::saturatedEntropy(t, 0), ifc67::saturatedEntropy(t, 1)};
+  return {t, ifc67::mixtureEnthalpyTx(t, 0), ifc67::mixtureEnthalpyTx(t, 1),
+          ifc67::mixtureEntropyTx(t, 0), ifc67::mixtureEntropyTx(t, 1)};
 }
 
 class IsobarTest : public testing::TestWithParam<std::tuple<Formulation, UnitSystem>> {};

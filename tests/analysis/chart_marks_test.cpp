@@ -95,6 +95,14 @@ TEST(ChartPointOf, PlacesASolvedStateWhereTheEngineHasIt) {
     EXPECT_NEAR(point.enthalpy, expected.enthalpy, 2e-6 * std::fabs(expected.enthalpy) + 1e-3);
     EXPECT_NEAR(point.entropy, expected.entropy, 2e-6 * expected.entropy + 1e-5);
     EXPECT_EQ(std::isfinite(point.quality), c.wet);
+
+    // A pin of the state lands on the same point, wet or not.
+    const ChartMark mark = ChartMarkOf(PinOf(outcome.state, "P1"));
+    EXPECT_EQ(mark.name, "P1");
+    EXPECT_EQ(mark.point.temperature, point.temperature);
+    EXPECT_EQ(mark.point.enthalpy, point.enthalpy);
+    EXPECT_EQ(mark.point.entropy, point.entropy);
+    EXPECT_EQ(std::isfinite(mark.point.quality), c.wet);
   }
 }
 

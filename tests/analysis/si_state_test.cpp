@@ -3,8 +3,8 @@
 #include "platform/shared_property_libraries.h"
 #include "steam/si_state.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <gtest/gtest.h>
 
@@ -49,9 +49,9 @@ TEST(ToSi, SolvedStatesAgreeWithTheFormulationsInSi) {
     const steam::SiState si = steam::ToSi(solved.state);
     const bool if97 = formulation == steam::Formulation::IF97;
     const double h = if97 ? if97::specificEnthalpy(si.temperature, si.pressure)
-                          : ifc67::enthalpy(si.temperature, si.pressure);
+                          : ifc67::specificEnthalpy(si.temperature, si.pressure);
     const double s = if97 ? if97::specificEntropy(si.temperature, si.pressure)
-                          : ifc67::entropy(si.temperature, si.pressure);
+                          : ifc67::specificEntropy(si.temperature, si.pressure);
     const double v = if97 ? if97::specificVolume(si.temperature, si.pressure)
                           : ifc67::specificVolume(si.temperature, si.pressure);
     EXPECT_NEAR(si.enthalpy, h, 2e-6 * h);

@@ -4,8 +4,8 @@
 #include "analysis/sweep_range.h"
 #include "platform/shared_property_libraries.h"
 
-#include <if97/if97.h>
-#include <ifc67/ifc67.h>
+#include <hydrelix/if97.h>
+#include <hydrelix/ifc67.h>
 
 #include <gtest/gtest.h>
 
@@ -312,12 +312,12 @@ std::vector<Expected> If97Saturation(double T) {
 
 std::vector<Expected> Ifc67Saturation(double T) {
   return {{"pressure", ifc67::saturationPressure(T)},
-          {"enthalpy_liquid", ifc67::saturatedEnthalpy(T, 0)},
-          {"enthalpy_vapor", ifc67::saturatedEnthalpy(T, 1)},
-          {"entropy_liquid", ifc67::saturatedEntropy(T, 0)},
-          {"entropy_vapor", ifc67::saturatedEntropy(T, 1)},
-          {"specific_volume_liquid", ifc67::saturatedVolume(T, 0)},
-          {"specific_volume_vapor", ifc67::saturatedVolume(T, 1)}};
+          {"enthalpy_liquid", ifc67::mixtureEnthalpyTx(T, 0)},
+          {"enthalpy_vapor", ifc67::mixtureEnthalpyTx(T, 1)},
+          {"entropy_liquid", ifc67::mixtureEntropyTx(T, 0)},
+          {"entropy_vapor", ifc67::mixtureEntropyTx(T, 1)},
+          {"specific_volume_liquid", ifc67::mixtureVolumeTx(T, 0)},
+          {"specific_volume_vapor", ifc67::mixtureVolumeTx(T, 1)}};
 }
 
 // The rows through the libraries' entry points and the working units agree

@@ -4,8 +4,8 @@
 // each formulation, in the phases the pair can reach.
 #include "loaded_window.h"
 
-#include "if97/if97.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/if97.h"
+#include "hydrelix/ifc67.h"
 
 #include <cmath>
 #include <cstdio>
@@ -40,7 +40,7 @@ struct Expected {
 double SaturatedLiquidEnthalpy(Formula f, double fahrenheit) {
   const double t = Kelvin(fahrenheit);
   return f == Formula::IF97 ? if97::saturationStateT(t).liquid.h
-                            : ifc67::saturatedEnthalpy(t, 0.0);
+                            : ifc67::mixtureEnthalpyTx(t, 0.0);
 }
 
 // cp of a liquid is the slope of the saturated-liquid enthalpy over 1 F.
@@ -90,7 +90,7 @@ Expected Single(Formula f, double t, double p) {
                                                   : if97::kCriticalTemperature;
     e.quality = t > ts ? 1.0 : 0.0;
   } else {
-    e.v = ifc67::specificVolume(t, p), e.h = ifc67::enthalpy(t, p), e.s = ifc67::entropy(t, p);
+    e.v = ifc67::specificVolume(t, p), e.h = ifc67::specificEnthalpy(t, p), e.s = ifc67::specificEntropy(t, p);
     const double ts = p < ifc67::kCriticalPressure ? ifc67::saturationTemperature(p)
                                                    : ifc67::kCriticalTemperature;
     e.quality = Fahrenheit(t) >= std::nearbyint(Fahrenheit(ts) * 1e4) / 1e4 ? 1.0 : 0.0;
@@ -111,9 +111,9 @@ Expected Saturated(Formula f, double t, double x) {
     e.s = sat.liquid.s + x * (sat.vapour.s - sat.liquid.s);
   } else {
     e.megapascal = ifc67::saturationPressure(t);
-    e.v = ifc67::saturatedVolume(t, x);
-    e.h = ifc67::saturatedEnthalpy(t, x);
-    e.s = ifc67::saturatedEntropy(t, x);
+    e.v = ifc67::mixtureVolumeTx(t, x);
+    e.h = ifc67::mixtureEnthalpyTx(t, x);
+    e.s = ifc67::mixtureEntropyTx(t, x);
   }
   Complete(f, e);
   return e;
@@ -225,7 +225,7 @@ Expected PhState(Formula f, double p, double h) {
     if (if97::isTwoPhasePh(p, h)) return Saturated(f, t, if97::qualityPh(p, h));
     return Single(f, t, p);
   }
-  return Single(f, ifc67::temperatureFromEnthalpy(p, h), p);
+  return Single(f, ifc67::temperaturePh(p, h), p);
 }
 
 Expected PsState(Formula f, double p, double s) {
@@ -234,9 +234,9 @@ Expected PsState(Formula f, double p, double s) {
     if (if97::isTwoPhasePs(p, s)) return Saturated(f, t, if97::qualityPs(p, s));
     return Single(f, t, p);
   }
-  const double x = p < ifc67::kCriticalPressure ? ifc67::qualityFromEntropy(p, s) : 2.0;
+  const double x = p < ifc67::kCriticalPressure ? ifc67::qualityPs(p, s) : 2.0;
   if (x > 0.0 && x < 1.0) return Saturated(f, ifc67::saturationTemperature(p), x);
-  return Single(f, ifc67::temperatureFromEntropy(p, s), p);
+  return Single(f, ifc67::temperaturePs(p, s), p);
 }
 
 std::vector<Case> Cases(Formula f) {

@@ -1,11 +1,11 @@
 // Constants and region limits of IAPWS-IF97 (SI: K, MPa, kJ/kg, kg/m3), beside
-// the public ones of <if97/if97.h>.
+// the public ones of <hydrelix/if97.h>.
 #ifndef HYDRELIX_IF97_CONSTANTS_H
 #define HYDRELIX_IF97_CONSTANTS_H
 
 #include <limits>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 namespace if97 {
 

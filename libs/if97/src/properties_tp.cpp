@@ -2,7 +2,7 @@
 // each property asks its equation for only what it needs.
 #include <cmath>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include "constants.h"
 #include "region1.h"

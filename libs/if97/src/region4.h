@@ -3,7 +3,7 @@
 #ifndef HYDRELIX_IF97_REGION4_H
 #define HYDRELIX_IF97_REGION4_H
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <limits>
 

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include "constants.h"
 #include "region1.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include "boundary_b23.h"
 #include "constants.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include "region4_line.h"
 #include "unit_settings.h"

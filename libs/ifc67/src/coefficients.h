@@ -5,7 +5,7 @@
 #ifndef IFC67_COEFFICIENTS_H
 #define IFC67_COEFFICIENTS_H
 
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace ifc67 {
 

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "coefficients.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "saturated_states.h"
 #include "saturation_line.h"
 #include "single_phase.h"
@@ -152,11 +152,11 @@ double quality(Property property, double p, double value) {
   return std::isfinite(x) ? x : kNaN;
 }
 
-IsobarTemperature noSaturation(double T) { return {T, Placement::NoSaturation, kNaN, kNaN, kNaN}; }
+PlacedTemperature noSaturation(double T) { return {T, Placement::noSaturation, kNaN, kNaN, kNaN}; }
 
 }  // namespace
 
-IsobarTemperature placeByEnthalpy(double p, double h) {
+PlacedTemperature placedTemperaturePh(double p, double h) {
   if (!validPressure(p) || !std::isfinite(h)) return noSaturation(kNaN);
   if (!crossesSaturationLine(p)) return noSaturation(solveWholeRange(Property::Enthalpy, p, h));
   const double Ts = saturationTemperature(p);
@@ -164,11 +164,11 @@ IsobarTemperature placeByEnthalpy(double p, double h) {
   const double T = solveOnIsobar(Property::Enthalpy, p, h, Ts, vapour, kMaxTemperature,
                                  propertyAt(Property::Enthalpy, kMaxTemperature, p));
   // A value the end tolerance took as the saturated vapour is vapour too.
-  const Placement placement = h >= vapour || T == Ts ? Placement::Vapour : Placement::Liquid;
+  const Placement placement = h >= vapour || T == Ts ? Placement::vapour : Placement::liquid;
   return {T, placement, Ts, kNaN, vapour};
 }
 
-IsobarTemperature placeByEntropy(double p, double s) {
+PlacedTemperature placedTemperaturePs(double p, double s) {
   if (!validPressure(p) || !std::isfinite(s)) return noSaturation(kNaN);
   if (!crossesSaturationLine(p)) return noSaturation(solveWholeRange(Property::Entropy, p, s));
   const double Ts = saturationTemperature(p);
@@ -176,19 +176,19 @@ IsobarTemperature placeByEntropy(double p, double s) {
   if (s < liquid) {
     const double T = solveAcross623K(Property::Entropy, p, s, kMinTemperature,
                                      propertyAt(Property::Entropy, kMinTemperature, p), Ts, liquid);
-    return {T, Placement::Liquid, Ts, liquid, kNaN};
+    return {T, Placement::liquid, Ts, liquid, kNaN};
   }
   const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);
-  if (s <= vapour) return {Ts, Placement::Wet, Ts, liquid, vapour};
+  if (s <= vapour) return {Ts, Placement::wet, Ts, liquid, vapour};
   const double T = solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
                                  propertyAt(Property::Entropy, kMaxTemperature, p));
-  return {T, Placement::Vapour, Ts, liquid, vapour};
+  return {T, Placement::vapour, Ts, liquid, vapour};
 }
 
-double temperatureFromEnthalpy(double p, double h) { return placeByEnthalpy(p, h).temperature; }
-double temperatureFromEntropy(double p, double s) { return placeByEntropy(p, s).temperature; }
+double temperaturePh(double p, double h) { return placedTemperaturePh(p, h).temperature; }
+double temperaturePs(double p, double s) { return placedTemperaturePs(p, s).temperature; }
 
-double qualityFromEnthalpy(double p, double h) { return quality(Property::Enthalpy, p, h); }
-double qualityFromEntropy(double p, double s) { return quality(Property::Entropy, p, s); }
+double qualityPh(double p, double h) { return quality(Property::Enthalpy, p, h); }
+double qualityPs(double p, double s) { return quality(Property::Entropy, p, s); }
 
 }  // namespace ifc67

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "coefficients.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "saturation_line.h"
 #include "subregion3.h"
 
@@ -69,8 +69,8 @@ double boundaryPressure(double T) {
   return kCriticalPressure * reducedBoundaryPressure(T / kCriticalTemperature);
 }
 
-double saturatedVolume(double T, double x) { return mixture(Property::Volume, T, x); }
-double saturatedEnthalpy(double T, double x) { return mixture(Property::Enthalpy, T, x); }
-double saturatedEntropy(double T, double x) { return mixture(Property::Entropy, T, x); }
+double mixtureVolumeTx(double T, double x) { return mixture(Property::Volume, T, x); }
+double mixtureEnthalpyTx(double T, double x) { return mixture(Property::Enthalpy, T, x); }
+double mixtureEntropyTx(double T, double x) { return mixture(Property::Entropy, T, x); }
 
 }  // namespace ifc67

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "coefficients.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "saturation_line.h"
 #include "subregion1.h"
 #include "subregion2.h"
@@ -107,7 +107,7 @@ PropertyAndSlope propertyAndSlopeAt(Property property, double T, double p) {
 
 // ---- Public API --------------------------------------------------------------
 
-int subregion(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
+int subregionTp(double T, double p) { return insideRange(T, p) ? selectSubregion(T, p) : 0; }
 
 namespace {
 double singlePhase(Property property, double T, double p) {
@@ -116,13 +116,13 @@ double singlePhase(Property property, double T, double p) {
 }  // namespace
 
 double specificVolume(double T, double p) { return singlePhase(Property::Volume, T, p); }
-double enthalpy(double T, double p) { return singlePhase(Property::Enthalpy, T, p); }
-double entropy(double T, double p) { return singlePhase(Property::Entropy, T, p); }
+double specificEnthalpy(double T, double p) { return singlePhase(Property::Enthalpy, T, p); }
+double specificEntropy(double T, double p) { return singlePhase(Property::Entropy, T, p); }
 double isobaricHeatCapacity(double T, double p) { return singlePhase(Property::HeatCapacity, T, p); }
 
-double internalEnergy(double T, double p) {
+double specificInternalEnergy(double T, double p) {
   // p v is in MPa m3/kg = MJ/kg
-  return enthalpy(T, p) - 1000.0 * p * specificVolume(T, p);
+  return specificEnthalpy(T, p) - 1000.0 * p * specificVolume(T, p);
 }
 
 }  // namespace ifc67

@@ -7,7 +7,7 @@
 
 #include "calorix_side_of_line.h"
 #include "calorix_units.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "stm/stm_api.h"
 
 namespace {
@@ -96,25 +96,25 @@ double STM_kPt(double t) {
 double STM_kTp(double p) { return temperatureOut(saturationTemperatureExtended(megapascalFromAtmosphere(p))); }
 
 double STM_sEtw(double t, double w) {
-  return ifc67::saturatedEnthalpy(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
+  return ifc67::mixtureEnthalpyTx(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
 }
 double STM_sStw(double t, double w) {
-  return ifc67::saturatedEntropy(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
+  return ifc67::mixtureEntropyTx(kelvinFromFahrenheit(t), w) * kJoulePerKilojoule;
 }
-double STM_sXtw(double t, double w) { return ifc67::saturatedVolume(kelvinFromFahrenheit(t), w); }
+double STM_sXtw(double t, double w) { return ifc67::mixtureVolumeTx(kelvinFromFahrenheit(t), w); }
 
 double STM_sEpw(double p, double w) {
-  return ifc67::saturatedEnthalpy(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
+  return ifc67::mixtureEnthalpyTx(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
 }
 double STM_sSpw(double p, double w) {
-  return ifc67::saturatedEntropy(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
+  return ifc67::mixtureEntropyTx(saturationTemperatureExtended(megapascalFromAtmosphere(p)), w) * kJoulePerKilojoule;
 }
 
 double STM_sWep(double e, double p) {
-  return clampedQuality(e, megapascalFromAtmosphere(p), ifc67::saturatedEnthalpy);
+  return clampedQuality(e, megapascalFromAtmosphere(p), ifc67::mixtureEnthalpyTx);
 }
 double STM_sWsp(double s, double p) {
-  return clampedQuality(s, megapascalFromAtmosphere(p), ifc67::saturatedEntropy);
+  return clampedQuality(s, megapascalFromAtmosphere(p), ifc67::mixtureEntropyTx);
 }
 
 // Both place the value against the saturated states in J/kg and J/(kg K), the
@@ -122,8 +122,8 @@ double STM_sWsp(double s, double p) {
 // (t, p) entry points evaluate on the side the value was placed on.
 double STM_2Tep(double e, double p) {
   const double P = megapascalFromAtmosphere(p);
-  const ifc67::IsobarTemperature state = ifc67::placeByEnthalpy(P, e / kJoulePerKilojoule);
-  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  const ifc67::PlacedTemperature state = ifc67::placedTemperaturePh(P, e / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::noSaturation) return temperatureOut(state.temperature);
   // Vapour the (t, p) functions evaluate just above the line may have h up to
   // 2.5e-12 below h'' (subregion 2's rounding near 16 MPa), 2e-9 within 1e-6
   // of pc1 (the density search): within the allowance an e below h'' is the
@@ -132,31 +132,31 @@ double STM_2Tep(double e, double p) {
   if (!(e >= state.saturatedVapour * kJoulePerKilojoule * (1.0 - kSaturatedVapourAllowance))) return kNaN;
   // Placed below h'' in kJ/kg (NaN), or at it: Ts.
   const double Ts = state.saturationTemperature;
-  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  const double T = state.placement == ifc67::Placement::vapour ? state.temperature : Ts;
   return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
 
 double STM_nTsp(double s, double p) {
   const double P = megapascalFromAtmosphere(p);
-  const ifc67::IsobarTemperature state = ifc67::placeByEntropy(P, s / kJoulePerKilojoule);
-  if (state.placement == ifc67::Placement::NoSaturation) return temperatureOut(state.temperature);
+  const ifc67::PlacedTemperature state = ifc67::placedTemperaturePs(P, s / kJoulePerKilojoule);
+  if (state.placement == ifc67::Placement::noSaturation) return temperatureOut(state.temperature);
   const double Ts = state.saturationTemperature;
   if (s < state.saturatedLiquid * kJoulePerKilojoule) {
-    const double T = state.placement == ifc67::Placement::Liquid ? state.temperature : Ts;
+    const double T = state.placement == ifc67::Placement::liquid ? state.temperature : Ts;
     return temperatureOnSide(T, Ts, P, Side::Liquid);
   }
   // Placed below the liquid in kJ but not in J: an ulp from s', far below s''.
-  if (state.placement == ifc67::Placement::Liquid || s <= state.saturatedVapour * kJoulePerKilojoule)
+  if (state.placement == ifc67::Placement::liquid || s <= state.saturatedVapour * kJoulePerKilojoule)
     return temperatureOut(Ts);
-  const double T = state.placement == ifc67::Placement::Vapour ? state.temperature : Ts;
+  const double T = state.placement == ifc67::Placement::vapour ? state.temperature : Ts;
   return temperatureOnSide(T, Ts, P, Side::Vapour);
 }
 
 double STM_nEtp(double t, double p) {
-  return ifc67::enthalpy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
+  return ifc67::specificEnthalpy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
 }
 double STM_nStp(double t, double p) {
-  return ifc67::entropy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
+  return ifc67::specificEntropy(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p)) * kJoulePerKilojoule;
 }
 double STM_nXtp(double t, double p) {
   return ifc67::specificVolume(kelvinFromFahrenheit(t), megapascalFromAtmosphere(p));

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "calorix_units.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace calorix {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // The test the (t, p) entry points make: the subregion the converted
 // temperature selects.
 bool evaluatedOnSide(double t, double p, Side side) {
-  const int subregion = ifc67::subregion(kelvinFromFahrenheit(t), p);
+  const int subregion = ifc67::subregionTp(kelvinFromFahrenheit(t), p);
   return side == Side::Liquid ? subregion == 1 || subregion == 4 : subregion == 2 || subregion == 3;
 }
 

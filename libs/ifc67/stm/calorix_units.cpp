@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace calorix {
 

@@ -141,11 +141,13 @@ QPushButton& PinnedStatesWindow::Button(const QString& objectName) const {
 }
 
 bool PinnedStatesWindow::PinShownState() {
-  return feed_.State() && PinState(*feed_.State());
+  if (!feed_.State()) return false;
+  return PinState(*feed_.State(), {});
 }
 
-bool PinnedStatesWindow::PinState(const steam::SteamState& state) {
+bool PinnedStatesWindow::PinState(const steam::SteamState& state, const std::string& name) {
   const std::optional<std::size_t> row = pins_.Add(state);
+  if (row && !name.empty()) pins_.Rename(*row, name);
   if (!row) {
     tell(QStringLiteral("%1 states are pinned, as many as the list holds. Remove one to pin "
                         "another.")

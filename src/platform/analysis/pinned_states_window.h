@@ -36,18 +36,21 @@ class PinnedStatesWindow final : public AnalysisWindow {
   // Pins the main window's state. False when there is none or fifty are held
   // (the user is told why).
   bool PinShownState();
-  // Pins a computed state, as PinShownState pins the main window's.
-  bool PinState(const steam::SteamState& state);
+  // Pins a state computed elsewhere (a chart) under `name`; false, the user
+  // told why, when fifty are held.
+  bool PinState(const steam::SteamState& state, const std::string& name);
+
+ signals:
+  // After every change of the pins: added, renamed, moved, removed.
+  void pinsChanged();
+
+ public:
 
   const analysis::PinnedStates& Pins() const { return pins_; }
   const analysis::TextTable& Shown() const { return shown_; }
   QTableWidget& Table() const { return *table_; }
   QPushButton& Button(const QString& objectName) const;
   QCheckBox& PreviousRowBase() const { return *previous_; }
-
- signals:
-  // A pin was added, removed, renamed or moved.
-  void pinsChanged();
 
  protected:
   // The size a first opening gets: room for the table's columns.

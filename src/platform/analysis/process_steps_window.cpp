@@ -89,7 +89,7 @@ void ProcessStepsWindow::UsePins(PinnedStatesWindow& pins) {
   list();
   connect(&pins, &PinnedStatesWindow::pinsChanged, this, list);
   connect(panel_, &ProcessStepsPanel::pinRequested, &pins,
-          [&pins](const steam::SteamState& state) { pins.PinState(state); });
+          [&pins](const steam::SteamState& state) { pins.PinState(state, {}); });
 }
 
 void ProcessStepsWindow::DrawOn(ChartsPanel& charts) {

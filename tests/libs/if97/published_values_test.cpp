@@ -3,7 +3,7 @@
 // backward-equation values have their own test beside the region 3 code.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 // Which equation a (T, p) state is sent to, at the boundaries and limits.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // equations as inverses, the tie line's two ends and wet mixtures.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cmath>
 

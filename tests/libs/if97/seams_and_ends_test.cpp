@@ -5,7 +5,7 @@
 // J/(kg K)); each sweep walks the place where its case was found.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cmath>
 #include <limits>

@@ -3,7 +3,7 @@
 // saturated ends that must not change phase.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cmath>
 #include <vector>

@@ -3,7 +3,7 @@
 // compute driver relies on.
 #include <gtest/gtest.h>
 
-#include <if97/if97.h>
+#include <hydrelix/if97.h>
 
 #include <cmath>
 #include <string>

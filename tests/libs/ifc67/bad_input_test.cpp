@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calorix_library.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace {
 
@@ -53,14 +53,14 @@ TEST(BadInput, EveryApiFunctionGivesNaNOrAFiniteValue) {
     EXPECT_TRUE(nanOrFinite(ifc67::boundaryPressure(a))) << a;
     for (double b : values) {
       using Function = double (*)(double, double);
-      const Function functions[] = {ifc67::specificVolume,      ifc67::enthalpy,
-                                    ifc67::entropy,             ifc67::internalEnergy,
-                                    ifc67::isobaricHeatCapacity, ifc67::saturatedVolume,
-                                    ifc67::saturatedEnthalpy,   ifc67::saturatedEntropy,
-                                    ifc67::qualityFromEnthalpy, ifc67::qualityFromEntropy,
-                                    ifc67::temperatureFromEnthalpy, ifc67::temperatureFromEntropy};
+      const Function functions[] = {ifc67::specificVolume,      ifc67::specificEnthalpy,
+                                    ifc67::specificEntropy,             ifc67::specificInternalEnergy,
+                                    ifc67::isobaricHeatCapacity, ifc67::mixtureVolumeTx,
+                                    ifc67::mixtureEnthalpyTx,   ifc67::mixtureEntropyTx,
+                                    ifc67::qualityPh, ifc67::qualityPs,
+                                    ifc67::temperaturePh, ifc67::temperaturePs};
       for (auto f : functions) EXPECT_TRUE(nanOrFinite(f(a, b))) << a << ", " << b;
-      const int subregion = ifc67::subregion(a, b);
+      const int subregion = ifc67::subregionTp(a, b);
       EXPECT_TRUE(subregion >= 0 && subregion <= 4);
     }
   }
@@ -69,26 +69,26 @@ TEST(BadInput, EveryApiFunctionGivesNaNOrAFiniteValue) {
 TEST(BadInput, ArgumentsOutsideTheRangeGiveNaN) {
   const double inf = std::numeric_limits<double>::infinity();
   for (double T : {273.15, 1073.1500001, -inf, inf, std::nan("")}) {
-    EXPECT_TRUE(std::isnan(ifc67::enthalpy(T, 1.0))) << T;
-    EXPECT_TRUE(std::isnan(ifc67::saturatedEnthalpy(T, 0.5))) << T;
+    EXPECT_TRUE(std::isnan(ifc67::specificEnthalpy(T, 1.0))) << T;
+    EXPECT_TRUE(std::isnan(ifc67::mixtureEnthalpyTx(T, 0.5))) << T;
   }
   for (double p : {0.0, -0.0, -1.0, 100.0000001, inf, std::nan("")}) {
     EXPECT_TRUE(std::isnan(ifc67::specificVolume(500.0, p))) << p;
-    EXPECT_TRUE(std::isnan(ifc67::temperatureFromEntropy(p, 6.0))) << p;
-    EXPECT_TRUE(std::isnan(ifc67::temperatureFromEnthalpy(p, 3000.0))) << p;
+    EXPECT_TRUE(std::isnan(ifc67::temperaturePs(p, 6.0))) << p;
+    EXPECT_TRUE(std::isnan(ifc67::temperaturePh(p, 3000.0))) << p;
   }
-  for (double x : {-1e-12, 1.0000001, std::nan("")}) EXPECT_TRUE(std::isnan(ifc67::saturatedVolume(400.0, x))) << x;
-  EXPECT_TRUE(std::isnan(ifc67::saturatedVolume(ifc67::kCriticalTemperature + 0.001, 0.0)));
+  for (double x : {-1e-12, 1.0000001, std::nan("")}) EXPECT_TRUE(std::isnan(ifc67::mixtureVolumeTx(400.0, x))) << x;
+  EXPECT_TRUE(std::isnan(ifc67::mixtureVolumeTx(ifc67::kCriticalTemperature + 0.001, 0.0)));
 }
 
 // The lowest pressures stay finite: no term of the vapour equation may
 // overflow when beta is tiny.
 TEST(BadInput, TinyPressuresGiveFiniteVapourProperties) {
   for (double p : {1e-300, 1e-200, 1e-100, 1e-20, 1e-10}) {
-    EXPECT_TRUE(std::isfinite(ifc67::enthalpy(300.0, p))) << p;
-    EXPECT_TRUE(std::isfinite(ifc67::entropy(1000.0, p))) << p;
+    EXPECT_TRUE(std::isfinite(ifc67::specificEnthalpy(300.0, p))) << p;
+    EXPECT_TRUE(std::isfinite(ifc67::specificEntropy(1000.0, p))) << p;
     EXPECT_TRUE(std::isfinite(ifc67::isobaricHeatCapacity(300.0, p))) << p;
-    EXPECT_NEAR(ifc67::enthalpy(300.0, p), ifc67::enthalpy(300.0, 1e-6), 1e-3) << p;
+    EXPECT_NEAR(ifc67::specificEnthalpy(300.0, p), ifc67::specificEnthalpy(300.0, 1e-6), 1e-3) << p;
   }
   EXPECT_TRUE(std::isnan(ifc67::specificVolume(300.0, 5e-324)));  // v overflows: no value, not infinity
 }

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "saturation_line.h"
 #include "subregion3.h"
 
@@ -39,7 +39,7 @@ TEST(DensitySearch, NearCriticalStatesLieOnTheBranchOfTheirSubregion) {
   int checked = 0;
   for (double T = 630.0; T <= 665.0; T += 0.83) {
     for (double p = 17.0; p <= 32.0; p += 0.61) {
-      const int subregion = ifc67::subregion(T, p);
+      const int subregion = ifc67::subregionTp(T, p);
       if (subregion != 3 && subregion != 4) continue;
       const auto root = subregion == 4 ? subregion3::Root::Liquid : subregion3::Root::Vapour;
       const double expected = rootByFineWalk(factorsFor(T, root), p / kCriticalPressure, root) * 3.17e-3;
@@ -57,8 +57,8 @@ TEST(DensitySearch, SaturatedLiquidAndVapourTakeTheOuterRootsOfTheLoop) {
         rootByFineWalk(factorsFor(T, subregion3::Root::Liquid), beta, subregion3::Root::Liquid) * 3.17e-3;
     const double vapour =
         rootByFineWalk(factorsFor(T, subregion3::Root::Vapour), beta, subregion3::Root::Vapour) * 3.17e-3;
-    EXPECT_NEAR(saturatedVolume(T, 0.0), liquid, 2e-4 * liquid) << "T = " << T << " K";
-    EXPECT_NEAR(saturatedVolume(T, 1.0), vapour, 2e-4 * vapour) << "T = " << T << " K";
+    EXPECT_NEAR(mixtureVolumeTx(T, 0.0), liquid, 2e-4 * liquid) << "T = " << T << " K";
+    EXPECT_NEAR(mixtureVolumeTx(T, 1.0), vapour, 2e-4 * vapour) << "T = " << T << " K";
   }
 }
 

@@ -5,14 +5,14 @@
 
 #include <cmath>
 
-#include "if97/if97.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/if97.h"
+#include "hydrelix/ifc67.h"
 
 namespace {
 
 TEST(FormulationPairs, EnthalpyOfCompressedWaterAt300KAnd3MPa) {
   EXPECT_NEAR(if97::specificEnthalpy(300.0, 3.0), 115.33, 0.005);
-  EXPECT_NEAR(ifc67::enthalpy(300.0, 3.0), 115.25, 0.005);
+  EXPECT_NEAR(ifc67::specificEnthalpy(300.0, 3.0), 115.25, 0.005);
 }
 
 TEST(FormulationPairs, SaturationPressureAt500K) {

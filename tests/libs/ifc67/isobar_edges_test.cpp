@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "calorix_library.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace {
 
@@ -287,8 +287,8 @@ TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAt623K) {
   for (double p = 16.6; p <= 100.0; p *= 1.07) {
     for (const bool entropy : {false, true}) {
       if (!entropy && p < ifc67::kCriticalPressure) continue;  // liquid: T(p, h) covers vapour only
-      const auto forward = entropy ? ifc67::entropy : ifc67::enthalpy;
-      const auto inverse = entropy ? ifc67::temperatureFromEntropy : ifc67::temperatureFromEnthalpy;
+      const auto forward = entropy ? ifc67::specificEntropy : ifc67::specificEnthalpy;
+      const auto inverse = entropy ? ifc67::temperaturePs : ifc67::temperaturePh;
       const double below = forward(seam, p), above = forward(std::nextafter(seam, 1e3), p);
       const double low = std::fmin(below, above), width = std::fabs(above - below);
       std::vector<std::pair<double, double>> curve;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "check_table.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "subregion3.h"
 
 namespace {
@@ -54,13 +54,13 @@ double computed(const CheckRow& row) {
 
   double v, h, s;
   if (saturated) {
-    v = ifc67::saturatedVolume(T, x);
-    h = ifc67::saturatedEnthalpy(T, x);
-    s = ifc67::saturatedEntropy(T, x);
+    v = ifc67::mixtureVolumeTx(T, x);
+    h = ifc67::mixtureEnthalpyTx(T, x);
+    s = ifc67::mixtureEntropyTx(T, x);
   } else {
     v = ifc67::specificVolume(T, p);
-    h = ifc67::enthalpy(T, p);
-    s = ifc67::entropy(T, p);
+    h = ifc67::specificEnthalpy(T, p);
+    s = ifc67::specificEntropy(T, p);
   }
   if (property == "h") return unit == "J/kg" ? h * 1e3 : h;
   if (property == "s") return unit == "J/(kg K)" ? s * 1e3 : s;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "calorix_library.h"
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 
 namespace {
 
@@ -42,16 +42,16 @@ TEST(SaturationLine, LiquidStaysDenserThanVapourUpToTheCriticalPoint) {
   for (double T = 623.5; T < ifc67::kCriticalTemperature; T += 0.5) temperatures.push_back(T);
   for (double T : {647.2, 647.29, 647.295, 647.299}) temperatures.push_back(T);
   for (double T : temperatures) {
-    const double vf = ifc67::saturatedVolume(T, 0.0);
-    const double vg = ifc67::saturatedVolume(T, 1.0);
+    const double vf = ifc67::mixtureVolumeTx(T, 0.0);
+    const double vg = ifc67::mixtureVolumeTx(T, 1.0);
     EXPECT_LT(vf, 3.17e-3) << "T = " << T;
     EXPECT_GT(vg, 3.17e-3) << "T = " << T;
-    EXPECT_LT(ifc67::saturatedEnthalpy(T, 0.0), ifc67::saturatedEnthalpy(T, 1.0)) << "T = " << T;
+    EXPECT_LT(ifc67::mixtureEnthalpyTx(T, 0.0), ifc67::mixtureEnthalpyTx(T, 1.0)) << "T = " << T;
   }
   for (double x : {0.0, 0.3, 1.0}) {
-    EXPECT_NEAR(ifc67::saturatedEnthalpy(ifc67::kCriticalTemperature, x), 2107.37, 0.005);
-    EXPECT_NEAR(ifc67::saturatedEntropy(ifc67::kCriticalTemperature, x), 4.44286, 5e-6);
-    EXPECT_DOUBLE_EQ(ifc67::saturatedVolume(ifc67::kCriticalTemperature, x), 3.17e-3);
+    EXPECT_NEAR(ifc67::mixtureEnthalpyTx(ifc67::kCriticalTemperature, x), 2107.37, 0.005);
+    EXPECT_NEAR(ifc67::mixtureEntropyTx(ifc67::kCriticalTemperature, x), 4.44286, 5e-6);
+    EXPECT_DOUBLE_EQ(ifc67::mixtureVolumeTx(ifc67::kCriticalTemperature, x), 3.17e-3);
   }
 }
 
@@ -60,13 +60,13 @@ TEST(SaturationLine, LiquidStaysDenserThanVapourUpToTheCriticalPoint) {
 TEST(SaturationLine, SaturatedStatesJoinTheSinglePhaseStatesBesideThem) {
   for (double T : {300.0, 450.0, 600.0, 623.15}) {
     const double ps = ifc67::saturationPressure(T);
-    EXPECT_NEAR(ifc67::saturatedEnthalpy(T, 0.0), ifc67::enthalpy(T, ps * (1 + 1e-12)), 1e-6) << "T = " << T;
-    EXPECT_NEAR(ifc67::saturatedEnthalpy(T, 1.0), ifc67::enthalpy(T, ps * (1 - 1e-12)), 1e-6) << "T = " << T;
+    EXPECT_NEAR(ifc67::mixtureEnthalpyTx(T, 0.0), ifc67::specificEnthalpy(T, ps * (1 + 1e-12)), 1e-6) << "T = " << T;
+    EXPECT_NEAR(ifc67::mixtureEnthalpyTx(T, 1.0), ifc67::specificEnthalpy(T, ps * (1 - 1e-12)), 1e-6) << "T = " << T;
   }
   for (double T : {630.0, 640.0, 646.0}) {
     const double ps = ifc67::saturationPressure(T);
-    EXPECT_NEAR(ifc67::saturatedEnthalpy(T, 0.0), ifc67::enthalpy(T, ps * (1 + 1e-12)), 1e-4) << "T = " << T;
-    EXPECT_NEAR(ifc67::saturatedEntropy(T, 1.0), ifc67::entropy(T, ps * (1 - 1e-12)), 1e-7) << "T = " << T;
+    EXPECT_NEAR(ifc67::mixtureEnthalpyTx(T, 0.0), ifc67::specificEnthalpy(T, ps * (1 + 1e-12)), 1e-4) << "T = " << T;
+    EXPECT_NEAR(ifc67::mixtureEntropyTx(T, 1.0), ifc67::specificEntropy(T, ps * (1 - 1e-12)), 1e-7) << "T = " << T;
   }
 }
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "single_phase.h"
 
 namespace {
@@ -24,11 +24,11 @@ TEST(SubregionChoice, StatesLandInTheSubregionOfTheirPhaseAndTemperature) {
       {1073.15, 100.0, 2},  {273.16, 0.0005, 2},  {273.16, 100.0, 1},  {647.29, 22.2, 4},
       {647.3, 22.2, 3},     {500.0, 100.0, 1}};
   for (const Case& c : cases)
-    EXPECT_EQ(ifc67::subregion(c.T, c.p), c.subregion) << "T = " << c.T << " K, p = " << c.p << " MPa";
-  EXPECT_EQ(ifc67::subregion(273.15, 1.0), 0);
-  EXPECT_EQ(ifc67::subregion(1073.16, 1.0), 0);
-  EXPECT_EQ(ifc67::subregion(500.0, 0.0), 0);
-  EXPECT_EQ(ifc67::subregion(500.0, 100.001), 0);
+    EXPECT_EQ(ifc67::subregionTp(c.T, c.p), c.subregion) << "T = " << c.T << " K, p = " << c.p << " MPa";
+  EXPECT_EQ(ifc67::subregionTp(273.15, 1.0), 0);
+  EXPECT_EQ(ifc67::subregionTp(1073.16, 1.0), 0);
+  EXPECT_EQ(ifc67::subregionTp(500.0, 0.0), 0);
+  EXPECT_EQ(ifc67::subregionTp(500.0, 100.001), 0);
 }
 
 struct JumpLimits {

@@ -5,5 +5,5 @@
 
 int main() {
   std::printf("h(300 K, 3 MPa) = %.6f kJ/kg\n", if97::specificEnthalpy(300.0, 3.0));
-  std::printf("IFC-67 h(300 K, 3 MPa) = %.6f kJ/kg\n", ifc67::enthalpy(300.0, 3.0));
+  std::printf("IFC-67 h(300 K, 3 MPa) = %.6f kJ/kg\n", ifc67::specificEnthalpy(300.0, 3.0));
 }

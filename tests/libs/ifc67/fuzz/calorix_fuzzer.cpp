@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ifc67/ifc67.h"
+#include "hydrelix/ifc67.h"
 #include "stm/stm_api.h"
 
 namespace {
@@ -56,12 +56,12 @@ double fold(const uint8_t* bytes, Interval interval) {
 
 constexpr Property2 kEntryPoints[] = {STM_sEtw, STM_sStw, STM_sXtw, STM_sEpw, STM_sSpw, STM_2Tep, STM_nEtp,
                                       STM_nStp, STM_nXtp, STM_nCtp, STM_nTsp};
-constexpr Property2 kApi[] = {ifc67::specificVolume,       ifc67::enthalpy,
-                              ifc67::entropy,              ifc67::internalEnergy,
-                              ifc67::isobaricHeatCapacity, ifc67::saturatedVolume,
-                              ifc67::saturatedEnthalpy,    ifc67::saturatedEntropy,
-                              ifc67::qualityFromEnthalpy,  ifc67::qualityFromEntropy,
-                              ifc67::temperatureFromEnthalpy, ifc67::temperatureFromEntropy};
+constexpr Property2 kApi[] = {ifc67::specificVolume,       ifc67::specificEnthalpy,
+                              ifc67::specificEntropy,              ifc67::specificInternalEnergy,
+                              ifc67::isobaricHeatCapacity, ifc67::mixtureVolumeTx,
+                              ifc67::mixtureEnthalpyTx,    ifc67::mixtureEntropyTx,
+                              ifc67::qualityPh,  ifc67::qualityPs,
+                              ifc67::temperaturePh, ifc67::temperaturePs};
 using Setter = int16_t (*)(int32_t);
 // Each unit setter with the one code it accepts (stm_api.h and calorix_units.h).
 constexpr struct {
@@ -187,7 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
       case 3:
         require(nanOrFinite(ifc67::saturationPressure(a)) && nanOrFinite(ifc67::saturationTemperature(b)));
-        require(ifc67::subregion(a, b) >= 0 && ifc67::subregion(a, b) <= 4);
+        require(ifc67::subregionTp(a, b) >= 0 && ifc67::subregionTp(a, b) <= 4);
         break;
       case 4:
         checkSetter(arguments);

@@ -27,12 +27,12 @@ constexpr double kCriticalPressure = 22.120;     // MPa, pc1 of the formulation
 
 // The subregion of (T, p): 1 (liquid to 623.15 K), 2 (vapour), 3 (near-critical
 // vapour and supercritical fluid), 4 (near-critical liquid); 0 outside.
-int subregion(double T, double p);
+int subregionTp(double T, double p);
 
 double specificVolume(double T, double p);
-double enthalpy(double T, double p);
-double entropy(double T, double p);
-double internalEnergy(double T, double p);
+double specificEnthalpy(double T, double p);
+double specificEntropy(double T, double p);
+double specificInternalEnergy(double T, double p);
 double isobaricHeatCapacity(double T, double p);
 
 // ---- Saturation line --------------------------------------------------------
@@ -47,15 +47,15 @@ double boundaryPressure(double T);
 // Saturated mixture of quality x at T (273.16 K <= T <= Tc1, 0 <= x <= 1):
 // the saturated liquid and vapour from the fundamental equations at ps(T),
 // mixed by mass. At Tc1 both are the critical point.
-double saturatedVolume(double T, double x);
-double saturatedEnthalpy(double T, double x);
-double saturatedEntropy(double T, double x);
+double mixtureVolumeTx(double T, double x);
+double mixtureEnthalpyTx(double T, double x);
+double mixtureEntropyTx(double T, double x);
 
 // Quality at the pressure p (ps(273.16 K) <= p < pc1) by the lever rule
 // between the saturated states at Ts(p). Not clamped: below 0 means
 // compressed liquid, above 1 superheated vapour.
-double qualityFromEnthalpy(double p, double h);
-double qualityFromEntropy(double p, double s);
+double qualityPh(double p, double h);
+double qualityPs(double p, double s);
 
 // ---- Temperature from (p, h) and (p, s) -------------------------------------
 // Both converge to about 1e-9 K and never fall as the value rises along an
@@ -66,11 +66,11 @@ double qualityFromEntropy(double p, double s);
 
 // T of superheated vapour (p < pc1: h at least the saturated-vapour enthalpy)
 // or of supercritical fluid (p >= pc1: any T in range); NaN for other states.
-double temperatureFromEnthalpy(double p, double h);
+double temperaturePh(double p, double h);
 
 // T of a single-phase state; for a wet state (s between the saturated
 // entropies) the saturation temperature.
-double temperatureFromEntropy(double p, double s);
+double temperaturePs(double p, double s);
 
 // Both reach the ends of the range: a value within a few ulps of the value
 // at 273.16 K or 1073.15 K, on either side (as a unit conversion's rounding
@@ -84,13 +84,13 @@ double temperatureFromEntropy(double p, double s);
 // against, so that the caller need not compute that state again.
 
 enum class Placement {
-  NoSaturation,  // p below ps(273.16 K) or at or above pc1: the whole range
-  Liquid,        // below the saturated liquid (T(p, h): below the vapour, no T)
-  Wet,           // between the saturated states: T is Ts(p)
-  Vapour,        // above the saturated vapour
+  noSaturation,  // p below ps(273.16 K) or at or above pc1: the whole range
+  liquid,        // below the saturated liquid (T(p, h): below the vapour, no T)
+  wet,           // between the saturated states: T is Ts(p)
+  vapour,        // above the saturated vapour
 };
 
-struct IsobarTemperature {
+struct PlacedTemperature {
   double temperature;
   Placement placement;
   // Ts(p) and the saturated values the value was compared with; NaN where
@@ -100,8 +100,8 @@ struct IsobarTemperature {
   double saturatedVapour;
 };
 
-IsobarTemperature placeByEnthalpy(double p, double h);
-IsobarTemperature placeByEntropy(double p, double s);
+PlacedTemperature placedTemperaturePh(double p, double h);
+PlacedTemperature placedTemperaturePs(double p, double s);
 
 }  // namespace ifc67
 
