@@ -123,6 +123,7 @@ class Step {
                                  libraries_));
   }
   steam::SteamState FromPressureQuality(double p, double x) const {
+    if (!(x >= 0.0 && x <= 1.0)) Refuse("Steam quality must be a number between 0 and 1.");
     return Computed(steam::Solve(formulation_, steam::InputPair::PressureQuality,
                                  steam::PsiaFromMegapascal(p), x, libraries_));
   }
@@ -187,7 +188,10 @@ void Expand(Step& step, const steam::SteamState& inlet) {
     eta = std::fmin(eta, 1.0);
   } else {
     eta = step.Efficiency(in.efficiency, 0.85);
-    outlet = step.FromPressureEnthalpy(p2, one.enthalpy - eta * (one.enthalpy - h2s));
+    // At 100 % the outlet is the ideal outlet itself, not a state found again
+    // from its rounded enthalpy.
+    outlet = eta == 1.0 ? ideal
+                        : step.FromPressureEnthalpy(p2, one.enthalpy - eta * (one.enthalpy - h2s));
   }
   const steam::SiState two = steam::ToSi(outlet);
 
@@ -223,7 +227,8 @@ void Compress(Step& step, const steam::SteamState& inlet) {
 
   const steam::SteamState ideal = step.FromPressureEntropy(p2, one.entropy);
   const double h2s = steam::ToSi(ideal).enthalpy;
-  const steam::SteamState outlet = step.FromPressureEnthalpy(p2, one.enthalpy + (h2s - one.enthalpy) / eta);
+  const steam::SteamState outlet =
+      eta == 1.0 ? ideal : step.FromPressureEnthalpy(p2, one.enthalpy + (h2s - one.enthalpy) / eta);
   const double work = steam::ToSi(outlet).enthalpy - one.enthalpy;
 
   step.AddState("inlet", inlet);

@@ -22,6 +22,7 @@ constexpr const char* kAllUsage =
     "usage: hydrelix-cli state INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli compare INPUT INPUT [OPTIONS]\n"
     "       hydrelix-cli batch [FILE|-] [OPTIONS]\n"
+    "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
     "       hydrelix-cli table KIND [OPTIONS]\n"
     "       hydrelix-cli SUBCOMMAND --help | hydrelix-cli --version\n";
 
@@ -175,6 +176,8 @@ constexpr const char* kGeneralHelp =
     "usage: hydrelix-cli state INPUT INPUT [OPTIONS]    one state\n"
     "       hydrelix-cli compare INPUT INPUT [OPTIONS]  both formulations side by side\n"
     "       hydrelix-cli batch [FILE|-] [OPTIONS]       a CSV file of states\n"
+    "       hydrelix-cli process KIND INPUT [INPUT] [OPTIONS]\n"
+    "                  a turbine, pump, valve, calorimeter, heater or flash tank\n"
     "       hydrelix-cli table KIND [OPTIONS]           a property table or sweep\n"
     "       hydrelix-cli SUBCOMMAND --help              a subcommand's options\n"
     "       hydrelix-cli --version\n"
@@ -183,6 +186,7 @@ constexpr const char* kGeneralHelp =
     "  hydrelix-cli state p=100 h=1300\n"
     "  hydrelix-cli compare T=350C p=10MPa --units si\n"
     "  hydrelix-cli batch states.csv --output results.csv\n"
+    "  hydrelix-cli process expand p=1000 T=1000 --p2 2 --efficiency 85\n"
     "  hydrelix-cli table saturation --T \"Textbook SI\" --units si\n";
 
 std::string Expanded(const char* text) {
@@ -199,7 +203,8 @@ std::string Expanded(const char* text) {
 
 bool TakesValue(const std::string& name) {
   return name == "formulation" || name == "units" || name == "unit" || name == "format" ||
-         name == "output" || name == "jobs" || name == "T" || name == "p" || name == "columns";
+         name == "output" || name == "jobs" || name == "T" || name == "p" || name == "columns" ||
+         IsProcessOption(name);
 }
 
 }  // namespace
@@ -255,6 +260,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& argu
       line.unitChoices.push_back(value);
       continue;
     }
+    if (IsProcessOption(name)) {
+      line.processOptions.emplace_back(name, value);
+      continue;
+    }
     std::optional<std::string>& slot = name == "formulation" ? line.formulation
                                        : name == "units"     ? line.units
                                        : name == "format"    ? line.format
@@ -276,6 +285,7 @@ const char* UsageOf(const std::string& subcommand) {
   if (subcommand == "state") return kStateUsage;
   if (subcommand == "compare") return kCompareUsage;
   if (subcommand == "batch") return kBatchUsage;
+  if (subcommand == "process") return kProcessUsage;
   if (subcommand == "table") return kTableUsage;
   return kAllUsage;
 }
@@ -288,6 +298,7 @@ const char* HelpOf(const std::string& subcommand) {
   if (subcommand == "state") return state.c_str();
   if (subcommand == "compare") return compare.c_str();
   if (subcommand == "batch") return batch.c_str();
+  if (subcommand == "process") return ProcessHelp();
   if (subcommand == "table") return table.c_str();
   return kGeneralHelp;
 }

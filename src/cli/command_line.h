@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/process_options.h"
+
 namespace cli {
 
 struct CommandLine {
@@ -15,6 +17,7 @@ struct CommandLine {
   std::vector<std::string> arguments;  // the positional arguments after it
   std::optional<std::string> formulation, units, format, output, jobs;
   std::vector<std::string> unitChoices;  // each --unit KEY=UNIT
+  ProcessOptions processOptions;         // --p2, --efficiency, ... of process
   // `table`'s ranges (--T, --p), its column keys and --log.
   std::optional<std::string> temperatures, pressures, columns;
   bool logarithmic = false;

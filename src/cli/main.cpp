@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // hydrelix-cli: the calculator from the shell. `state` computes one state,
 // `compare` the same inputs under both formulations, `batch` a CSV file of
-// states of any size.
+// states of any size, `process` what a plant step does to a state.
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include "cli/batch_run.h"
 #include "cli/bound_libraries.h"
 #include "cli/command_line.h"
+#include "cli/process_report.h"
 #include "cli/result_keys.h"
 #include "cli/state_output.h"
 #include "cli/state_report.h"
@@ -74,25 +75,30 @@ Settings ReadSettings(const cli::CommandLine& line) {
   return settings;
 }
 
+// One NAME=VALUE[UNIT] input.
+std::pair<cli::InputName, cli::QuantityText> ReadInput(const std::string& argument) {
+  const std::size_t equals = argument.find('=');
+  const std::optional<cli::InputName> name =
+      equals == std::string::npos ? std::nullopt : cli::InputNamed(argument.substr(0, equals));
+  if (!name)
+    throw UsageError{"\"" + argument +
+                     "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
+  std::string reason;
+  std::optional<cli::QuantityText> text =
+      cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
+  if (!text) throw UsageError{argument + ": " + reason};
+  return {*name, std::move(*text)};
+}
+
 cli::StateRequest ReadInputs(const std::vector<std::string>& arguments) {
   if (arguments.size() != 2)
     throw UsageError{"two inputs are needed, NAME=VALUE[UNIT] each; got " +
                      std::to_string(arguments.size())};
   cli::StateRequest request{};
   for (std::size_t k = 0; k < 2; ++k) {
-    const std::string& argument = arguments[k];
-    const std::size_t equals = argument.find('=');
-    const std::optional<cli::InputName> name =
-        equals == std::string::npos ? std::nullopt : cli::InputNamed(argument.substr(0, equals));
-    if (!name)
-      throw UsageError{"\"" + argument +
-                       "\" is not an input NAME=VALUE[UNIT] with NAME one of T, p, x, h, s"};
-    std::string reason;
-    std::optional<cli::QuantityText> text =
-        cli::ReadQuantity(*name, argument.substr(equals + 1), reason);
-    if (!text) throw UsageError{argument + ": " + reason};
-    request.names[k] = *name;
-    request.texts[k] = std::move(*text);
+    auto [name, text] = ReadInput(arguments[k]);
+    request.names[k] = name;
+    request.texts[k] = std::move(text);
   }
   if (!cli::PairOf(request.names[0], request.names[1]))
     throw UsageError{std::string("the inputs ") + cli::InputKey(request.names[0]) + " and " +
@@ -121,6 +127,11 @@ void RefuseOptions(const cli::CommandLine& line, bool formulation, bool batchOnl
   if (batchOnly && line.jobs) throw UsageError{"--jobs is an option of batch and table"};
 }
 
+void RefuseProcessOptions(const cli::CommandLine& line) {
+  if (!line.processOptions.empty())
+    throw UsageError{"--" + line.processOptions.front().first + " is an option of process"};
+}
+
 int Flushed(int status) {
   std::cout.flush();
   if (!std::cout) {
@@ -144,6 +155,7 @@ struct StateCommand {
 
 StateCommand ReadStateCommand(const cli::CommandLine& line, bool compare) {
   RefuseOptions(line, compare, true);
+  RefuseProcessOptions(line);
   StateCommand command{ReadSettings(line), {}, {}};
   command.format = StateFormatOf(command.settings);
   command.request = ReadInputs(line.arguments);
@@ -183,6 +195,43 @@ int RunCompare(const cli::CommandLine& line) {
   return Flushed(any ? kSucceeded : kRefused);
 }
 
+// A process step: KIND, the inlet's inputs (the calorimeter's pressure
+// alone) and the step's options.
+int RunProcessCommand(const cli::CommandLine& line) {
+  RefuseOptions(line, false, true);
+  const Settings settings = ReadSettings(line);
+  const cli::StateFormat format = StateFormatOf(settings);
+  if (line.arguments.empty())
+    throw UsageError{"process needs a KIND: expand, compress, throttle, calorimeter, heat, flash"};
+  cli::ProcessRequest request;
+  const std::optional<analysis::ProcessKind> kind = analysis::ProcessKindNamed(line.arguments[0]);
+  if (!kind) throw UsageError{"unknown process \"" + line.arguments[0] + "\""};
+  request.kind = *kind;
+  const std::vector<std::string> inputs(line.arguments.begin() + 1, line.arguments.end());
+  if (request.kind == analysis::ProcessKind::Calorimeter) {
+    if (inputs.size() != 1) throw UsageError{"the calorimeter's inlet is one input, p=VALUE[UNIT]"};
+    auto [name, text] = ReadInput(inputs[0]);
+    if (name != cli::InputName::Pressure)
+      throw UsageError{"the calorimeter's inlet is its pressure, p=VALUE[UNIT]"};
+    request.inletPressure = std::move(text);
+  } else {
+    request.inlet = ReadInputs(inputs);
+  }
+  std::string reason;
+  if (!cli::ReadProcessOptions(request.kind, line.processOptions, settings.report.si,
+                               request.inputs, reason))
+    throw UsageError{reason};
+
+  cli::BoundLibraries libraries;
+  WarnOf(libraries);
+  const cli::ProcessReport report = cli::ReportProcess(request, settings.report, libraries);
+  if (!report.notice.empty()) std::cerr << report.notice << '\n';
+  for (const std::string& message : report.messages) std::cerr << message << '\n';
+  if (!report.computed) std::cerr << report.errorMessage << '\n';
+  std::cout << cli::ProcessText(report, format);
+  return Flushed(report.computed ? kSucceeded : kRefused);
+}
+
 // The options of the subcommands that write rows: the format, the output
 // file and the number of threads.
 struct RowOutput {
@@ -219,6 +268,7 @@ RowOutput ReadRowOutput(const cli::CommandLine& line, const Settings& settings) 
 
 int RunBatchCommand(const cli::CommandLine& line) {
   RefuseTableOptions(line);
+  RefuseProcessOptions(line);
   const Settings settings = ReadSettings(line);
   const RowOutput rows = ReadRowOutput(line, settings);
   cli::BatchOptions options;
@@ -247,6 +297,7 @@ analysis::TableUnits TableUnitsOf(const cli::ReportOptions& report) {
 }
 
 int RunTableCommand(const cli::CommandLine& line) {
+  RefuseProcessOptions(line);
   const Settings settings = ReadSettings(line);
   const RowOutput rows = ReadRowOutput(line, settings);
   if (line.arguments.size() != 1) throw UsageError{"table takes one KIND"};
@@ -289,7 +340,8 @@ int main(int argc, char** argv) {
       return Flushed(kSucceeded);
     }
     const bool known = subcommand == "state" || subcommand == "compare" ||
-                       subcommand == "batch" || subcommand == "table";
+                       subcommand == "batch" || subcommand == "table" ||
+                       subcommand == "process";
     if (line->help && (known || subcommand.empty())) {
       std::cout << cli::HelpOf(subcommand);
       return Flushed(kSucceeded);
@@ -300,10 +352,12 @@ int main(int argc, char** argv) {
     if (subcommand == "state") return RunState(*line);
     if (subcommand == "compare") return RunCompare(*line);
     if (subcommand == "table") return RunTableCommand(*line);
+    if (subcommand == "process") return RunProcessCommand(*line);
     return RunBatchCommand(*line);
   } catch (const UsageError& error) {
     const bool known = subcommand == "state" || subcommand == "compare" ||
-                       subcommand == "batch" || subcommand == "table";
+                       subcommand == "batch" || subcommand == "table" ||
+                       subcommand == "process";
     std::cerr << "hydrelix-cli: " << error.reason << '\n' << cli::UsageOf(known ? subcommand : "");
     return kUsageError;
   }

@@ -107,8 +107,7 @@ std::optional<InputName> InputNamed(std::string_view name) {
   }
 }
 
-std::optional<QuantityText> ReadQuantity(InputName name, std::string_view text,
-                                         std::string& reason) {
+std::optional<ValueAndUnit> SplitValueUnit(std::string_view text, std::string& reason) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   const std::size_t length = NumberLength(text);
@@ -116,19 +115,28 @@ std::optional<QuantityText> ReadQuantity(InputName name, std::string_view text,
     reason = text.empty() ? "no value" : "\"" + std::string(text) + "\" is not a number";
     return std::nullopt;
   }
-  QuantityText quantity{std::string(text.substr(0, length)), std::nullopt};
-  const std::optional<double> value = units::ReadNumber(quantity.number, PointLocale());
+  ValueAndUnit split{std::string(text.substr(0, length)), 0.0, std::string_view()};
+  const std::optional<double> value = units::ReadNumber(split.number, PointLocale());
   if (!value || std::fabs(*value) > FLT_MAX) {
-    reason = quantity.number + " is beyond the range of the calculator's numbers";
+    reason = split.number + " is beyond the range of the calculator's numbers";
     return std::nullopt;
   }
-  std::string_view unit = text.substr(length);
-  while (!unit.empty() && IsBlank(unit.front())) unit.remove_prefix(1);
-  if (unit.empty()) return quantity;
+  split.value = *value;
+  split.unit = text.substr(length);
+  while (!split.unit.empty() && IsBlank(split.unit.front())) split.unit.remove_prefix(1);
+  return split;
+}
+
+std::optional<QuantityText> ReadQuantity(InputName name, std::string_view text,
+                                         std::string& reason) {
+  const std::optional<ValueAndUnit> split = SplitValueUnit(text, reason);
+  if (!split) return std::nullopt;
+  QuantityText quantity{split->number, std::nullopt};
+  if (split->unit.empty()) return quantity;
   const std::optional<units::Quantity> kind = InputQuantity(name);
-  if (kind) quantity.unit = units::FindUnit(*kind, unit);
+  if (kind) quantity.unit = units::FindUnit(*kind, split->unit);
   if (!quantity.unit) {
-    reason = "\"" + std::string(unit) + "\" is not a unit of " + InputKey(name);
+    reason = "\"" + std::string(split->unit) + "\" is not a unit of " + InputKey(name);
     return std::nullopt;
   }
   return quantity;

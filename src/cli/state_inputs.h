@@ -38,6 +38,16 @@ struct QuantityText {
   std::optional<int16_t> unit;
 };
 
+// VALUE[UNIT] split: the number as typed and its value, then whatever
+// follows it after optional spaces (empty without a unit). Nothing, with
+// `reason` set, where the text does not start with a number in range.
+struct ValueAndUnit {
+  std::string number;
+  double value;
+  std::string_view unit;  // a view into the text
+};
+std::optional<ValueAndUnit> SplitValueUnit(std::string_view text, std::string& reason);
+
 // Reads VALUE[UNIT] of the named input: a number with a point decimal and an
 // optional exponent, then, after optional spaces, a unit of its quantity's
 // list. Nothing, with `reason` set, for anything else.

@@ -39,6 +39,19 @@ void AppendJsonError(std::string& out, const StateReport& report) {
   out += "}}";
 }
 
+}  // namespace
+
+void AppendJsonMeasure(std::string& out, std::string_view key, double value,
+                       std::string_view unit) {
+  out += ", ";
+  AppendJsonString(out, key);
+  out += ": {\"value\": ";
+  AppendShortest(out, value);
+  out += ", \"unit\": ";
+  AppendJsonString(out, unit);
+  out += '}';
+}
+
 void AppendJsonState(std::string& out, const StateReport& report) {
   if (!report.computed) {
     AppendJsonError(out, report);
@@ -71,18 +84,13 @@ void AppendJsonState(std::string& out, const StateReport& report) {
     out += report.region ? std::to_string(*report.region) : "null";
     out += ", \"phase\": ";
     AppendJsonString(out, report.phase);
-    for (const ReportedMeasure& margin : report.margins) {
-      out += ", ";
-      AppendJsonString(out, margin.key);
-      out += ": {\"value\": ";
-      AppendShortest(out, margin.value);
-      out += ", \"unit\": ";
-      AppendJsonString(out, margin.unit);
-      out += '}';
-    }
+    for (const ReportedMeasure& margin : report.margins)
+      AppendJsonMeasure(out, margin.key, margin.value, margin.unit);
   }
   out += '}';
 }
+
+namespace {
 
 // Characters on a terminal: UTF-8 sequences count once.
 std::size_t Width(std::string_view text) {
@@ -90,8 +98,8 @@ std::size_t Width(std::string_view text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-// Rows of cells written in columns two spaces apart; columns listed in
-// `right` are aligned to the right. Trailing blanks are dropped.
+}  // namespace
+
 std::string Aligned(const std::vector<std::vector<std::string>>& rows,
                     const std::vector<bool>& right) {
   std::vector<std::size_t> widths;
@@ -114,6 +122,8 @@ std::string Aligned(const std::vector<std::vector<std::string>>& rows,
   }
   return out;
 }
+
+namespace {
 
 // The fifteen results in columns property, text and unit; below them where
 // the state lies, its margins to saturation in the same columns.

@@ -118,16 +118,18 @@ const char* FormulationName(steam::Formulation formulation) {
   return formulation == steam::Formulation::IF97 ? "IAPWS-IF97" : "IFC-67";
 }
 
-StateReport ReportState(const StateRequest& request, const ReportOptions& options,
-                        steam::PropertyLibraries& libraries) {
-  StateReport report;
+std::optional<steam::SteamState> SolveRequest(const StateRequest& request,
+                                              const ReportOptions& options,
+                                              steam::PropertyLibraries& libraries,
+                                              StateReport& report) {
+  report = StateReport{};
   report.formulation = options.formulation;
   report.si = options.si;
   const std::optional<PairOrder> order = PairOf(request.names[0], request.names[1]);
   if (!order) {
     report.errorTitle = kApplicationTitle;
     report.errorMessage = std::string("The inputs form none of the pairs ") + kPairList + ".";
-    return report;
+    return std::nullopt;
   }
   report.pair = order->pair;
   const int first = order->swapped ? 1 : 0;
@@ -137,7 +139,7 @@ StateReport ReportState(const StateRequest& request, const ReportOptions& option
     if (entered->refusal) {
       report.errorMessage = OneLine(entered->refusal->text);
       report.errorTitle = entered->refusal->title;
-      return report;
+      return std::nullopt;
     }
   }
 
@@ -151,15 +153,30 @@ StateReport ReportState(const StateRequest& request, const ReportOptions& option
         report.errorTitle = message.title.empty() ? kApplicationTitle : message.title;
     }
     if (outcome.messages.empty()) ExplainSilentRefusal(report, libraries);
-    return report;
+    return std::nullopt;
   }
-  report.computed = true;
   for (const steam::Message& message : outcome.messages) {
     if (!report.notice.empty()) report.notice += ' ';
     report.notice += OneLine(message.text);
   }
-  FillProperties(report, outcome.state, options);
-  FillDiagnostics(report, outcome.state, options);
+  return outcome.state;
+}
+
+void ReportComputedState(const steam::SteamState& state, const ReportOptions& options,
+                         StateReport& report) {
+  report.formulation = state.formulation;
+  report.si = options.si;
+  report.pair = state.pair;
+  report.computed = true;
+  FillProperties(report, state, options);
+  FillDiagnostics(report, state, options);
+}
+
+StateReport ReportState(const StateRequest& request, const ReportOptions& options,
+                        steam::PropertyLibraries& libraries) {
+  StateReport report;
+  const std::optional<steam::SteamState> state = SolveRequest(request, options, libraries, report);
+  if (state) ReportComputedState(*state, options, report);
   return report;
 }
 

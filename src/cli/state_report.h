@@ -68,6 +68,18 @@ struct StateRequest {
 StateReport ReportState(const StateRequest& request, const ReportOptions& options,
                         steam::PropertyLibraries& libraries);
 
+// ReportState in its two steps. The state the request names, computed as the
+// window computes it, with the formulation, units, pair and any notice in
+// `report`; nothing, with the refusal in `report`, where it is refused.
+std::optional<steam::SteamState> SolveRequest(const StateRequest& request,
+                                              const ReportOptions& options,
+                                              steam::PropertyLibraries& libraries,
+                                              StateReport& report);
+// A computed state's results and diagnostics into `report`, whatever
+// computed it (a process step's outlet as much as a typed state).
+void ReportComputedState(const steam::SteamState& state, const ReportOptions& options,
+                         StateReport& report);
+
 // "IAPWS-IF97" or "IFC-67".
 const char* FormulationName(steam::Formulation formulation);
 

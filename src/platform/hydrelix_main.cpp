@@ -10,6 +10,7 @@
 #include "platform/analysis/charts_panel.h"
 #include "platform/analysis/charts_window.h"
 #include "platform/analysis/pinned_chart_marks.h"
+#include "platform/analysis/process_steps_window.h"
 #include "platform/analysis/state_signals.h"
 #include "platform/desktop_number_locale.h"
 #include "platform/analysis/tables_window_entry.h"
@@ -69,6 +70,9 @@ int main(int argc, char** argv) {
   platform::JsonPinStore pinStore;
   platform::AnalysisWindows analysisWindows(window, settings, shownState, libraries, pinStore);
   analysisWindows.AddTo(analysisMenu);
+  platform::ProcessStepsWindow processSteps(window, form, stateSignals, libraries, settings);
+  analysisMenu.AddWindowEntry(QStringLiteral("Process &Steps"), processSteps)
+      .setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
   window.AddMenu(analysisMenu);
   platform::AddTablesWindow(analysisMenu, window, form, settings, libraries);
   platform::PinnedChartMarks chartPins(analysisWindows.PinsWindow());
@@ -78,6 +82,8 @@ int main(int argc, char** argv) {
   QAction& chartsEntry = analysisMenu.AddWindowEntry(QStringLiteral("&Charts"), charts);
   chartsEntry.setObjectName(QStringLiteral("mnuAnalysisCharts"));
   chartsEntry.setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+  processSteps.UsePins(analysisWindows.PinsWindow());
+  processSteps.DrawOn(charts.Panel());
   help.windowOf = [&form, &window](const void* owner) -> QWidget* {
     return owner == &form ? &window : nullptr;
   };

@@ -238,4 +238,23 @@ double ExactInUnit(Quantity quantity, double workingValue, float molarMass, int1
   return kNaN;
 }
 
+double ExactFromUnit(Quantity quantity, double value, float molarMass, int16_t unit) {
+  if (quantity == Quantity::Temperature) {
+    switch (unit) {
+      case 0:
+        return value;
+      case 1:
+        return value * 1.8 + 32.0;
+      case 2:
+        return value - 459.67;
+      case 3:
+        return (value - 273.15) * 1.8 + 32.0;
+      default:
+        return kNaN;
+    }
+  }
+  // Every other quantity is a factor times its working unit.
+  return value / ExactInUnit(quantity, 1.0, molarMass, unit);
+}
+
 }  // namespace units

@@ -24,6 +24,10 @@ inline constexpr int16_t kMegapascal = 8;
 // in lb/lbmol turns molar into mass units. NaN for a unit outside the list.
 double ExactInUnit(Quantity quantity, double workingValue, float molarMass, int16_t unit);
 
+// The inverse: a value in unit `unit` of the quantity's list (or
+// kMegapascal) in the quantity's working unit.
+double ExactFromUnit(Quantity quantity, double value, float molarMass, int16_t unit);
+
 // A temperature difference given in kelvins, in degrees Fahrenheit.
 inline double FahrenheitDifference(double kelvins) { return kelvins * 1.8; }
 

@@ -55,17 +55,25 @@ std::string Canonical(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
-std::optional<int16_t> FindUnit(Quantity quantity, std::string_view text) {
-  const std::vector<std::string>* labels = ListOf(quantity);
+std::optional<int16_t> FindIn(const std::vector<std::string>* labels, std::string_view text) {
   if (labels == nullptr || text.empty()) return std::nullopt;
   const std::string wanted = Canonical(text);
   for (std::size_t i = 0; i < labels->size(); ++i) {
     if (Canonical((*labels)[i]) == wanted) return static_cast<int16_t>(i);
   }
-  if (quantity == Quantity::Pressure && wanted == "mpa") return kMegapascal;
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int16_t> FindUnit(Quantity quantity, std::string_view text) {
+  const std::optional<int16_t> found = FindIn(ListOf(quantity), text);
+  if (!found && quantity == Quantity::Pressure && Canonical(text) == "mpa") return kMegapascal;
+  return found;
+}
+
+std::optional<int16_t> FindUnitInRow(std::string_view tag, std::string_view text) {
+  return FindIn(UnitLabels(tag), text);
 }
 
 std::string UnitLabel(Quantity quantity, int16_t unit) {

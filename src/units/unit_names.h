@@ -18,6 +18,10 @@ namespace units {
 // The unit index the text names in the quantity's list, or nothing.
 std::optional<int16_t> FindUnit(Quantity quantity, std::string_view text);
 
+// The same matching in the catalogue's row tagged `tag` ("Flow Rate",
+// "Power"), for the lists outside the main window.
+std::optional<int16_t> FindUnitInRow(std::string_view tag, std::string_view text);
+
 // The label of unit `unit` of the quantity's list ("MPa" for kMegapascal),
 // empty outside the list.
 std::string UnitLabel(Quantity quantity, int16_t unit);

@@ -269,6 +269,17 @@ TEST_F(ProcessSteps, RefusalsNameTheirLimitInTheUsersUnits) {
     EXPECT_NE(r.refusal->find(c.says), std::string::npos) << *r.refusal;
     EXPECT_TRUE(r.states.empty() && r.figures.empty());
   }
+  // An outlet quality outside 0 to 1 is refused as the window refuses one.
+  for (ProcessKind kind : {ProcessKind::Expand, ProcessKind::Heat}) {
+    for (double x : {-0.1, 1.5}) {
+      ProcessInputs in;
+      in.outletPressure = 0.01;
+      in.outletQuality = x;
+      const ProcessResult r = Run(kind, inlet, in);
+      ASSERT_TRUE(r.refusal) << analysis::ProcessKindName(kind) << " x " << x;
+      EXPECT_EQ(*r.refusal, "Steam quality must be a number between 0 and 1.");
+    }
+  }
 }
 
 // IFC-67 by the rules every step keeps: 100 % is the ideal outlet, a valve

@@ -5,6 +5,8 @@
 // a wrong or swapped factor, a molar unit read as a mass unit, or the window's
 // rounded constants in place of the defining ones all show here.
 #include "units/exact_conversions.h"
+#include "units/flow_power_units.h"
+#include "units/unit_names.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,51 @@ TEST(ExactConversions, WorkingUnitsComeBackUntouchedAndUnknownUnitsGiveNaN) {
   EXPECT_TRUE(std::isnan(ExactInUnit(Quantity::Temperature, value, kMolarMass, 4)));
   EXPECT_TRUE(std::isnan(ExactInUnit(Quantity::Enthalpy, value, kMolarMass, units::kMegapascal)));
   EXPECT_TRUE(std::isnan(ExactInUnit(Quantity::Pressure, value, kMolarMass, -1)));
+}
+
+TEST(ExactConversions, ValuesInAUnitComeBackToTheSameWorkingValue) {
+  struct Case {
+    Quantity quantity;
+    int16_t unit;
+    double working;
+  };
+  const Case cases[] = {
+      {Quantity::Temperature, 1, 1000.0},  {Quantity::Temperature, 2, -40.0},
+      {Quantity::Temperature, 3, 212.0},   {Quantity::Pressure, 5, 1000.0},
+      {Quantity::Pressure, units::kMegapascal, 3626.0}, {Quantity::Enthalpy, 3, 27000.0},
+      {Quantity::Enthalpy, 5, -1234.5},    {Quantity::Entropy, 5, 30.0},
+  };
+  for (const Case& c : cases) {
+    const double shown = ExactInUnit(c.quantity, c.working, kMolarMass, c.unit);
+    EXPECT_NEAR(units::ExactFromUnit(c.quantity, shown, kMolarMass, c.unit), c.working,
+                1e-12 * std::fabs(c.working))
+        << static_cast<int>(c.quantity) << " unit " << c.unit;
+  }
+  // 100 degC is 212 degF exactly, 0 K is -459.67 degF.
+  EXPECT_DOUBLE_EQ(units::ExactFromUnit(Quantity::Temperature, 100.0, kMolarMass, 1), 212.0);
+  EXPECT_DOUBLE_EQ(units::ExactFromUnit(Quantity::Temperature, 0.0, kMolarMass, 3), -459.67);
+}
+
+TEST(FlowPowerUnits, DefiningFactorsAndTheSystemsUnits) {
+  // 1 lbm/hr, 1 lbm/min, 1 lbm/s, 1 kg/hr, 1 kg/min, 1 kg/s in kg/s.
+  const double flows[] = {0.45359237 / 3600, 0.45359237 / 60, 0.45359237, 1.0 / 3600, 1.0 / 60, 1.0};
+  for (int16_t unit = 0; unit < 6; ++unit) {
+    EXPECT_DOUBLE_EQ(units::FlowFromUnit(1.0, unit), flows[unit]) << unit;
+    EXPECT_DOUBLE_EQ(units::FlowInUnit(flows[unit], unit), 1.0) << unit;
+  }
+  EXPECT_DOUBLE_EQ(units::PowerFromUnit(1.0, 0), 0.74569987158227022);
+  EXPECT_DOUBLE_EQ(units::PowerInUnit(745.69987158227022, 0), 1000.0);
+  EXPECT_DOUBLE_EQ(units::PowerInUnit(12.5, 1), 12.5);
+  EXPECT_TRUE(std::isnan(units::FlowInUnit(1.0, 6)));
+  EXPECT_TRUE(std::isnan(units::PowerFromUnit(1.0, -1)));
+  EXPECT_EQ(units::SystemFlowUnit(false), 0);
+  EXPECT_EQ(units::SystemFlowUnit(true), 5);
+  EXPECT_EQ(units::SystemPowerUnit(false), 0);
+  EXPECT_EQ(units::SystemPowerUnit(true), 1);
+  EXPECT_EQ(units::FindUnitInRow(units::kFlowRateTag, "LBM/HR"), 0);
+  EXPECT_EQ(units::FindUnitInRow(units::kFlowRateTag, "kg/s"), 5);
+  EXPECT_EQ(units::FindUnitInRow(units::kPowerTag, "HP"), 0);
+  EXPECT_FALSE(units::FindUnitInRow(units::kPowerTag, "W").has_value());
 }
 
 }  // namespace
