@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each process step is given besides its inlet, as the command line's
 // options and the Process Steps window's fields: the name ("p2", "flow"),
 // the caption, what the value measures and the input it fills.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/process_table.h"
 
 #include "units/display_format.h"

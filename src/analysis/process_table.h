@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process step's result as the Process Steps window shows and copies it:
 // the states (T, p, x, h, s, v) and the figures, as texts in the main
 // window's units, display formats and decimal mark. On the clipboard it goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process steps' numbers in the units a user reads and types: values of the
 // window's lists to and from the SI units the process module works in
 // (K, MPa, kJ/kg, kJ/(kg K)), and each figure with its unit, by the units'

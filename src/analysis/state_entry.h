@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed state as a user would type it into the main window: T and p for
 // a single phase, p and x for a state on the saturation line, each in the
 // window's unit and number conventions with the fewest decimals that enter

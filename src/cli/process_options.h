@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options of `hydrelix-cli process`: what the step is given besides its
 // inlet (--p2, --efficiency, --h2, --x2, --T2, --duty, --flow,
 // --generator-efficiency, --combustion-efficiency, --spray-p, --spray-T,

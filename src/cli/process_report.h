@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process step as the command line reports it: its states, each as
 // `hydrelix-cli state` reports a state, its figures in the chosen units,
 // its messages, or why it was refused; and the report written as a table,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts a state into the window as a user would: ticks exactly the pair's two
 // inputs, types each text over its field and presses Compute. The window then
 // does what it does for a user, messages included.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mass flows and powers in the units of the catalogue's "Flow Rate" and
 // "Power" lists, by their defining factors: 1 lbm = 0.45359237 kg and
 // 1 hp (mechanical) = 745.69987158227022 W. Process steps give flows in kg/s

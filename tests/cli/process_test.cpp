@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `hydrelix-cli process` as a script sees it: each kind's states and figures
 // in JSON against the turbine and flash values worked out independently,
 // flows and powers in their units by the defining factors, the refusals with

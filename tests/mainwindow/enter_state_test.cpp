@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computed state sent to the window as the texts a user would type: the
 // window ticks the pair, computes, and holds the same 32-bit inputs as the
 // state, in IP and SI units and with a decimal comma.

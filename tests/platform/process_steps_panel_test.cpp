@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Process Steps panel on the offscreen platform: each tab computes its
 // step from the inlet it is given, in the main window's units and decimal
 // mark; refusals and the flash tank's notes show on the message line; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Process Steps panel on a real display, outside the suite: a turbine
 // inlet of 1000 psia and 1000 degF, every tab filled with a typical step and
 // computed, the tab given on the command line (0 to 5) in front. For looking

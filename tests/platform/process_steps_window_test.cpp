@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Process Steps beside a real main window: the main window's
 // computed state is the inlet, its units and decimal mark the panel's, and a
 // state sent back is typed into the main window and computed there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/analysis/process_steps_panel.h"
 
 #include "analysis/process_units.h"

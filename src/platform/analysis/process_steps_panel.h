@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The content of Analysis > Process Steps: the inlet (the main window's
 // current state or a pin) summarised read-only at the top, a tab for each
 // step with its fields in the main window's units, Compute, the states and

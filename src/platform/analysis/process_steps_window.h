@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Analysis > Process Steps (Ctrl+Shift+S): the process steps panel in an
 // Analysis window, following the main window: its computed state is the
 // panel's first inlet, its units and decimal mark the panel's, its
