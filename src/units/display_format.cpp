@@ -4,6 +4,8 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <system_error>
 
@@ -109,12 +111,11 @@ void RoundedDigits(double magnitude, size_t decimals, std::string& integerDigits
   integerDigits.insert(integerDigits.begin(), '1');
 }
 
-std::string FormatWithPattern(double value, const NumberPattern& pattern,
-                              const NumberLocale& locale) {
-  std::string integerDigits;
-  std::string fractionDigits;
-  RoundedDigits(std::fabs(value), pattern.decimals.size(), integerDigits, fractionDigits);
-
+// The digits of a rounded magnitude and how the pattern shows them: the
+// integer digits without leading zeros, padded to the pattern's minimum, and
+// the decimals without the trailing zeros that stand under a "#".
+std::string WritePatterned(bool negative, std::string integerDigits, std::string fractionDigits,
+                           const NumberPattern& pattern, const NumberLocale& locale) {
   const size_t firstSignificant = integerDigits.find_first_not_of('0');
   integerDigits.erase(0, std::min(firstSignificant, integerDigits.size()));
   if (integerDigits.size() < pattern.minIntegerDigits) {
@@ -134,11 +135,54 @@ std::string FormatWithPattern(double value, const NumberPattern& pattern,
   const bool showsNonZero = integerDigits.find_first_not_of('0') != std::string::npos ||
                             fractionDigits.find_first_not_of('0') != std::string::npos;
   std::string out;
-  if (value < 0 && showsNonZero) out.push_back('-');
+  if (negative && showsNonZero) out.push_back('-');
   out += integerDigits;
   if (pattern.hasPoint) out += DecimalSeparator(locale);
   out += fractionDigits;
   return out;
+}
+
+__extension__ typedef unsigned __int128 Wide;
+
+// The most decimals whose power of ten fits 64 bits, and the largest
+// magnitude the short path rounds: its integer part then fits 64 bits.
+constexpr size_t kShortDecimals = 19;
+constexpr double kShortMagnitude = 1e18;
+
+// |value| rounded half away from zero to `decimals` decimals, as an integer
+// count of 10^-decimals, judged on the exact binary value: the value is
+// mantissa * 2^exponent, so mantissa * 10^decimals * 2^exponent is exact in
+// 128 bits and the bits shifted out decide the rounding. For a magnitude
+// below kShortMagnitude and at most kShortDecimals decimals.
+Wide RoundedUnits(double magnitude, uint64_t scale) {
+  uint64_t bits = 0;
+  std::memcpy(&bits, &magnitude, sizeof bits);
+  const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+  uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+  int exponent = -1074;
+  if (biased != 0) {
+    mantissa |= uint64_t{1} << 52;
+    exponent = biased - 1075;
+  }
+  const Wide exact = static_cast<Wide>(mantissa) * scale;  // below 2^117
+  if (exponent >= 0) return exact << exponent;  // magnitude below 1e18: no overflow
+  const int shift = -exponent;
+  if (shift > 118) return 0;  // below 2^-1: rounds to 0
+  const Wide whole = exact >> shift;
+  const Wide half = static_cast<Wide>(1) << (shift - 1);
+  const Wide rest = exact & ((static_cast<Wide>(1) << shift) - 1);
+  return rest >= half ? whole + 1 : whole;
+}
+
+// Appends the decimal digits of `number`, at least `width` of them.
+void AppendDigits(std::string& out, uint64_t number, size_t width) {
+  char digits[20];
+  size_t count = 0;
+  while (number != 0 || count < width) {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  }
+  while (count != 0) out.push_back(digits[--count]);
 }
 
 // The shortest digits that read back as the same number. A value that came
@@ -169,13 +213,69 @@ std::string FormatGeneral(double value, const NumberLocale& locale) {
 }  // namespace
 
 std::string FormatValue(double value, std::string_view format, const NumberLocale& locale) {
+  return DisplayFormat(format).Write(value, locale);
+}
+
+DisplayFormat::DisplayFormat(std::string_view format) : text_(format) {
+  if (const std::optional<NumberPattern> pattern = ParsePattern(text_)) {
+    isPattern_ = true;
+    hasPoint_ = pattern->hasPoint;
+    minIntegerDigits_ = pattern->minIntegerDigits;
+    decimalCount_ = pattern->decimals.size();
+  }
+}
+
+std::string DisplayFormat::Write(double value, const NumberLocale& locale) const {
   // An infinity or NaN is an arithmetic fault, not a result: the field is
   // left blank, as for a failed compute.
   if (!std::isfinite(value)) return std::string();
-  if (const std::optional<NumberPattern> pattern = ParsePattern(format)) {
-    return FormatWithPattern(value, *pattern, locale);
+  if (!isPattern_) return FormatGeneral(value, locale);
+  const std::string_view decimals = std::string_view(text_).substr(text_.size() - decimalCount_);
+  const double magnitude = std::fabs(value);
+  if (decimalCount_ > kShortDecimals || !(magnitude < kShortMagnitude)) {
+    NumberPattern pattern;
+    pattern.minIntegerDigits = minIntegerDigits_;
+    pattern.hasPoint = hasPoint_;
+    pattern.decimals = decimals;
+    std::string integerDigits;
+    std::string fractionDigits;
+    RoundedDigits(magnitude, decimalCount_, integerDigits, fractionDigits);
+    return WritePatterned(value < 0, std::move(integerDigits), std::move(fractionDigits), pattern,
+                          locale);
   }
-  return FormatGeneral(value, locale);
+
+  // The same rules as WritePatterned on the digits of one integer.
+  static constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
+      1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
+      100000000ull, 1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull,
+      10000000000000ull, 100000000000000ull, 1000000000000000ull, 10000000000000000ull,
+      100000000000000000ull, 1000000000000000000ull, 10000000000000000000ull};
+  const uint64_t scale = kPowersOfTen[decimalCount_];
+  const Wide rounded = RoundedUnits(magnitude, scale);
+  const uint64_t integerPart = static_cast<uint64_t>(rounded / scale);
+  uint64_t fraction = static_cast<uint64_t>(rounded % scale);
+  // A "#" after the point shows a digit only where it is not a trailing zero.
+  size_t shownDecimals = decimalCount_;
+  while (shownDecimals != 0 && decimals[shownDecimals - 1] == '#' && fraction % 10 == 0) {
+    fraction /= 10;
+    --shownDecimals;
+  }
+  std::string out;
+  // A value that rounds to zero shows no minus sign.
+  if (value < 0 && rounded != 0) out.push_back('-');
+  size_t integerWidth = minIntegerDigits_;
+  // All "#" and nothing to show would leave a lone separator or nothing.
+  if (integerWidth == 0 && integerPart == 0 && shownDecimals == 0) integerWidth = 1;
+  if (integerPart == 0) {
+    out.append(integerWidth, '0');
+  } else {
+    // More zeros than a 64-bit number has digits come first as a run.
+    if (integerWidth > 20) out.append(integerWidth - 20, '0');
+    AppendDigits(out, integerPart, std::min<size_t>(integerWidth, 20));
+  }
+  if (hasPoint_) out += DecimalSeparator(locale);
+  AppendDigits(out, fraction, shownDecimals);
+  return out;
 }
 
 int DigitCount(std::string_view format) {
