@@ -15,6 +15,7 @@
 #include "mainwindow/window_settings.h"
 #include "steam/steam.h"
 #include "steam/working_state.h"
+#include "units/display_format.h"
 #include "units/number_locale.h"
 
 #include <array>
@@ -57,6 +58,8 @@ class frmMain {
   int16_t LastLeftField = 0;
   // Entry i formats txtData(43 + i).
   std::array<std::string, 15> DisplayFormats;
+  // `value` written with DisplayFormats[format] in the window's locale.
+  std::string FormatShown(double value, size_t format) const;
   // How numbers are read and written in the value fields.
   units::NumberLocale Locale;
 
@@ -271,6 +274,8 @@ class frmMain {
   int clearing_ = 0;
   // Set by a field that refuses its entry on being left.
   bool entryRefused_ = false;
+  // DisplayFormats as last read, each read again once its text changes.
+  mutable std::array<units::DisplayFormat, 15> readFormats_;
 };
 
 }  // namespace mainwindow

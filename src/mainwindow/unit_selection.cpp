@@ -2,7 +2,6 @@
 // between the IP and SI systems. Neither recomputes nor reads a field's text.
 #include "mainwindow/frm_main.h"
 #include "mainwindow/working_values.h"
-#include "units/display_format.h"
 #include "units/unit_lists.h"
 
 #include <cmath>
@@ -25,7 +24,7 @@ void frmMain::cboUnits_Click(int16_t index) {
   }
   const double shown = units::ExpressInUnit(row->quantity, working, WorkingState.MolarMass,
                                             static_cast<int16_t>(unit));
-  txtData(row->field).SetText(units::FormatValue(shown, DisplayFormats.at(row->format), Locale));
+  txtData(row->field).SetText(FormatShown(shown, row->format));
 }
 
 void frmMain::optUnits_Click(int16_t index) {

@@ -174,15 +174,24 @@ Wide RoundedUnits(double magnitude, uint64_t scale) {
   return rest >= half ? whole + 1 : whole;
 }
 
-// Appends the decimal digits of `number`, at least `width` of them.
-void AppendDigits(std::string& out, uint64_t number, size_t width) {
-  char digits[20];
-  size_t count = 0;
-  while (number != 0 || count < width) {
-    digits[count++] = static_cast<char>('0' + number % 10);
-    number /= 10;
+// Writes the decimal digits of `number`, at least `width` of them, to end
+// just before `end`, two at a time; returns where they start.
+char* DigitsBefore(char* end, uint64_t number, size_t width) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char* start = end;
+  while (number >= 10 || static_cast<size_t>(end - start) + 1 < width) {
+    const char* pair = kPairs + 2 * (number % 100);
+    *--start = pair[1];
+    *--start = pair[0];
+    number /= 100;
   }
-  while (count != 0) out.push_back(digits[--count]);
+  if (number != 0 || static_cast<size_t>(end - start) < width) {
+    *--start = static_cast<char>('0' + number);
+  }
+  return start;
 }
 
 // The shortest digits that read back as the same number. A value that came
@@ -232,7 +241,9 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
   if (!isPattern_) return FormatGeneral(value, locale);
   const std::string_view decimals = std::string_view(text_).substr(text_.size() - decimalCount_);
   const double magnitude = std::fabs(value);
-  if (decimalCount_ > kShortDecimals || !(magnitude < kShortMagnitude)) {
+  const std::string_view separator = hasPoint_ ? DecimalSeparator(locale) : std::string_view();
+  if (decimalCount_ > kShortDecimals || !(magnitude < kShortMagnitude) ||
+      minIntegerDigits_ > kShortDecimals || separator.size() > 8) {
     NumberPattern pattern;
     pattern.minIntegerDigits = minIntegerDigits_;
     pattern.hasPoint = hasPoint_;
@@ -244,7 +255,8 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
                           locale);
   }
 
-  // The same rules as WritePatterned on the digits of one integer.
+  // The same rules as WritePatterned on the digits of one integer, written
+  // from the last decimal back to the sign.
   static constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
       1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
       100000000ull, 1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull,
@@ -252,30 +264,31 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
       100000000000000000ull, 1000000000000000000ull, 10000000000000000000ull};
   const uint64_t scale = kPowersOfTen[decimalCount_];
   const Wide rounded = RoundedUnits(magnitude, scale);
-  const uint64_t integerPart = static_cast<uint64_t>(rounded / scale);
-  uint64_t fraction = static_cast<uint64_t>(rounded % scale);
+  // Mostly below 2^64, where the division is a 64-bit one.
+  const bool narrow = (rounded >> 64) == 0;
+  const uint64_t integerPart = narrow ? static_cast<uint64_t>(rounded) / scale
+                                      : static_cast<uint64_t>(rounded / scale);
+  uint64_t fraction = narrow ? static_cast<uint64_t>(rounded) % scale
+                             : static_cast<uint64_t>(rounded % scale);
   // A "#" after the point shows a digit only where it is not a trailing zero.
   size_t shownDecimals = decimalCount_;
   while (shownDecimals != 0 && decimals[shownDecimals - 1] == '#' && fraction % 10 == 0) {
     fraction /= 10;
     --shownDecimals;
   }
-  std::string out;
-  // A value that rounds to zero shows no minus sign.
-  if (value < 0 && rounded != 0) out.push_back('-');
   size_t integerWidth = minIntegerDigits_;
   // All "#" and nothing to show would leave a lone separator or nothing.
   if (integerWidth == 0 && integerPart == 0 && shownDecimals == 0) integerWidth = 1;
-  if (integerPart == 0) {
-    out.append(integerWidth, '0');
-  } else {
-    // More zeros than a 64-bit number has digits come first as a run.
-    if (integerWidth > 20) out.append(integerWidth - 20, '0');
-    AppendDigits(out, integerPart, std::min<size_t>(integerWidth, 20));
-  }
-  if (hasPoint_) out += DecimalSeparator(locale);
-  AppendDigits(out, fraction, shownDecimals);
-  return out;
+
+  // Sign, 20 digits, the separator and 19 decimals at most.
+  char text[48];
+  char* const end = text + sizeof text;
+  char* start = DigitsBefore(end, fraction, shownDecimals);
+  for (size_t k = separator.size(); k-- > 0;) *--start = separator[k];
+  start = DigitsBefore(start, integerPart, integerWidth);
+  // A value that rounds to zero shows no minus sign.
+  if (value < 0 && rounded != 0) *--start = '-';
+  return std::string(start, end);
 }
 
 int DigitCount(std::string_view format) {
