@@ -148,6 +148,11 @@ __extension__ typedef unsigned __int128 Wide;
 // magnitude the short path rounds: its integer part then fits 64 bits.
 constexpr size_t kShortDecimals = 19;
 constexpr double kShortMagnitude = 1e18;
+constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
+    1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
+    100000000ull, 1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull,
+    10000000000000ull, 100000000000000ull, 1000000000000000ull, 10000000000000000ull,
+    100000000000000000ull, 1000000000000000000ull, 10000000000000000000ull};
 
 // |value| rounded half away from zero to `decimals` decimals, as an integer
 // count of 10^-decimals, judged on the exact binary value: the value is
@@ -231,6 +236,12 @@ DisplayFormat::DisplayFormat(std::string_view format) : text_(format) {
     hasPoint_ = pattern->hasPoint;
     minIntegerDigits_ = pattern->minIntegerDigits;
     decimalCount_ = pattern->decimals.size();
+    const size_t lastNonHash = pattern->decimals.find_last_not_of('#');
+    trailingHashes_ = lastNonHash == std::string_view::npos ? decimalCount_
+                                                            : decimalCount_ - lastNonHash - 1;
+    if (decimalCount_ <= kShortDecimals && minIntegerDigits_ <= kShortDecimals) {
+      scale_ = kPowersOfTen[decimalCount_];
+    }
   }
 }
 
@@ -239,11 +250,10 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
   // left blank, as for a failed compute.
   if (!std::isfinite(value)) return std::string();
   if (!isPattern_) return FormatGeneral(value, locale);
-  const std::string_view decimals = std::string_view(text_).substr(text_.size() - decimalCount_);
   const double magnitude = std::fabs(value);
   const std::string_view separator = hasPoint_ ? DecimalSeparator(locale) : std::string_view();
-  if (decimalCount_ > kShortDecimals || !(magnitude < kShortMagnitude) ||
-      minIntegerDigits_ > kShortDecimals || separator.size() > 8) {
+  if (scale_ == 0 || !(magnitude < kShortMagnitude) || separator.size() > 8) {
+    const std::string_view decimals = std::string_view(text_).substr(text_.size() - decimalCount_);
     NumberPattern pattern;
     pattern.minIntegerDigits = minIntegerDigits_;
     pattern.hasPoint = hasPoint_;
@@ -257,12 +267,7 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
 
   // The same rules as WritePatterned on the digits of one integer, written
   // from the last decimal back to the sign.
-  static constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
-      1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
-      100000000ull, 1000000000ull, 10000000000ull, 100000000000ull, 1000000000000ull,
-      10000000000000ull, 100000000000000ull, 1000000000000000ull, 10000000000000000ull,
-      100000000000000000ull, 1000000000000000000ull, 10000000000000000000ull};
-  const uint64_t scale = kPowersOfTen[decimalCount_];
+  const uint64_t scale = scale_;
   const Wide rounded = RoundedUnits(magnitude, scale);
   // Mostly below 2^64, where the division is a 64-bit one.
   const bool narrow = (rounded >> 64) == 0;
@@ -272,7 +277,7 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
                              : static_cast<uint64_t>(rounded % scale);
   // A "#" after the point shows a digit only where it is not a trailing zero.
   size_t shownDecimals = decimalCount_;
-  while (shownDecimals != 0 && decimals[shownDecimals - 1] == '#' && fraction % 10 == 0) {
+  for (size_t trimmable = trailingHashes_; trimmable != 0 && fraction % 10 == 0; --trimmable) {
     fraction /= 10;
     --shownDecimals;
   }
@@ -284,7 +289,11 @@ std::string DisplayFormat::Write(double value, const NumberLocale& locale) const
   char text[48];
   char* const end = text + sizeof text;
   char* start = DigitsBefore(end, fraction, shownDecimals);
-  for (size_t k = separator.size(); k-- > 0;) *--start = separator[k];
+  if (separator.size() == 1) {
+    *--start = separator[0];
+  } else {
+    for (size_t k = separator.size(); k-- > 0;) *--start = separator[k];
+  }
   start = DigitsBefore(start, integerPart, integerWidth);
   // A value that rounds to zero shows no minus sign.
   if (value < 0 && rounded != 0) *--start = '-';

@@ -5,6 +5,7 @@
 #include "number_locale.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,8 @@ class DisplayFormat {
   bool hasPoint_ = false;
   size_t minIntegerDigits_ = 0;  // from the first "0" before the point on
   size_t decimalCount_ = 0;      // placeholders after the point, ending text_
+  size_t trailingHashes_ = 0;    // the "#" that end text_ after the point
+  uint64_t scale_ = 0;           // 10^decimalCount_; 0 where only the long way writes
 };
 
 // Characters after the first ".", or the whole length when there is none.
