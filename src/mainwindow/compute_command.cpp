@@ -86,7 +86,7 @@ void frmMain::ShowComputed(const steam::SteamState& state) {
   show(Result::PrandtlNumber);
   show(Result::IsentropicExponent);
   show(Result::Quality);
-  for (const units::UnitList& row : units::kUnitLists) cboUnits_Click(row.list);
+  for (const units::UnitList& row : units::kUnitLists) ShowInUnit(row);
   ResultsCleared = false;
 }
 

@@ -17,6 +17,7 @@
 #include "steam/working_state.h"
 #include "units/display_format.h"
 #include "units/number_locale.h"
+#include "units/unit_lists.h"
 
 #include <array>
 #include <cstdint>
@@ -247,6 +248,8 @@ class frmMain {
   void ShowMessage(const steam::Message& message);
   std::optional<steam::InputPair> TickedPair() const;
   void ShowComputed(const steam::SteamState& state);
+  // The working value of `row`'s quantity in the unit its list shows.
+  void ShowInUnit(const units::UnitList& row);
   void TellListeners(const std::function<void(StateListener&)>& call);
 
   Services services_;

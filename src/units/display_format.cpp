@@ -157,7 +157,7 @@ constexpr uint64_t kPowersOfTen[kShortDecimals + 1] = {
 // |value| rounded half away from zero to `decimals` decimals, as an integer
 // count of 10^-decimals, judged on the exact binary value: the value is
 // mantissa * 2^exponent, so mantissa * 10^decimals * 2^exponent is exact in
-// 128 bits and the bits shifted out decide the rounding. For a magnitude
+// 128 bits and the first bit shifted out decides the rounding. For a magnitude
 // below kShortMagnitude and at most kShortDecimals decimals.
 Wide RoundedUnits(double magnitude, uint64_t scale) {
   uint64_t bits = 0;
@@ -173,10 +173,8 @@ Wide RoundedUnits(double magnitude, uint64_t scale) {
   if (exponent >= 0) return exact << exponent;  // magnitude below 1e18: no overflow
   const int shift = -exponent;
   if (shift > 118) return 0;  // below 2^-1: rounds to 0
-  const Wide whole = exact >> shift;
-  const Wide half = static_cast<Wide>(1) << (shift - 1);
-  const Wide rest = exact & ((static_cast<Wide>(1) << shift) - 1);
-  return rest >= half ? whole + 1 : whole;
+  // The last bit kept one place further decides: half or more rounds up.
+  return ((exact >> (shift - 1)) + 1) >> 1;
 }
 
 // Writes the decimal digits of `number`, at least `width` of them, to end
