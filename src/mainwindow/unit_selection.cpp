@@ -24,8 +24,11 @@ void frmMain::ShowInUnit(const units::UnitList& row) {
     txtData(row.field).SetText("");
     return;
   }
-  const double shown = units::ExpressInUnit(row.quantity, working, WorkingState.MolarMass,
-                                            static_cast<int16_t>(unit));
+  // The working unit shows the stored value itself.
+  const double shown = unit == row.workingUnit
+                           ? working
+                           : units::ExpressInUnit(row.quantity, working, WorkingState.MolarMass,
+                                                  static_cast<int16_t>(unit));
   txtData(row.field).SetText(FormatShown(shown, row.format));
 }
 
