@@ -26,7 +26,7 @@ void ChangeLastLeftFormat(frmMain& form, std::string (*change)(std::string)) {
 // formats again.
 std::string frmMain::FormatShown(double value, size_t format) const {
   units::DisplayFormat& read = readFormats_.at(format);
-  const std::string& text = DisplayFormats.at(format);
+  const std::string& text = DisplayFormats[format];  // as many as readFormats_
   if (read.Text() != text) read = units::DisplayFormat(text);
   return read.Write(value, Locale);
 }

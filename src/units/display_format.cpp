@@ -244,13 +244,15 @@ DisplayFormat::DisplayFormat(std::string_view format) : text_(format) {
 }
 
 std::string DisplayFormat::Write(double value, const NumberLocale& locale) const {
-  // An infinity or NaN is an arithmetic fault, not a result: the field is
-  // left blank, as for a failed compute.
-  if (!std::isfinite(value)) return std::string();
-  if (!isPattern_) return FormatGeneral(value, locale);
   const double magnitude = std::fabs(value);
   const std::string_view separator = hasPoint_ ? DecimalSeparator(locale) : std::string_view();
+  // The short way takes a finite magnitude below kShortMagnitude (never a
+  // NaN or an infinity) with a pattern it can write on the stack.
   if (scale_ == 0 || !(magnitude < kShortMagnitude) || separator.size() > 8) {
+    // An infinity or NaN is an arithmetic fault, not a result: the field is
+    // left blank, as for a failed compute.
+    if (!std::isfinite(value)) return std::string();
+    if (!isPattern_) return FormatGeneral(value, locale);
     const std::string_view decimals = std::string_view(text_).substr(text_.size() - decimalCount_);
     NumberPattern pattern;
     pattern.minIntegerDigits = minIntegerDigits_;
