@@ -1,12 +1,13 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Instructions per call of every case of a benchmark program (if97_bench,
-# ifc67_bench), counted by callgrind, which gives the same count on a busy
-# machine as on an idle one. Each case runs N and 2N calls; the difference
+# ifc67_bench, compute_bench), counted by callgrind, which gives the same
+# count on a busy machine as on an idle one. Each case runs N and 2N calls; the difference
 # divided by N leaves out start-up and set-up.
 #
 #   bench/instructions.sh build/bin/if97_bench [N]
 #   bench/instructions.sh build/bin/ifc67_bench [N]
+#   bench/instructions.sh build/bin/compute_bench [N]   (N presses of Compute)
 set -eu
 bench=${1:?usage: bench/instructions.sh path/to/bench [N]}
 n=${2:-2000}

@@ -2,7 +2,9 @@
 // ns per press of Compute for each input pair under both formulations, with
 // the window model loaded as at start and the real property libraries. Each
 // case cycles through a few states of its kind so no two presses in a row
-// are the same.
+// are the same. `compute_bench --calls NAME N` instead makes N presses of one
+// case and nothing else, for counting instructions under callgrind
+// (bench/instructions.sh).
 #include "mainwindow/frm_main.h"
 #include "platform/shared_property_libraries.h"
 
@@ -11,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -62,43 +65,83 @@ struct MessageKeepingView final : mainwindow::NoView {
   std::vector<shell::MessageBoxRequest> messages;
 };
 
-void PressCompute(benchmark::State& state, const PairCase& pair, int formulation) {
-  shell::InMemoryClipboard clipboard;
-  platform::SharedPropertyLibraries libraries;
-  shell::InMemorySettingsStore settings;
-  shell::NoHelpViewer help;
-  shell::ProgramSwitches switches;
-  mainwindow::frmMain form({clipboard, libraries, settings, help, switches});
-  MessageKeepingView view;
-  form.AttachView(view);
-  form.Form_Load();
-  form.optSteam(static_cast<int16_t>(formulation)).SetValue(true);
-  for (int k = 0; k < 5; ++k) form.chkStmInput(static_cast<int16_t>(k)).SetValue(0);
-  form.chkStmInput(static_cast<int16_t>(pair.first)).SetValue(1);
-  form.chkStmInput(static_cast<int16_t>(pair.second)).SetValue(1);
+// A window loaded as at start, set to one formulation and one pair, that
+// presses Compute on the case's states in turn.
+class Presser {
+ public:
+  Presser(const PairCase& pair, int formulation)
+      : pair_(pair), form_({clipboard_, libraries_, settings_, help_, switches_}) {
+    form_.AttachView(view_);
+    form_.Form_Load();
+    form_.optSteam(static_cast<int16_t>(formulation)).SetValue(true);
+    for (int k = 0; k < 5; ++k) form_.chkStmInput(static_cast<int16_t>(k)).SetValue(0);
+    form_.chkStmInput(static_cast<int16_t>(pair.first)).SetValue(1);
+    form_.chkStmInput(static_cast<int16_t>(pair.second)).SetValue(1);
+  }
 
-  size_t next = 0;
-  for (auto _ : state) {
-    const Inputs& in = pair.states[next++ % pair.states.size()];
-    Field(form, pair.first) = in.a;
-    Field(form, pair.second) = in.b;
-    form.cmdCompute_Click();
-    benchmark::DoNotOptimize(form.txtData(57).Text().data());
+  const char* Press() {
+    const Inputs& in = pair_.states[next_++ % pair_.states.size()];
+    Field(form_, pair_.first) = in.a;
+    Field(form_, pair_.second) = in.b;
+    form_.cmdCompute_Click();
+    return form_.txtData(57).Text().data();
   }
+
+  const std::vector<shell::MessageBoxRequest>& Messages() const { return view_.messages; }
+
+ private:
+  const PairCase& pair_;
+  shell::InMemoryClipboard clipboard_;
+  platform::SharedPropertyLibraries libraries_;
+  shell::InMemorySettingsStore settings_;
+  shell::NoHelpViewer help_;
+  shell::ProgramSwitches switches_;
+  mainwindow::frmMain form_;
+  MessageKeepingView view_;
+  size_t next_ = 0;
+};
+
+void PressCompute(benchmark::State& state, const PairCase& pair, int formulation) {
+  Presser presser(pair, formulation);
+  for (auto _ : state) benchmark::DoNotOptimize(presser.Press());
   // A case whose states fail would time the failure path instead.
-  if (!view.messages.empty()) {
-    state.SkipWithError(("a message: " + view.messages.back().text).c_str());
+  if (!presser.Messages().empty()) {
+    state.SkipWithError(("a message: " + presser.Messages().back().text).c_str());
   }
+}
+
+std::string CaseName(const PairCase& pair, int formulation) {
+  return std::string(formulation == 0 ? "IF-97 " : "IFC-67 ") + pair.name;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+    for (int formulation = 0; formulation <= 1; ++formulation) {
+      for (const PairCase& pair : kCases) std::printf("%s\n", CaseName(pair, formulation).c_str());
+    }
+    return 0;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "--calls") == 0) {
+    const long presses = std::atol(argv[3]);
+    for (int formulation = 0; formulation <= 1; ++formulation) {
+      for (const PairCase& pair : kCases) {
+        if (CaseName(pair, formulation) != argv[2]) continue;
+        Presser presser(pair, formulation);
+        size_t sum = 0;
+        for (long k = 0; k < presses; ++k) sum += static_cast<unsigned char>(*presser.Press());
+        std::printf("%zu\n", sum);
+        return presser.Messages().empty() ? 0 : 1;
+      }
+    }
+    std::fprintf(stderr, "no case %s\n", argv[2]);
+    return 1;
+  }
   for (int formulation = 0; formulation <= 1; ++formulation) {
     for (const PairCase& pair : kCases) {
-      const std::string name =
-          std::string(formulation == 0 ? "IF-97 " : "IFC-67 ") + pair.name;
-      benchmark::RegisterBenchmark(name.c_str(), PressCompute, pair, formulation)
+      benchmark::RegisterBenchmark(CaseName(pair, formulation).c_str(), PressCompute, pair,
+                                   formulation)
           ->Unit(benchmark::kMicrosecond);
     }
   }

@@ -4,7 +4,6 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/shown_fields.h"
 #include "steam/formulation_modules.h"
-#include "units/display_format.h"
 #include "units/unit_lists.h"
 
 namespace mainwindow {
@@ -77,9 +76,8 @@ void frmMain::ShowComputed(const steam::SteamState& state) {
   auto show = [&](Result result) {
     const ShownField& shown = FieldShowing(result);
     const bool zero = state.IsPlaceholder(result) && result != Result::Quality;
-    const std::string& format = DisplayFormats.at(shown.format);
     txtData(shown.field)
-        .SetText(zero ? std::string("0") : units::FormatValue(state.Value(result), format, Locale));
+        .SetText(zero ? std::string("0") : FormatShown(state.Value(result), shown.format));
   };
   const bool surfaceTensionShown = !state.IsPlaceholder(Result::SurfaceTension);
   TextBox& surfaceTension = txtData(FieldShowing(Result::SurfaceTension).field);
@@ -89,7 +87,7 @@ void frmMain::ShowComputed(const steam::SteamState& state) {
   show(Result::PrandtlNumber);
   show(Result::IsentropicExponent);
   show(Result::Quality);
-  for (const units::UnitList& row : units::kUnitLists) cboUnits_Click(row.list);
+  for (const units::UnitList& row : units::kUnitLists) ShowInUnit(row);
   ResultsCleared = false;
 }
 

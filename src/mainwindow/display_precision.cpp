@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The More and Less digits buttons act on the format of the field last left,
-// then run Compute so every result is shown again.
+// The display formats of the value fields: values written with them, and the
+// More and Less digits buttons, which act on the format of the field last
+// left, then run Compute so every result is shown again.
 #include "mainwindow/frm_main.h"
 #include "units/display_format.h"
 
@@ -20,6 +21,16 @@ void ChangeLastLeftFormat(frmMain& form, std::string (*change)(std::string)) {
 }
 
 }  // namespace
+
+// A format is read once and kept until its text changes, however it is set
+// (saved settings, the digits buttons), so a press does not read fifteen
+// formats again.
+std::string frmMain::FormatShown(double value, size_t format) const {
+  units::DisplayFormat& read = readFormats_.at(format);
+  const std::string& text = DisplayFormats[format];  // as many as readFormats_
+  if (read.Text() != text) read = units::DisplayFormat(text);
+  return read.Write(value, Locale);
+}
 
 void frmMain::cmdMore_Click() { ChangeLastLeftFormat(*this, units::WithMoreDigits); }
 void frmMain::cmdLess_Click() { ChangeLastLeftFormat(*this, units::WithLessDigits); }

@@ -56,7 +56,7 @@ void frmMain::txtData_LostFocus(int16_t index) {
   }
   WorkingState.Quality = quality;
   field.ForgetEdit();
-  field.SetText(units::FormatValue(WorkingState.Quality, DisplayFormats[2], Locale));
+  field.SetText(FormatShown(WorkingState.Quality, 2));
 }
 
 }  // namespace mainwindow

@@ -16,7 +16,9 @@
 #include "mainwindow/window_settings.h"
 #include "steam/steam.h"
 #include "steam/working_state.h"
+#include "units/display_format.h"
 #include "units/number_locale.h"
+#include "units/unit_lists.h"
 
 #include <array>
 #include <cstdint>
@@ -58,6 +60,8 @@ class frmMain {
   int16_t LastLeftField = 0;
   // Entry i formats txtData(43 + i).
   std::array<std::string, 15> DisplayFormats;
+  // `value` written with DisplayFormats[format] in the window's locale.
+  std::string FormatShown(double value, size_t format) const;
   // How numbers are read and written in the value fields.
   units::NumberLocale Locale;
   // Called before the formulation switch sets the libraries' units again:
@@ -249,6 +253,8 @@ class frmMain {
   void ShowMessage(const steam::Message& message);
   std::optional<steam::InputPair> TickedPair() const;
   void ShowComputed(const steam::SteamState& state);
+  // The working value of `row`'s quantity in the unit its list shows.
+  void ShowInUnit(const units::UnitList& row);
   void TellListeners(const std::function<void(StateListener&)>& call);
 
   Services services_;
@@ -276,6 +282,8 @@ class frmMain {
   int clearing_ = 0;
   // Set by a field that refuses its entry on being left.
   bool entryRefused_ = false;
+  // DisplayFormats as last read, each read again once its text changes.
+  mutable std::array<units::DisplayFormat, 15> readFormats_;
 };
 
 }  // namespace mainwindow

@@ -3,7 +3,6 @@
 // between the IP and SI systems. Neither recomputes nor reads a field's text.
 #include "mainwindow/frm_main.h"
 #include "mainwindow/working_values.h"
-#include "units/display_format.h"
 #include "units/unit_lists.h"
 
 #include <cmath>
@@ -11,22 +10,27 @@
 namespace mainwindow {
 
 void frmMain::cboUnits_Click(int16_t index) {
-  const units::UnitList* row = units::FindUnitList(index);
-  if (row == nullptr) return;
-  const ComboBox& list = cboUnits(index);
+  if (const units::UnitList* row = units::FindUnitList(index)) ShowInUnit(*row);
+}
+
+void frmMain::ShowInUnit(const units::UnitList& row) {
+  const ComboBox& list = cboUnits(row.list);
   const int unit = list.ListIndex();
   if (unit < 0 || unit >= list.ListCount()) return;
 
-  const double working = WorkingValue(WorkingState, row->quantity);
+  const double working = WorkingValue(WorkingState, row.quantity);
   // No unit shows a number for a value that is none, not even as a 0 from a
   // conversion that could not be made.
   if (!std::isfinite(working)) {
-    txtData(row->field).SetText("");
+    txtData(row.field).SetText("");
     return;
   }
-  const double shown = units::ExpressInUnit(row->quantity, working, WorkingState.MolarMass,
-                                            static_cast<int16_t>(unit));
-  txtData(row->field).SetText(units::FormatValue(shown, DisplayFormats.at(row->format), Locale));
+  // The working unit shows the stored value itself.
+  const double shown = unit == row.workingUnit
+                           ? working
+                           : units::ExpressInUnit(row.quantity, working, WorkingState.MolarMass,
+                                                  static_cast<int16_t>(unit));
+  txtData(row.field).SetText(FormatShown(shown, row.format));
 }
 
 void frmMain::optUnits_Click(int16_t index) {

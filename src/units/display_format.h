@@ -6,6 +6,7 @@
 #include "number_locale.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,25 @@ namespace units {
 // values ("1e+20"). A NaN or an infinity gives an empty text. Never fails,
 // whatever the format.
 std::string FormatValue(double value, std::string_view format, const NumberLocale& locale);
+
+// A display format read once, for writing many values with it: Write gives
+// exactly what FormatValue gives with the format's text.
+class DisplayFormat {
+ public:
+  explicit DisplayFormat(std::string_view format = {});
+  // The format this was read from.
+  const std::string& Text() const { return text_; }
+  std::string Write(double value, const NumberLocale& locale) const;
+
+ private:
+  std::string text_;
+  bool isPattern_ = false;       // "#" and "0" around at most one "."
+  bool hasPoint_ = false;
+  size_t minIntegerDigits_ = 0;  // from the first "0" before the point on
+  size_t decimalCount_ = 0;      // placeholders after the point, ending text_
+  size_t trailingHashes_ = 0;    // the "#" that end text_ after the point
+  uint64_t scale_ = 0;           // 10^decimalCount_; 0 where only the long way writes
+};
 
 // Characters after the first ".", or the whole length when there is none.
 int DigitCount(std::string_view format);
