@@ -45,9 +45,9 @@ std::string CheckRequest(const SweepRequest& request) {
 // Computes the chunk's rows, split into contiguous runs over the jobs. A
 // cancelled chunk is left incomplete and returns false.
 bool ComputeChunk(const SweepRequest& request, const SaturationLimits& limits,
-                  const std::vector<RowSpec>& specs, steam::PropertyLibraries& libraries,
+                  const std::vector<PlannedRow>& plannedRows, steam::PropertyLibraries& libraries,
                   const SweepControl& control, SweepChunk& chunk, std::size_t& refused) {
-  const std::size_t rows = specs.size();
+  const std::size_t rows = plannedRows.size();
   const std::size_t columns = request.columns.size();
   chunk.columnCount = columns;
   chunk.values.assign(rows * columns, 0.0);
@@ -62,7 +62,7 @@ bool ComputeChunk(const SweepRequest& request, const SaturationLimits& limits,
         return;
       }
       RowOutput out{&chunk.values[row * columns], &chunk.marks[row], &chunk.messages[row]};
-      refusedRows[row] = ComputeRow(request, limits, specs[row], libraries, out) ? 0 : 1;
+      refusedRows[row] = ComputeRow(request, limits, plannedRows[row], libraries, out) ? 0 : 1;
     }
   };
   const std::size_t jobs = std::clamp<std::size_t>(request.jobs, 1, std::max<std::size_t>(rows, 1));
@@ -109,8 +109,8 @@ SweepOutline OutlineSweep(const SweepRequest& request, steam::PropertyLibraries&
   if (!outline.error.empty()) return outline;
   const SaturationLimits limits = LimitsOf(request.formulation, libraries);
   RowCursor cursor(request, limits, libraries);
-  RowSpec spec;
-  while (cursor.Next(spec)) ++outline.rowCount;
+  PlannedRow planned;
+  while (cursor.Next(planned)) ++outline.rowCount;
   outline.notes = cursor.Notes();
   return outline;
 }
@@ -124,8 +124,8 @@ SweepSummary RunSweep(const SweepRequest& request, steam::PropertyLibraries& lib
   std::size_t total = 0;
   {
     RowCursor counter(request, limits, libraries);
-    RowSpec spec;
-    while (counter.Next(spec)) ++total;
+    PlannedRow planned;
+    while (counter.Next(planned)) ++total;
   }
   // A library that cannot be had is tried again at every call, which is no
   // work for several threads at once.
@@ -134,15 +134,15 @@ SweepSummary RunSweep(const SweepRequest& request, steam::PropertyLibraries& lib
   const std::size_t chunkRows = std::max<std::size_t>(run.chunkRows, 1);
 
   RowCursor cursor(run, limits, libraries);
-  std::vector<RowSpec> specs;
+  std::vector<PlannedRow> plannedRows;
   SweepChunk chunk;
   for (bool more = true; more;) {
-    specs.clear();
-    RowSpec spec;
-    while (specs.size() < chunkRows && (more = cursor.Next(spec))) specs.push_back(spec);
-    if (specs.empty()) break;
+    plannedRows.clear();
+    PlannedRow planned;
+    while (plannedRows.size() < chunkRows && (more = cursor.Next(planned))) plannedRows.push_back(planned);
+    if (plannedRows.empty()) break;
     if (Cancelled(control) ||
-        !ComputeChunk(run, limits, specs, libraries, control, chunk, summary.refusedRows)) {
+        !ComputeChunk(run, limits, plannedRows, libraries, control, chunk, summary.refusedRows)) {
       summary.cancelled = true;
       return summary;
     }

@@ -99,7 +99,7 @@ RowCursor::RowCursor(const SweepRequest& request, const SaturationLimits& limits
   }
 }
 
-bool RowCursor::Next(RowSpec& row) {
+bool RowCursor::Next(PlannedRow& row) {
   while (pending_.empty() && !finished_) Refill();
   if (pending_.empty()) return false;
   row = pending_.front();

@@ -44,7 +44,7 @@ enum class RowType : std::uint8_t {
   SinglePhase,              // from T and p
 };
 
-struct RowSpec {
+struct PlannedRow {
   RowType type = RowType::SinglePhase;
   double temperature = 0.0;  // deg F
   double pressure = 0.0;     // psia
@@ -55,7 +55,7 @@ class RowCursor {
  public:
   RowCursor(const SweepRequest& request, const SaturationLimits& limits,
             steam::PropertyLibraries& libraries);
-  bool Next(RowSpec& row);
+  bool Next(PlannedRow& row);
   // Values a saturation table leaves out, as notes; complete once the cursor
   // has been run to its end.
   const std::vector<std::string>& Notes() const { return notes_; }
@@ -73,7 +73,7 @@ class RowCursor {
   bool finished_ = false;
   // Where an isobar or isotherm crosses the line, NaN where it does not.
   double crossing_;
-  std::deque<RowSpec> pending_;
+  std::deque<PlannedRow> pending_;
   std::vector<double> belowLowest_;
   std::vector<double> beyondCritical_;
   std::vector<std::string> notes_;

@@ -70,23 +70,23 @@ void Refuse(const SweepRequest& request, double temperature, double pressure,
 
 // Saturation tables: a row of both ends at one temperature or pressure.
 bool SaturationRow(const SweepRequest& request, const SaturationLimits& limits,
-                   const RowSpec& spec, steam::PropertyLibraries& libraries, RowOutput out) {
-  const bool critical = spec.type == RowType::CriticalPoint;
-  const bool byPressure = spec.type == RowType::SaturationAtPressure;
+                   const PlannedRow& planned, steam::PropertyLibraries& libraries, RowOutput out) {
+  const bool critical = planned.type == RowType::CriticalPoint;
+  const bool byPressure = planned.type == RowType::SaturationAtPressure;
   const InputPair pair = byPressure ? InputPair::PressureQuality : InputPair::TemperatureQuality;
   const double given = critical ? limits.criticalTemperature
-                       : byPressure ? LibraryPressure(spec.pressure)
-                                    : spec.temperature;
+                       : byPressure ? LibraryPressure(planned.pressure)
+                                    : planned.temperature;
   const SolveOutcome liquid = steam::Solve(request.formulation, pair, given, 0.0, libraries);
   // At the critical point both ends are the one critical state.
   const SolveOutcome vapor =
       critical ? liquid : steam::Solve(request.formulation, pair, given, 1.0, libraries);
   const double temperature = critical ? limits.criticalTemperature : liquid.state.values.Temperature;
   const double pressure = critical     ? limits.criticalPressure
-                          : byPressure ? spec.pressure
+                          : byPressure ? planned.pressure
                                        : TablePressure(liquid.state.values.Pressure);
   if (!liquid.succeeded || !vapor.succeeded) {
-    Refuse(request, byPressure ? kNaN : given, byPressure ? spec.pressure : kNaN,
+    Refuse(request, byPressure ? kNaN : given, byPressure ? planned.pressure : kNaN,
            liquid.succeeded ? vapor : liquid, out);
     return false;
   }
@@ -109,25 +109,25 @@ bool SaturationRow(const SweepRequest& request, const SaturationLimits& limits,
 
 }  // namespace
 
-bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, const RowSpec& spec,
+bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, const PlannedRow& planned,
                 steam::PropertyLibraries& libraries, RowOutput out) {
   *out.mark = RowMark::None;
-  if (spec.type == RowType::SaturationAtTemperature ||
-      spec.type == RowType::SaturationAtPressure || spec.type == RowType::CriticalPoint) {
-    return SaturationRow(request, limits, spec, libraries, out);
+  if (planned.type == RowType::SaturationAtTemperature ||
+      planned.type == RowType::SaturationAtPressure || planned.type == RowType::CriticalPoint) {
+    return SaturationRow(request, limits, planned, libraries, out);
   }
 
   SolveOutcome outcome;
   double superheat = kNaN;
   // The row's pressure: the one asked for, or the saturation pressure the
   // formulation gave for an end found from its temperature.
-  double pressure = spec.pressure;
-  switch (spec.type) {
+  double pressure = planned.pressure;
+  switch (planned.type) {
     case RowType::LiquidAtPressure:
     case RowType::VaporAtPressure: {
-      const bool vapor = spec.type == RowType::VaporAtPressure;
+      const bool vapor = planned.type == RowType::VaporAtPressure;
       outcome = steam::Solve(request.formulation, InputPair::PressureQuality,
-                             LibraryPressure(spec.pressure), vapor ? 1.0 : 0.0, libraries);
+                             LibraryPressure(planned.pressure), vapor ? 1.0 : 0.0, libraries);
       if (vapor) superheat = 0.0;
       *out.mark = request.kind == SweepKind::Grid ? RowMark::Saturated
                   : vapor                         ? RowMark::SaturatedVapor
@@ -136,9 +136,9 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
     }
     case RowType::LiquidAtTemperature:
     case RowType::VaporAtTemperature: {
-      const bool vapor = spec.type == RowType::VaporAtTemperature;
+      const bool vapor = planned.type == RowType::VaporAtTemperature;
       outcome = steam::Solve(request.formulation, InputPair::TemperatureQuality,
-                             spec.temperature, vapor ? 1.0 : 0.0, libraries);
+                             planned.temperature, vapor ? 1.0 : 0.0, libraries);
       pressure = TablePressure(outcome.state.values.Pressure);
       if (vapor) superheat = 0.0;
       *out.mark = vapor ? RowMark::SaturatedVapor : RowMark::SaturatedLiquid;
@@ -146,12 +146,12 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
     }
     default:
       outcome = steam::Solve(request.formulation, InputPair::TemperaturePressure,
-                             spec.temperature, LibraryPressure(spec.pressure), libraries);
+                             planned.temperature, LibraryPressure(planned.pressure), libraries);
       if (outcome.succeeded && outcome.state.values.Quality == 0.0) *out.mark = RowMark::Liquid;
       break;
   }
   if (!outcome.succeeded) {
-    Refuse(request, spec.temperature, spec.pressure, outcome, out);
+    Refuse(request, planned.temperature, planned.pressure, outcome, out);
     return false;
   }
 
@@ -169,10 +169,10 @@ bool ComputeRow(const SweepRequest& request, const SaturationLimits& limits, con
       case ColumnProperty::Superheat:
         // A vapour's distance above the saturation temperature at its own
         // pressure; none above the critical pressure, none for a liquid.
-        if (spec.type == RowType::SinglePhase && state.values.Quality == 1.0 &&
-            spec.pressure < limits.criticalPressure) {
+        if (planned.type == RowType::SinglePhase && state.values.Quality == 1.0 &&
+            planned.pressure < limits.criticalPressure) {
           superheat = state.values.Temperature -
-                      SaturationTemperature(request, spec.pressure, libraries);
+                      SaturationTemperature(request, planned.pressure, libraries);
         }
         cell = superheat;
         break;
