@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/sweep_columns.h"
 
+#include "analysis/display_units.h"
+
 #include <algorithm>
 
 namespace analysis {
@@ -147,27 +149,9 @@ std::optional<std::vector<SweepColumn>> ColumnsNamed(SweepKind kind, std::string
 }
 
 std::optional<units::Quantity> ColumnQuantity(const SweepColumn& column) {
-  using units::Quantity;
-  if (column.property == ColumnProperty::InternalEnergy) return Quantity::Enthalpy;
+  if (column.property == ColumnProperty::InternalEnergy) return units::Quantity::Enthalpy;
   if (column.property == ColumnProperty::Superheat) return std::nullopt;
-  switch (column.result) {
-    case Result::Temperature: return Quantity::Temperature;
-    case Result::Pressure: return Quantity::Pressure;
-    case Result::Enthalpy: return Quantity::Enthalpy;
-    case Result::Entropy: return Quantity::Entropy;
-    case Result::SpecificVolume: return Quantity::SpecificVolume;
-    case Result::Density: return Quantity::Density;
-    case Result::IsobaricHeatCapacity: return Quantity::Cp;
-    case Result::IsochoricHeatCapacity: return Quantity::Cv;
-    case Result::Viscosity: return Quantity::Viscosity;
-    case Result::ThermalConductivity: return Quantity::Conductivity;
-    case Result::SurfaceTension: return Quantity::SurfaceTension;
-    case Result::SonicVelocity: return Quantity::SoundSpeed;
-    case Result::Quality:
-    case Result::PrandtlNumber:
-    case Result::IsentropicExponent: return std::nullopt;
-  }
-  return std::nullopt;
+  return DisplayUnits::QuantityOf(column.result);
 }
 
 std::string ColumnUnitLabel(const SweepColumn& column, const TableUnits& units) {
