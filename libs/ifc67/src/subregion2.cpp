@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "subregion2.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
+#include <utility>
 
 #include "coefficients.h"
 #include "saturation_line.h"
@@ -12,22 +15,6 @@ namespace {
 
 constexpr double b = kSubregion2b;
 
-// X^n for 0 <= n < 64 from X, X^2, X^4, ..., X^32: at most six products, all
-// independent of each other.
-struct PowersOfX {
-  double squares[6];
-  explicit PowersOfX(double X) {
-    squares[0] = X;
-    for (int i = 1; i < 6; ++i) squares[i] = squares[i - 1] * squares[i - 1];
-  }
-  double operator()(int n) const {
-    double result = 1.0;
-    for (int bit = 0; bit < 6; ++bit)
-      if (n & (1 << bit)) result *= squares[bit];
-    return result;
-  }
-};
-
 // The X-dependent sums of zeta2: S_mu (mu = 1..8), M_mu (mu = 6..8) and P, with
 // their "primed" forms (each term times its power of X), which give the
 // theta-derivatives through d(X^n)/d theta = -n b X^n.
@@ -37,20 +24,116 @@ struct Sums {
   double P, Pprime;
 };
 
+// Every term of S and M as one list, in the tables' order: its sum (S_mu at
+// mu, M_mu at 8 + mu), coefficient and power of X.
+struct Term {
+  int sum;
+  double coefficient;
+  int exponent;
+};
+constexpr int kMaxExponent = 63;
+
+constexpr int termCount() {
+  int count = 0;
+  for (const auto& row : kSubregion2B)
+    for (const PowerTerm& term : row) count += term.coefficient != 0.0;
+  for (const auto& row : kSubregion2Denominator)
+    for (const PowerTerm& term : row) count += term.coefficient != 0.0;
+  return count;
+}
+
+constexpr std::array<Term, termCount()> terms() {
+  std::array<Term, termCount()> list{};
+  int next = 0;
+  for (int mu = 1; mu <= 8; ++mu)
+    for (const PowerTerm& term : kSubregion2B[mu - 1])
+      if (term.coefficient != 0.0) list[next++] = {mu, term.coefficient, term.exponent};
+  for (int mu = 6; mu <= 8; ++mu)
+    for (const PowerTerm& term : kSubregion2Denominator[mu - 6])
+      if (term.coefficient != 0.0) list[next++] = {8 + mu, term.coefficient, term.exponent};
+  return list;
+}
+constexpr std::array<Term, termCount()> kTerms = terms();
+
+// X^n is the product of X, X^2, X^4, ..., X^32 over the bits of n, lowest
+// first: X^n = X^(n - 2^k) X^(2^k) with 2^k the highest bit. The powers the
+// terms need, and the lower powers they are built from, in rising order.
+struct PowerStep {
+  int exponent;
+  int lower;   // n - 2^k, 0 when n is 2^k itself
+  int square;  // k
+};
+
+constexpr int highestBit(int n) {
+  int k = 0;
+  while (n >> (k + 1)) ++k;
+  return k;
+}
+
+constexpr std::array<bool, kMaxExponent + 1> neededPowers() {
+  std::array<bool, kMaxExponent + 1> needed{};
+  for (const Term& term : kTerms)
+    for (int n = term.exponent; n > 0; n -= 1 << highestBit(n)) needed[n] = true;
+  return needed;
+}
+constexpr std::array<bool, kMaxExponent + 1> kNeeded = neededPowers();
+
+constexpr int stepCount() {
+  int count = 0;
+  for (bool needed : kNeeded) count += needed;
+  return count;
+}
+
+constexpr std::array<PowerStep, stepCount()> powerSteps() {
+  std::array<PowerStep, stepCount()> steps{};
+  int next = 0;
+  for (int n = 1; n <= kMaxExponent; ++n)
+    if (kNeeded[n]) steps[next++] = {n, n - (1 << highestBit(n)), highestBit(n)};
+  return steps;
+}
+constexpr std::array<PowerStep, stepCount()> kPowerSteps = powerSteps();
+
+// The lists unrolled into straight-line code: every index is a constant.
+template <std::size_t... I>
+void fillPowers(double (&power)[kMaxExponent + 1], const double (&squares)[6], std::index_sequence<I...>) {
+  ((power[kPowerSteps[I].exponent] = kPowerSteps[I].lower == 0
+                                         ? squares[kPowerSteps[I].square]
+                                         : power[kPowerSteps[I].lower] * squares[kPowerSteps[I].square]),
+   ...);
+}
+
+template <std::size_t I>
+void addTerm(const double (&power)[kMaxExponent + 1], double (&sum)[17], double (&primed)[17]) {
+  constexpr Term term = kTerms[I];
+  const double value = term.coefficient * power[term.exponent];
+  sum[term.sum] += value;
+  primed[term.sum] += term.exponent * value;
+}
+
+template <std::size_t... I>
+void addTerms(const double (&power)[kMaxExponent + 1], double (&sum)[17], double (&primed)[17],
+              std::index_sequence<I...>) {
+  (addTerm<I>(power, sum, primed), ...);
+}
+
 Sums sums(double theta) {
-  const PowersOfX X(std::exp(b * (1.0 - theta)));
-  const auto addTerms = [&X](const auto& terms, double& sum, double& primed) {
-    for (const PowerTerm& term : terms) {
-      if (term.coefficient == 0.0) continue;
-      const double value = term.coefficient * X(term.exponent);
-      sum += value;
-      primed += term.exponent * value;
-    }
-  };
+  double squares[6];
+  squares[0] = std::exp(b * (1.0 - theta));
+  for (int i = 1; i < 6; ++i) squares[i] = squares[i - 1] * squares[i - 1];
+  double power[kMaxExponent + 1];
+  fillPowers(power, squares, std::make_index_sequence<kPowerSteps.size()>());
+  double sum[17] = {}, primed[17] = {};
+  addTerms(power, sum, primed, std::make_index_sequence<kTerms.size()>());
   Sums s{};
-  for (int mu = 1; mu <= 8; ++mu) addTerms(kSubregion2B[mu - 1], s.S[mu], s.Sprime[mu]);
-  for (int mu = 6; mu <= 8; ++mu) addTerms(kSubregion2Denominator[mu - 6], s.M[mu], s.Mprime[mu]);
-  const double X1 = X.squares[0];
+  for (int mu = 1; mu <= 8; ++mu) {
+    s.S[mu] = sum[mu];
+    s.Sprime[mu] = primed[mu];
+  }
+  for (int mu = 6; mu <= 8; ++mu) {
+    s.M[mu] = sum[8 + mu];
+    s.Mprime[mu] = primed[8 + mu];
+  }
+  const double X1 = squares[0];
   double Xn = 1.0;
   for (int lambda = 0; lambda <= 6; ++lambda) {
     s.P += kSubregion2B9[lambda] * Xn;
@@ -82,10 +165,11 @@ double boundaryFactor(double beta, double betaL) {
   return ratio4 * ratio4 * ratio2;
 }
 
-double entropy(const Sums& s, double beta, double theta) {
+// sigma, given the logarithms of beta and theta, which enthalpy needs too.
+double entropy(const Sums& s, double beta, double theta, double logBeta, double logTheta) {
   double polynomial = 0.0;  // sum_{lambda=2..5} (lambda-1) B0lambda theta^(lambda-2)
   for (int lambda = 5; lambda >= 2; --lambda) polynomial = polynomial * theta + (lambda - 1) * kSubregion2B0Lambda[lambda];
-  double sigma = -kI1 * std::log(beta) + kSubregion2B0 * std::log(theta) - polynomial;
+  double sigma = -kI1 * logBeta + kSubregion2B0 * logTheta - polynomial;
   double betaMu = 1.0;
   for (int mu = 1; mu <= 5; ++mu) {
     betaMu *= beta;
@@ -122,13 +206,17 @@ double reducedVolume(double beta, double theta) {
   return chi;
 }
 
-double reducedEntropy(double beta, double theta) { return entropy(sums(theta), beta, theta); }
+double reducedEntropy(double beta, double theta) {
+  return entropy(sums(theta), beta, theta, std::log(beta), std::log(theta));
+}
 
 double reducedEnthalpy(double beta, double theta) {
   const Sums s = sums(theta);
   double polynomial = 0.0;  // sum_{lambda=1..5} B0lambda theta^(lambda-1)
   for (int lambda = 5; lambda >= 1; --lambda) polynomial = polynomial * theta + kSubregion2B0Lambda[lambda];
-  double zeta = kI1 * theta * std::log(beta) + kSubregion2B0 * theta * (1.0 - std::log(theta)) + polynomial;
+  const double logBeta = std::log(beta);
+  const double logTheta = std::log(theta);
+  double zeta = kI1 * theta * logBeta + kSubregion2B0 * theta * (1.0 - logTheta) + polynomial;
   double betaMu = 1.0;
   for (int mu = 1; mu <= 5; ++mu) {
     betaMu *= beta;
@@ -139,7 +227,7 @@ double reducedEnthalpy(double beta, double theta) {
     zeta -= s.S[mu] * f.q / f.denominator;
   }
   zeta += beta * boundaryFactor(beta, reducedBoundaryPressure(theta)) * s.P;
-  return zeta + theta * entropy(s, beta, theta);
+  return zeta + theta * entropy(s, beta, theta, logBeta, logTheta);
 }
 
 // A central difference over theta (1 - d) .. theta (1 + d): divided by 2 d
