@@ -56,8 +56,8 @@ double interpolate(double target, double low, double valueLow, double high, doub
 // value, which the single-phase choice at exactly Ts may not reproduce).
 //
 // The bracket always holds the answer. Inside it, a Newton step where the
-// slope comes free (subregions 3 and 4, where every value costs a density
-// search), an Illinois false-position step elsewhere; a step that leaves the
+// slope comes with the value (subregions 2, 3 and 4), an Illinois
+// false-position step in subregion 1; a step that leaves the
 // bracket, or a Newton step no shorter than half the one before (a jump of
 // the formulation ahead), gives way to bisection. Each step lands on the grid.
 double solveOnIsobar(Property property, double p, double target, double low, double valueLow, double high,

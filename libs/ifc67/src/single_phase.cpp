@@ -96,9 +96,17 @@ double nearCriticalProperty(Property property, const subregion3::State& state) {
 
 PropertyAndSlope propertyAndSlopeAt(Property property, double T, double p) {
   const int subregion = selectSubregion(T, p);
-  const bool nearCritical = subregion == 3 || subregion == 4;
-  if (!nearCritical || (property != Property::Enthalpy && property != Property::Entropy))
-    return {propertyInSubregion(property, subregion, T, p), kNaN};
+  const bool withSlope = property == Property::Enthalpy || property == Property::Entropy;
+  if (!withSlope || subregion == 1) return {propertyInSubregion(property, subregion, T, p), kNaN};
+  if (subregion == 2) {
+    const double theta = T / kCriticalTemperature;
+    const double beta = p / kCriticalPressure;
+    const subregion2::WithHeatCapacity state = property == Property::Enthalpy
+                                                   ? subregion2::reducedEnthalpyWithHeatCapacity(beta, theta)
+                                                   : subregion2::reducedEntropyWithHeatCapacity(beta, theta);
+    const double cp = state.heatCapacity * kEntropyScale;
+    return {finiteOrNaN(inApiUnits(property, state.value)), property == Property::Enthalpy ? cp : cp / T};
+  }
   const subregion3::State state = nearCriticalState(property, p / kCriticalPressure, T / kCriticalTemperature,
                                                     nearCriticalRoot(subregion));
   const double cp = nearCriticalProperty(Property::HeatCapacity, state);

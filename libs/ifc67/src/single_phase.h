@@ -27,9 +27,9 @@ subregion3::State nearCriticalState(Property property, double beta, double theta
 double nearCriticalProperty(Property property, const subregion3::State& state);
 
 // A property at (T, p) with its slope d/dT at constant p (API units per K). In
-// subregions 3 and 4 the slope of h or s comes with the value, from the same
-// derivatives (cp, cp/T); in subregions 1 and 2 it would cost more than the
-// value itself, and the slope is NaN.
+// subregions 2, 3 and 4 the slope of h or s comes with the value, from the
+// same sums (cp, cp/T); in subregion 1 it would cost more than the value
+// itself, and the slope is NaN, as it is for the other properties.
 struct PropertyAndSlope {
   double value;
   double slope;

@@ -17,11 +17,12 @@ constexpr double b = kSubregion2b;
 
 // The X-dependent sums of zeta2: S_mu (mu = 1..8), M_mu (mu = 6..8) and P, with
 // their "primed" forms (each term times its power of X), which give the
-// theta-derivatives through d(X^n)/d theta = -n b X^n.
+// theta-derivatives through d(X^n)/d theta = -n b X^n, and, for the heat
+// capacity, the twice primed forms (each term times the square of its power).
 struct Sums {
-  double S[9], Sprime[9];
-  double M[9], Mprime[9];
-  double P, Pprime;
+  double S[9], Sprime[9], Sprime2[9];
+  double M[9], Mprime[9], Mprime2[9];
+  double P, Pprime, Pprime2;
 };
 
 // Every term of S and M as one list, in the tables' order: its sum (S_mu at
@@ -95,49 +96,49 @@ constexpr std::array<PowerStep, stepCount()> kPowerSteps = powerSteps();
 
 // The lists unrolled into straight-line code: every index is a constant.
 template <std::size_t... I>
-void fillPowers(double (&power)[kMaxExponent + 1], const double (&squares)[6], std::index_sequence<I...>) {
+inline void fillPowers(double (&power)[kMaxExponent + 1], const double (&squares)[6], std::index_sequence<I...>) {
   ((power[kPowerSteps[I].exponent] = kPowerSteps[I].lower == 0
                                          ? squares[kPowerSteps[I].square]
                                          : power[kPowerSteps[I].lower] * squares[kPowerSteps[I].square]),
    ...);
 }
 
-template <std::size_t I>
-void addTerm(const double (&power)[kMaxExponent + 1], double (&sum)[17], double (&primed)[17]) {
+// A sum's first term is assigned, the others added, in the tables' order.
+template <bool twice, std::size_t I>
+inline void addTerm(const double (&power)[kMaxExponent + 1], Sums& s) {
   constexpr Term term = kTerms[I];
+  constexpr bool first = I == 0 || kTerms[I - 1].sum != term.sum;
   const double value = term.coefficient * power[term.exponent];
-  sum[term.sum] += value;
-  primed[term.sum] += term.exponent * value;
+  double& sum = term.sum <= 8 ? s.S[term.sum] : s.M[term.sum - 8];
+  double& primed = term.sum <= 8 ? s.Sprime[term.sum] : s.Mprime[term.sum - 8];
+  double& primed2 = term.sum <= 8 ? s.Sprime2[term.sum] : s.Mprime2[term.sum - 8];
+  sum = first ? value : sum + value;
+  primed = first ? term.exponent * value : primed + term.exponent * value;
+  if (twice) primed2 = first ? term.exponent * term.exponent * value : primed2 + term.exponent * term.exponent * value;
 }
 
-template <std::size_t... I>
-void addTerms(const double (&power)[kMaxExponent + 1], double (&sum)[17], double (&primed)[17],
-              std::index_sequence<I...>) {
-  (addTerm<I>(power, sum, primed), ...);
+template <bool twice, std::size_t... I>
+inline void addTerms(const double (&power)[kMaxExponent + 1], Sums& s, std::index_sequence<I...>) {
+  (addTerm<twice, I>(power, s), ...);
 }
 
+// twice: the twice primed sums too; without, they are left unset.
+template <bool twice = false>
 Sums sums(double theta) {
   double squares[6];
   squares[0] = std::exp(b * (1.0 - theta));
   for (int i = 1; i < 6; ++i) squares[i] = squares[i - 1] * squares[i - 1];
   double power[kMaxExponent + 1];
   fillPowers(power, squares, std::make_index_sequence<kPowerSteps.size()>());
-  double sum[17] = {}, primed[17] = {};
-  addTerms(power, sum, primed, std::make_index_sequence<kTerms.size()>());
-  Sums s{};
-  for (int mu = 1; mu <= 8; ++mu) {
-    s.S[mu] = sum[mu];
-    s.Sprime[mu] = primed[mu];
-  }
-  for (int mu = 6; mu <= 8; ++mu) {
-    s.M[mu] = sum[8 + mu];
-    s.Mprime[mu] = primed[8 + mu];
-  }
+  Sums s;
+  addTerms<twice>(power, s, std::make_index_sequence<kTerms.size()>());
+  s.P = s.Pprime = s.Pprime2 = 0.0;
   const double X1 = squares[0];
   double Xn = 1.0;
   for (int lambda = 0; lambda <= 6; ++lambda) {
     s.P += kSubregion2B9[lambda] * Xn;
     s.Pprime += lambda * kSubregion2B9[lambda] * Xn;
+    if (twice) s.Pprime2 += lambda * lambda * kSubregion2B9[lambda] * Xn;
     Xn *= X1;
   }
   return s;
@@ -187,6 +188,55 @@ double entropy(const Sums& s, double beta, double theta, double logBeta, double 
   return sigma;
 }
 
+double enthalpy(const Sums& s, double beta, double theta) {
+  double polynomial = 0.0;  // sum_{lambda=1..5} B0lambda theta^(lambda-1)
+  for (int lambda = 5; lambda >= 1; --lambda) polynomial = polynomial * theta + kSubregion2B0Lambda[lambda];
+  const double logBeta = std::log(beta);
+  const double logTheta = std::log(theta);
+  double zeta = kI1 * theta * logBeta + kSubregion2B0 * theta * (1.0 - logTheta) + polynomial;
+  double betaMu = 1.0;
+  for (int mu = 1; mu <= 5; ++mu) {
+    betaMu *= beta;
+    zeta -= betaMu * s.S[mu];
+  }
+  for (int mu = 6; mu <= 8; ++mu) {
+    const LowPressureFraction f = fraction(s, mu, beta);
+    zeta -= s.S[mu] * f.q / f.denominator;
+  }
+  zeta += beta * boundaryFactor(beta, reducedBoundaryPressure(theta)) * s.P;
+  return zeta + theta * entropy(s, beta, theta, logBeta, logTheta);
+}
+
+// theta d sigma / d theta from the derivatives of the sums: dS/d theta =
+// -b S', dS'/d theta = -b S'', and the same for M and P.
+double heatCapacity(const Sums& s, double beta, double theta) {
+  double polynomial = 0.0;  // d/d theta of entropy's polynomial
+  for (int lambda = 5; lambda >= 3; --lambda)
+    polynomial = polynomial * theta + (lambda - 1) * (lambda - 2) * kSubregion2B0Lambda[lambda];
+  double slope = kSubregion2B0 / theta - polynomial;
+  double betaMu = 1.0;
+  for (int mu = 1; mu <= 5; ++mu) {
+    betaMu *= beta;
+    slope += b * b * betaMu * s.Sprime2[mu];
+  }
+  for (int mu = 6; mu <= 8; ++mu) {
+    const LowPressureFraction f = fraction(s, mu, beta);
+    const double qD = f.q / f.denominator;
+    slope += b * b *
+             (s.Sprime2[mu] * qD - qD * qD * (2.0 * s.Sprime[mu] * s.Mprime[mu] + s.S[mu] * s.Mprime2[mu]) +
+              2.0 * qD * qD * qD * s.S[mu] * s.Mprime[mu] * s.Mprime[mu]);
+  }
+  // beta F R with F = (beta/betaL)^10 and R = 10 (betaL'/betaL) P + b P'
+  const double betaL = reducedBoundaryPressure(theta);
+  const double ratio = reducedBoundaryPressureSlope(theta) / betaL;
+  const double ratioSlope = 2.0 * kBoundaryL[2] / betaL - ratio * ratio;
+  const double F = boundaryFactor(beta, betaL);
+  const double R = 10.0 * ratio * s.P + b * s.Pprime;
+  const double RSlope = 10.0 * ratioSlope * s.P - 10.0 * ratio * b * s.Pprime - b * b * s.Pprime2;
+  slope += beta * F * (-10.0 * ratio * R + RSlope);
+  return theta * slope;
+}
+
 }  // namespace
 
 double reducedVolume(double beta, double theta) {
@@ -210,24 +260,16 @@ double reducedEntropy(double beta, double theta) {
   return entropy(sums(theta), beta, theta, std::log(beta), std::log(theta));
 }
 
-double reducedEnthalpy(double beta, double theta) {
-  const Sums s = sums(theta);
-  double polynomial = 0.0;  // sum_{lambda=1..5} B0lambda theta^(lambda-1)
-  for (int lambda = 5; lambda >= 1; --lambda) polynomial = polynomial * theta + kSubregion2B0Lambda[lambda];
-  const double logBeta = std::log(beta);
-  const double logTheta = std::log(theta);
-  double zeta = kI1 * theta * logBeta + kSubregion2B0 * theta * (1.0 - logTheta) + polynomial;
-  double betaMu = 1.0;
-  for (int mu = 1; mu <= 5; ++mu) {
-    betaMu *= beta;
-    zeta -= betaMu * s.S[mu];
-  }
-  for (int mu = 6; mu <= 8; ++mu) {
-    const LowPressureFraction f = fraction(s, mu, beta);
-    zeta -= s.S[mu] * f.q / f.denominator;
-  }
-  zeta += beta * boundaryFactor(beta, reducedBoundaryPressure(theta)) * s.P;
-  return zeta + theta * entropy(s, beta, theta, logBeta, logTheta);
+double reducedEnthalpy(double beta, double theta) { return enthalpy(sums(theta), beta, theta); }
+
+WithHeatCapacity reducedEnthalpyWithHeatCapacity(double beta, double theta) {
+  const Sums s = sums<true>(theta);
+  return {enthalpy(s, beta, theta), heatCapacity(s, beta, theta)};
+}
+
+WithHeatCapacity reducedEntropyWithHeatCapacity(double beta, double theta) {
+  const Sums s = sums<true>(theta);
+  return {entropy(s, beta, theta, std::log(beta), std::log(theta)), heatCapacity(s, beta, theta)};
 }
 
 // A central difference over theta (1 - d) .. theta (1 + d): divided by 2 d

@@ -16,6 +16,15 @@ double reducedEnthalpy(double beta, double theta);
 // phi = theta d sigma / d theta, by differences of sigma
 double reducedHeatCapacity(double beta, double theta);
 
+// eps or sigma, to the last bit as above, with phi from the derivatives of
+// the equation: the slope along an isobar for the temperature searches.
+struct WithHeatCapacity {
+  double value;
+  double heatCapacity;
+};
+WithHeatCapacity reducedEnthalpyWithHeatCapacity(double beta, double theta);
+WithHeatCapacity reducedEntropyWithHeatCapacity(double beta, double theta);
+
 }  // namespace subregion2
 }  // namespace ifc67
 
