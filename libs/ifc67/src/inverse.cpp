@@ -17,12 +17,16 @@ namespace ifc67 {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// The iterates lie on multiples of this step (about 9.3e-10 K), and the
+// The iterates lie on multiples of this step (about 1.5e-8 K), and the
 // answer is interpolated in the last cell of them that brackets the value.
 // The cell is the same for every value it holds, so that along an isobar
 // the temperature never falls between values an ulp apart, as an iteration
-// stopped at a tolerance may let it.
-constexpr double kGridStep = 0x1p-30;  // K
+// stopped at a tolerance may let it. That needs h and s to rise from one
+// grid point to the next: the rounding of the sums at high pressure moves
+// them by up to 5e-12 relative, which a step of 2^-30 K does not always
+// outgrow and this one outgrows many times over. Linear interpolation over
+// a cell this narrow is as exact as the values themselves.
+constexpr double kGridStep = 0x1p-26;  // K
 
 // How far from the value at an end of a bracket a value still counts as that
 // end, on either side: a caller's unit conversion (kJ/kg from J/kg) rounds by
@@ -115,6 +119,35 @@ double solveOnIsobar(Property property, double p, double target, double low, dou
   return interpolate(target, low, valueLow, high, valueHigh);
 }
 
+// The first temperature of subregion 2 where the isobar crosses the boundary
+// line of subregions 2 and 3 (from 16.5 MPa to 100 MPa), to the bit as the
+// (T, p) choice of subregion has it; NaN for an isobar that does not.
+double boundaryLineCrossing(double p) {
+  double T = kCriticalTemperature * reducedBoundaryTemperature(p / kCriticalPressure);
+  if (!(T > kSubregion1MaxTemperature && T <= kSubregion3MaxTemperature)) return kNaN;
+  // The root is within a few ulps of it.
+  for (int step = 0; step < 64 && subregionTp(T, p) != 2; ++step) T = std::nextafter(T, kMaxTemperature);
+  for (int step = 0; step < 64 && subregionTp(std::nextafter(T, 0.0), p) == 2; ++step) T = std::nextafter(T, 0.0);
+  return T;
+}
+
+// Across the boundary line h and s jump, mostly down (by up to 0.24 kJ/kg
+// and 0.28 J/(kg K)), sometimes up: a value has a root on both sides of the
+// line, or none. Subregion 3's value at the line decides, as at 623.15 K
+// below: up to it the root below, inside a rising jump the line itself,
+// above both the root above.
+double solveAcrossBoundaryLine(Property property, double p, double target, double low, double valueLow, double high,
+                               double valueHigh) {
+  const double line = boundaryLineCrossing(p);
+  const double lastBelow = std::nextafter(line, 0.0);  // subregion 3's last temperature
+  if (!(low < lastBelow && line < high)) return solveOnIsobar(property, p, target, low, valueLow, high, valueHigh);
+  const double below = propertyAt(property, lastBelow, p);
+  if (target <= below) return solveOnIsobar(property, p, target, low, valueLow, lastBelow, below);
+  const double above = propertyAt(property, line, p);
+  if (target <= above) return line;
+  return solveOnIsobar(property, p, target, line, above, high, valueHigh);
+}
+
 // Above ps(623.15 K) the isobar leaves subregion 1 at 623.15 K, and there h
 // falls by up to 0.15 kJ/kg (s rises): an h in that overlap has a root on
 // either side, and a bracket could find either, the one for the next value up
@@ -127,10 +160,10 @@ double solveAcross623K(Property property, double p, double target, double low, d
   // The (T, p) choice of subregion at 623.15 K, its betaK computed once.
   static const double liquidFrom = reducedSaturationPressure(seam / kCriticalTemperature);
   if (!(low < seam && seam < high) || !(p / kCriticalPressure >= liquidFrom))
-    return solveOnIsobar(property, p, target, low, valueLow, high, valueHigh);
+    return solveAcrossBoundaryLine(property, p, target, low, valueLow, high, valueHigh);
   const double atSeam = propertyInSubregion(property, 1, seam, p);
   if (target <= atSeam) return solveOnIsobar(property, p, target, low, valueLow, seam, atSeam);
-  return solveOnIsobar(property, p, target, seam, atSeam, high, valueHigh);
+  return solveAcrossBoundaryLine(property, p, target, seam, atSeam, high, valueHigh);
 }
 
 // Over the whole temperature range, where the isobar has no saturated state:
@@ -162,8 +195,8 @@ PlacedTemperature placedTemperaturePh(double p, double h) {
   if (!crossesSaturationLine(p)) return noSaturation(solveWholeRange(Property::Enthalpy, p, h));
   const double Ts = saturationTemperature(p);
   const double vapour = saturatedProperty(Property::Enthalpy, Ts, Phase::Vapour);
-  const double T = solveOnIsobar(Property::Enthalpy, p, h, Ts, vapour, kMaxTemperature,
-                                 propertyAt(Property::Enthalpy, kMaxTemperature, p));
+  const double T = solveAcrossBoundaryLine(Property::Enthalpy, p, h, Ts, vapour, kMaxTemperature,
+                                           propertyAt(Property::Enthalpy, kMaxTemperature, p));
   // A value the end tolerance took as the saturated vapour is vapour too.
   const Placement placement = h >= vapour || T == Ts ? Placement::vapour : Placement::liquid;
   return {T, placement, Ts, kNaN, vapour};
@@ -181,8 +214,8 @@ PlacedTemperature placedTemperaturePs(double p, double s) {
   }
   const double vapour = saturatedProperty(Property::Entropy, Ts, Phase::Vapour);
   if (s <= vapour) return {Ts, Placement::wet, Ts, liquid, vapour};
-  const double T = solveOnIsobar(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
-                                 propertyAt(Property::Entropy, kMaxTemperature, p));
+  const double T = solveAcrossBoundaryLine(Property::Entropy, p, s, Ts, vapour, kMaxTemperature,
+                                           propertyAt(Property::Entropy, kMaxTemperature, p));
   return {T, Placement::vapour, Ts, liquid, vapour};
 }
 

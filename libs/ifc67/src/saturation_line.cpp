@@ -89,4 +89,11 @@ double reducedBoundaryPressure(double theta) {
 
 double reducedBoundaryPressureSlope(double theta) { return kBoundaryL[1] + 2.0 * kBoundaryL[2] * theta; }
 
+double reducedBoundaryTemperature(double beta) {
+  // The larger root of L2 theta^2 + L1 theta + (L0 - beta) = 0.
+  const double discriminant = kBoundaryL[1] * kBoundaryL[1] - 4.0 * kBoundaryL[2] * (kBoundaryL[0] - beta);
+  if (!(discriminant >= 0.0)) return std::numeric_limits<double>::quiet_NaN();
+  return (std::sqrt(discriminant) - kBoundaryL[1]) / (2.0 * kBoundaryL[2]);
+}
+
 }  // namespace ifc67

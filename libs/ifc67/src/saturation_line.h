@@ -18,6 +18,9 @@ double reducedSaturationTemperature(double beta);
 // betaL(theta) = pL(T) / pc1 and its derivative d betaL / d theta.
 double reducedBoundaryPressure(double theta);
 double reducedBoundaryPressureSlope(double theta);
+// theta with betaL(theta) = beta on the rising branch of betaL (theta above
+// 0.89, which holds the whole line), or NaN where there is none.
+double reducedBoundaryTemperature(double beta);
 
 }  // namespace ifc67
 

@@ -304,4 +304,66 @@ TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAt623K) {
   }
 }
 
+// At high pressure the rounding of the sums moves h and s by up to 5e-12
+// relative between temperatures a billionth of a kelvin apart: T must still
+// rise between values 1e-15 apart. Each of these once fell by about 2e-9 F.
+TEST(IsobarEdges, TemperatureRisesBetweenCloseValuesAtHighPressure) {
+  const auto& lib = calorix();
+  ASSERT_TRUE(lib.complete()) << lib.library.error();
+  const struct {
+    const char* name;
+    Property2 inverse;
+    double value, p;  // J/kg or J/(kg K), atm
+  } cases[] = {{"STM_2Tep", lib.twoTep, 2785663.1100109727, 904.96947551828691},
+               {"STM_nTsp", lib.nTsp, 5056.7774805706358, 529.2114098258254},
+               {"STM_nTsp", lib.nTsp, 5089.9125078144352, 715.91095795667911},
+               {"STM_nTsp", lib.nTsp, 5095.9757307790469, 905.0340615297539},
+               {"STM_nTsp", lib.nTsp, 5101.8780173230998, 838.69326746181116}};
+  for (const auto& c : cases) {
+    std::vector<std::pair<double, double>> curve;
+    for (int i = -400; i <= 400; ++i) {
+      const double value = c.value * (1.0 + i * 1e-15);
+      curve.push_back({value, c.inverse(value, c.p)});
+    }
+    expectRising(curve, c.p, c.name);
+  }
+}
+
+// The boundary line of subregions 2 and 3 runs from 623.15 K at 16.5 MPa to
+// 863.15 K at 100 MPa. Crossing it, h and s mostly fall (by up to 0.24 kJ/kg
+// and 0.28 J/(kg K)) and sometimes rise: values there have a root on both
+// sides of the line, or none. Across every such jump, finely, T must rise,
+// and a value inside a rising jump gets the temperature of the line.
+TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAtTheBoundaryLine) {
+  int rising = 0;
+  for (double p = 16.6; p <= 100.0; p *= 1.03) {
+    // The line's temperature on this isobar, to the last bit (below pc1,
+    // the isobar meets subregion 3 as vapour, from Ts up).
+    double below = p < ifc67::kCriticalPressure ? ifc67::saturationTemperature(p) : 623.15, above = 863.15;
+    while (std::nextafter(below, above) < above) {
+      const double middle = 0.5 * (below + above);
+      (ifc67::subregionTp(middle, p) == 3 ? below : above) = middle;
+    }
+    for (const bool entropy : {false, true}) {
+      const auto forward = entropy ? ifc67::specificEntropy : ifc67::specificEnthalpy;
+      const auto inverse = entropy ? ifc67::temperaturePs : ifc67::temperaturePh;
+      const double atBelow = forward(below, p), atAbove = forward(above, p);
+      const double low = std::fmin(atBelow, atAbove), width = std::fabs(atAbove - atBelow);
+      std::vector<std::pair<double, double>> curve;
+      for (int i = -50; i <= 1050; ++i) {
+        const double value = low + width * i / 1000.0;
+        const double T = inverse(p, value);
+        ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
+        curve.push_back({value, T});
+        if (atBelow < value && value < atAbove) {
+          ++rising;
+          EXPECT_NEAR(T, above, 1e-9) << (entropy ? "s " : "h ") << value << " inside the jump at " << p << " MPa";
+        }
+      }
+      expectRising(curve, p, entropy ? "T(p, s)" : "T(p, h)", "MPa");
+    }
+  }
+  EXPECT_GT(rising, 0);
+}
+
 }  // namespace

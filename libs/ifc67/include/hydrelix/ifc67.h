@@ -63,7 +63,10 @@ double qualityPs(double p, double s);
 // isobar, not even between values an ulp apart. A value that falls into one
 // of the formulation's small jumps gives the temperature of the jump. Where
 // h falls at 623.15 K into subregion 4 (above ps(623.15 K), by up to 0.15
-// kJ/kg), an h up to subregion 1's at 623.15 K gives subregion 1's root.
+// kJ/kg), an h up to subregion 1's at 623.15 K gives subregion 1's root;
+// where h or s falls across the boundary line of subregions 2 and 3 (by up
+// to 0.24 kJ/kg and 0.28 J/(kg K)), a value up to subregion 3's at the line
+// gives subregion 3's root.
 
 // T of superheated vapour (p < pc1: h at least the saturated-vapour enthalpy)
 // or of supercritical fluid (p >= pc1: any T in range); NaN for other states.

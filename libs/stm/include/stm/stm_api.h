@@ -196,7 +196,10 @@ STM_EXPORT int16_t STM_IsSat_ps(double p, double s);
 //   jumps (at 662 F, on the boundary line of subregions 2 and 3) gives the
 //   temperature of the jump to within 1e-9 K. Where the liquid's h falls at
 //   662 F (above ps(662 F), by up to 150 J/kg), an e up to the liquid's at
-//   662 F gives the liquid's temperature, at or below 662 F.
+//   662 F gives the liquid's temperature, at or below 662 F. Where h or s
+//   falls across the boundary line (by up to 240 J/kg and 0.28 J/(kg K)), a
+//   value up to subregion 3's at the line gives subregion 3's temperature,
+//   below the line.
 // - A value within 9e-16 relative (a few ulps) of the one at 32.018 F or
 //   1472 F, on either side, returns that limit exactly; farther beyond the
 //   range, NaN.
