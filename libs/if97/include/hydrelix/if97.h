@@ -110,7 +110,9 @@ double qualityPs(double p, double s);
 //
 // At the seams of region 3 the regions meet with small jumps in h and s. A
 // state in such a gap (between h1 and h3 at 623.15 K, between h3 and h2 at
-// TB23(p)) gets the seam's temperature, so T rises along every isobar.
+// TB23(p)) gets the seam's temperature, so T rises along every isobar (to
+// within the round-off of the solution: between values less than about 1e-12
+// apart it can fall by a few ulps, in region 3 by up to 1e-10 K).
 // At a temperature limit an h or s a few ulps beyond the limit's value gets
 // the limit.
 double temperaturePh(double p, double h);
