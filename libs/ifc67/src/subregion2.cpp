@@ -56,6 +56,17 @@ constexpr std::array<Term, termCount()> terms() {
 }
 constexpr std::array<Term, termCount()> kTerms = terms();
 
+// A sum's first term sets it (see addTerm): every sum needs one.
+constexpr bool everySumHasATerm() {
+  for (int sum : {1, 2, 3, 4, 5, 6, 7, 8, 14, 15, 16}) {
+    bool found = false;
+    for (const Term& term : kTerms) found = found || term.sum == sum;
+    if (!found) return false;
+  }
+  return true;
+}
+static_assert(everySumHasATerm(), "a sum of subregion 2 without terms would be left unset");
+
 // X^n is the product of X, X^2, X^4, ..., X^32 over the bits of n, lowest
 // first: X^n = X^(n - 2^k) X^(2^k) with 2^k the highest bit. The powers the
 // terms need, and the lower powers they are built from, in rising order.
@@ -114,7 +125,10 @@ inline void addTerm(const double (&power)[kMaxExponent + 1], Sums& s) {
   double& primed2 = term.sum <= 8 ? s.Sprime2[term.sum] : s.Mprime2[term.sum - 8];
   sum = first ? value : sum + value;
   primed = first ? term.exponent * value : primed + term.exponent * value;
-  if (twice) primed2 = first ? term.exponent * term.exponent * value : primed2 + term.exponent * term.exponent * value;
+  if (twice) {
+    const double squared = term.exponent * term.exponent * value;
+    primed2 = first ? squared : primed2 + squared;
+  }
 }
 
 template <bool twice, std::size_t... I>
