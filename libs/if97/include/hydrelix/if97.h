@@ -112,7 +112,8 @@ double qualityPs(double p, double s);
 // state in such a gap (between h1 and h3 at 623.15 K, between h3 and h2 at
 // TB23(p)) gets the seam's temperature, so T rises along every isobar (to
 // within the round-off of the solution: between values less than about 1e-12
-// apart it can fall by a few ulps, in region 3 by up to 1e-10 K).
+// apart, relative, or 1e-14 kJ/(kg K) for s near 0, it can fall by a few
+// ulps, in region 3 by up to 1e-10 K).
 // At a temperature limit an h or s a few ulps beyond the limit's value gets
 // the limit.
 double temperaturePh(double p, double h);

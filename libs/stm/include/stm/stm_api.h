@@ -108,9 +108,9 @@ STM_EXPORT double STM_nStp(double t, double p);
 //   Within about 1e-7 MPa of pc h (s) there is itself noisy by a few such
 //   steps, and T can fall by a few ulps along the isobar. Elsewhere T rises
 //   along the isobar to within the rounding of its last Newton step: between
-//   values less than about 1e-12 apart (relative) it can fall by a few ulps,
-//   in region 3 by up to 1e-10 K; between values farther apart it never
-//   falls.
+//   values less than about 1e-12 apart (relative; for s near 0, 1e-11
+//   J/(kg K)) it can fall by a few ulps, in region 3 by up to 1e-10 K;
+//   between values farther apart it never falls.
 // - At that temperature every (t, p) function (STM_nDtp, STM_nHtp, STM_nStp,
 //   STM_nCPtp, STM_nCVtp, STM_nWtp) evaluates the phase the state was given:
 //   where the unit's rounding would put it a hair across the line those
