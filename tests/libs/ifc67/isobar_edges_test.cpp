@@ -278,6 +278,25 @@ TEST(IsobarEdges, TemperatureRisesAlongEveryIsobar) {
   }
 }
 
+// T(p, h) or T(p, s), in MPa, of values spread over a jump of the formulation
+// from `atBelow` (its value on the low side) to `atAbove` and 5 % beyond
+// either end: every one a number, rising with the value. `inside` is shown
+// each value strictly inside a rising jump with its T.
+template <class Inside>
+void expectRisingAcrossJump(bool entropy, double p, double atBelow, double atAbove, Inside inside) {
+  const auto inverse = entropy ? ifc67::temperaturePs : ifc67::temperaturePh;
+  const double low = std::fmin(atBelow, atAbove), width = std::fabs(atAbove - atBelow);
+  std::vector<std::pair<double, double>> curve;
+  for (int i = -50; i <= 1050; ++i) {
+    const double value = low + width * i / 1000.0;
+    const double T = inverse(p, value);
+    ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
+    curve.push_back({value, T});
+    if (atBelow < value && value < atAbove) inside(value, T);
+  }
+  expectRising(curve, p, entropy ? "T(p, s)" : "T(p, h)", "MPa");
+}
+
 // Above ps(623.15 K) h falls by up to 0.15 kJ/kg where the isobar leaves
 // subregion 1 at 623.15 K (s rises): values in the overlap have a root on
 // both sides, and values in a jump none. Across both, finely, T(p, s) and
@@ -289,17 +308,8 @@ TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAt623K) {
     for (const bool entropy : {false, true}) {
       if (!entropy && p < ifc67::kCriticalPressure) continue;  // liquid: T(p, h) covers vapour only
       const auto forward = entropy ? ifc67::specificEntropy : ifc67::specificEnthalpy;
-      const auto inverse = entropy ? ifc67::temperaturePs : ifc67::temperaturePh;
-      const double below = forward(seam, p), above = forward(std::nextafter(seam, 1e3), p);
-      const double low = std::fmin(below, above), width = std::fabs(above - below);
-      std::vector<std::pair<double, double>> curve;
-      for (int i = -50; i <= 1050; ++i) {
-        const double value = low + width * i / 1000.0;
-        const double T = inverse(p, value);
-        ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
-        curve.push_back({value, T});
-      }
-      expectRising(curve, p, entropy ? "T(p, s)" : "T(p, h)", "MPa");
+      expectRisingAcrossJump(entropy, p, forward(seam, p), forward(std::nextafter(seam, 1e3), p),
+                             [](double, double) {});
     }
   }
 }
@@ -346,21 +356,10 @@ TEST(IsobarEdges, TemperatureRisesThroughTheJumpsAtTheBoundaryLine) {
     }
     for (const bool entropy : {false, true}) {
       const auto forward = entropy ? ifc67::specificEntropy : ifc67::specificEnthalpy;
-      const auto inverse = entropy ? ifc67::temperaturePs : ifc67::temperaturePh;
-      const double atBelow = forward(below, p), atAbove = forward(above, p);
-      const double low = std::fmin(atBelow, atAbove), width = std::fabs(atAbove - atBelow);
-      std::vector<std::pair<double, double>> curve;
-      for (int i = -50; i <= 1050; ++i) {
-        const double value = low + width * i / 1000.0;
-        const double T = inverse(p, value);
-        ASSERT_FALSE(std::isnan(T)) << (entropy ? "s " : "h ") << value << " at " << p << " MPa";
-        curve.push_back({value, T});
-        if (atBelow < value && value < atAbove) {
-          ++rising;
-          EXPECT_NEAR(T, above, 1e-9) << (entropy ? "s " : "h ") << value << " inside the jump at " << p << " MPa";
-        }
-      }
-      expectRising(curve, p, entropy ? "T(p, s)" : "T(p, h)", "MPa");
+      expectRisingAcrossJump(entropy, p, forward(below, p), forward(above, p), [&](double value, double T) {
+        ++rising;
+        EXPECT_NEAR(T, above, 1e-9) << (entropy ? "s " : "h ") << value << " inside the jump at " << p << " MPa";
+      });
     }
   }
   EXPECT_GT(rising, 0);
